@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+namespace sprout {
+
+// A label, image or picture box: takes every click inside its rectangle, also
+// where nothing is drawn, so a click never falls through to what lies beneath.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+
+    // Sets the caption; a change is reported only when the text really differs.
+    void setCaption(const QString& text);
+
+signals:
+    void clicked();
+    void changed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A push button whose caption wraps at word boundaries inside the button.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A straight line between two points of its parent.
+class LineControl : public QWidget {
+    Q_OBJECT
+public:
+    LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint m_from, m_to;
+    int m_width;
+    QColor m_colour;
+};
+
+} // namespace sprout

@@ -1,0 +1,19 @@
+#include "screenregistry.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sproutkin"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Navigation hides screens rather than closing them, so Qt's own rule would
+    // never fire: the registry says when the last screen has gone.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    sprout::ScreenRegistry registry(sprout::createScreen);
+    QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
+                     &QApplication::quit, Qt::QueuedConnection);
+    registry.show(sprout::ScreenId::SproutMain);
+    return app.exec();
+}

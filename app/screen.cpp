@@ -1,0 +1,225 @@
+#include "screen.h"
+
+#include "controls.h"
+#include "pictures.h"
+#include "screenregistry.h"
+#include "screenwindow.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+#include <vector>
+
+namespace sprout {
+
+namespace {
+
+Qt::WindowFlags flagsFor(const WindowDesign& window)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (window.resizable)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    return flags;
+}
+
+void placeInCentre(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+Screen::Screen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
+               std::span<const Control> design)
+    : m_registry(registry), m_id(id), m_window(window), m_design(design)
+{
+    onClick("mnuExit", [this] { mnuExit_Click(); });
+}
+
+Screen::~Screen()
+{
+    delete m_frame.data();
+}
+
+bool Screen::isVisible() const
+{
+    return m_frame && m_frame->isVisible();
+}
+
+QWidget* Screen::client() const
+{
+    return m_frame ? m_frame->centralWidget() : nullptr;
+}
+
+QWidget* Screen::control(const QString& name) const
+{
+    return m_controls.value(name);
+}
+
+bool Screen::load()
+{
+    if (isLoaded())
+        return true;
+    if (!readPictureFiles())
+        return false;
+    buildWindow();
+    m_controls = FormBuilder::build(client(), m_design);
+    controlsBuilt();
+    wireHandlers();
+    focusFirstControl();
+    Form_Load();
+    return true;
+}
+
+void Screen::unload()
+{
+    if (!m_frame)
+        return;
+    m_controls.clear();
+    QMainWindow* frame = m_frame;
+    m_frame = nullptr;
+    frame->hide();
+    // Unloading usually happens inside one of the window's own events (its menu,
+    // its close box), so the window goes once that event is over.
+    frame->deleteLater();
+}
+
+void Screen::buildWindow()
+{
+    auto* frame = new ScreenWindow(nullptr, flagsFor(m_window));
+    frame->setObjectName(QString::fromLatin1(screenName(m_id)));
+    frame->setWindowTitle(QString::fromUtf8(m_window.caption));
+    if (m_window.icon)
+        frame->setWindowIcon(QIcon(builtInPicture(QStringLiteral("icon"))));
+    connect(frame, &ScreenWindow::closeRequested, this, [this] { m_registry.unload(m_id); });
+
+    auto* area = new QWidget;
+    area->setObjectName(QStringLiteral("client"));
+    frame->setCentralWidget(area);
+    m_frame = frame;
+    buildMenu();
+
+    const QSize clientSize(px(m_window.clientWidth), px(m_window.clientHeight));
+    if (m_window.resizable) {
+        // The controls keep their places; the window may grow or shrink around them.
+        const int menuHeight = frame->menuWidget() ? frame->menuWidget()->sizeHint().height() : 0;
+        frame->resize(clientSize.width(), clientSize.height() + menuHeight);
+    } else {
+        area->setFixedSize(clientSize);
+        frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        frame->adjustSize();
+    }
+    if (m_window.placement == Placement::Centre)
+        placeInCentre(frame);
+}
+
+void Screen::buildMenu()
+{
+    if (m_window.menu.empty())
+        return;
+    QMenuBar* bar = m_frame->menuBar();
+    for (const MenuEntry& entry : m_window.menu) {
+        QAction* action = bar->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        if (auto handler = m_clickHandlers.value(QString::fromLatin1(entry.name)))
+            connect(action, &QAction::triggered, this, handler);
+    }
+}
+
+void Screen::onClick(const char* controlName, std::function<void()> handler)
+{
+    m_clickHandlers.insert(QString::fromLatin1(controlName), std::move(handler));
+}
+
+void Screen::onIndexedClick(const char* controlName, std::function<void(int)> handler)
+{
+    m_indexedClickHandlers.insert(QString::fromLatin1(controlName), std::move(handler));
+}
+
+void Screen::onChange(const char* controlName, std::function<void()> handler)
+{
+    m_changeHandlers.insert(QString::fromLatin1(controlName), std::move(handler));
+}
+
+void Screen::wireHandlers()
+{
+    auto connectClick = [this](QWidget* widget, std::function<void()> handler) {
+        if (auto* label = qobject_cast<ClickLabel*>(widget))
+            connect(label, &ClickLabel::clicked, this, handler);
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            connect(button, &QPushButton::clicked, this, handler);
+    };
+    for (auto it = m_clickHandlers.cbegin(); it != m_clickHandlers.cend(); ++it)
+        if (QWidget* widget = m_controls.value(it.key()))
+            connectClick(widget, it.value());
+
+    for (auto it = m_indexedClickHandlers.cbegin(); it != m_indexedClickHandlers.cend(); ++it) {
+        const QString prefix = it.key() + QLatin1Char('(');
+        for (QWidget* widget : std::as_const(m_controls)) {
+            if (!widget->objectName().startsWith(prefix))
+                continue;
+            const int index = widget->property("controlIndex").toInt();
+            const auto handler = it.value();
+            connectClick(widget, [handler, index] { handler(index); });
+        }
+    }
+
+    for (auto it = m_changeHandlers.cbegin(); it != m_changeHandlers.cend(); ++it) {
+        QWidget* widget = m_controls.value(it.key());
+        if (auto* label = qobject_cast<ClickLabel*>(widget))
+            connect(label, &ClickLabel::changed, this, it.value());
+        else if (auto* line = qobject_cast<QLineEdit*>(widget))
+            connect(line, &QLineEdit::textChanged, this, it.value());
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
+            connect(text, &QPlainTextEdit::textChanged, this, it.value());
+    }
+}
+
+void Screen::focusFirstControl()
+{
+    std::vector<const Control*> candidates;
+    for (const Control& row : m_design)
+        if (row.tabIndex >= 0 && !(row.look.flags & Hidden))
+            candidates.push_back(&row);
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
+    for (const Control* row : candidates) {
+        QWidget* widget = m_controls.value(FormBuilder::objectNameOf(*row));
+        if (widget && widget->focusPolicy() != Qt::NoFocus) {
+            widget->setFocus();
+            return;
+        }
+    }
+}
+
+void Screen::navigate(ScreenId target, Order order)
+{
+    // A screen that cannot come up (a picture file it needs is unreadable) must
+    // not leave the child looking at nothing: load it before this one goes.
+    if (!m_registry.load(target))
+        return;
+    if (order == Order::ShowThenHide) {
+        m_registry.show(target);
+        m_registry.hide(m_id);
+    } else {
+        m_registry.hide(m_id);
+        m_registry.show(target);
+    }
+}
+
+void Screen::mnuExit_Click()
+{
+    m_registry.unload(m_id);
+}
+
+} // namespace sprout

@@ -1,0 +1,63 @@
+#include "screenregistry.h"
+
+namespace sprout {
+
+ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory)) {}
+
+ScreenRegistry::~ScreenRegistry() = default;
+
+Screen& ScreenRegistry::reference(ScreenId id)
+{
+    auto& slot = m_slots[static_cast<size_t>(id)];
+    if (!slot)
+        slot = m_factory(id, *this);
+    return *slot;
+}
+
+Screen* ScreenRegistry::find(ScreenId id) const
+{
+    return m_slots[static_cast<size_t>(id)].get();
+}
+
+bool ScreenRegistry::load(ScreenId id)
+{
+    return reference(id).load();
+}
+
+bool ScreenRegistry::show(ScreenId id)
+{
+    Screen& screen = reference(id);
+    if (!screen.load())
+        return false;
+    QMainWindow* window = screen.window();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+void ScreenRegistry::hide(ScreenId id)
+{
+    if (Screen* screen = find(id); screen && screen->isLoaded())
+        screen->window()->hide();
+}
+
+void ScreenRegistry::unload(ScreenId id)
+{
+    Screen* screen = find(id);
+    if (!screen || !screen->isLoaded())
+        return;
+    screen->unload();
+    if (!anyVisible())
+        emit lastScreenClosed();
+}
+
+bool ScreenRegistry::anyVisible() const
+{
+    for (const auto& slot : m_slots)
+        if (slot && slot->isVisible())
+            return true;
+    return false;
+}
+
+} // namespace sprout

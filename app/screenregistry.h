@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screen.h"
+#include "screenid.h"
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <memory>
+
+namespace sprout {
+
+// Holds the one instance of each screen, creates it on first use, and is the only
+// place that shows, hides, loads or unloads a screen.
+class ScreenRegistry : public QObject {
+    Q_OBJECT
+public:
+    using Factory = std::function<std::unique_ptr<Screen>(ScreenId, ScreenRegistry&)>;
+
+    explicit ScreenRegistry(Factory factory);
+    ~ScreenRegistry() override;
+
+    // The screen's instance, created (not loaded) when its slot is empty.
+    Screen& reference(ScreenId id);
+    template <class T> T& reference(ScreenId id) { return static_cast<T&>(reference(id)); }
+    // The instance if it was ever created, else null.
+    Screen* find(ScreenId id) const;
+
+    // Loads the screen if needed; false when it could not come up.
+    bool load(ScreenId id);
+    // Loads if needed, makes visible and active, without modality.
+    bool show(ScreenId id);
+    void hide(ScreenId id);
+    void unload(ScreenId id);
+
+    bool anyVisible() const;
+
+signals:
+    // No screen is on show any more: the program has nothing left to offer.
+    void lastScreenClosed();
+
+private:
+    Factory m_factory;
+    std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;
+};
+
+// Creates the screen for a slot; the program's factory for ScreenRegistry.
+std::unique_ptr<Screen> createScreen(ScreenId id, ScreenRegistry& registry);
+
+} // namespace sprout

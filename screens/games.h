@@ -1,0 +1,13 @@
+#pragma once
+
+#include "screen.h"
+
+namespace sprout {
+
+class Games : public Screen {
+    Q_OBJECT
+public:
+    explicit Games(ScreenRegistry& registry);
+};
+
+} // namespace sprout

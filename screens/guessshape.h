@@ -1,0 +1,13 @@
+#pragma once
+
+#include "screen.h"
+
+namespace sprout {
+
+class Guessshape : public Screen {
+    Q_OBJECT
+public:
+    explicit Guessshape(ScreenRegistry& registry);
+};
+
+} // namespace sprout

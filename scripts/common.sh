@@ -1,0 +1,41 @@
+# Shared by scripts/run, scripts/test and scripts/bench: installs what the program
+# needs from Debian when it is missing, then configures and builds.
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Build tools, Qt, the fonts the screens are drawn with, and what the tests use
+# to drive a real X server and a real print queue.
+PACKAGES=(
+  cmake g++ make pkgconf
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fontconfig fonts-liberation2 fonts-cabin fonts-noto-color-emoji
+  xvfb xauth xdotool imagemagick
+)
+
+sudo_if_needed() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+  local missing=()
+  for package in "${PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
+      || missing+=("$package")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_if_needed apt-get update
+    sudo_if_needed env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# build_into DIR [cmake options...]: configure once, then build incrementally.
+build_into() {
+  local dir=$1; shift
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@"
+  fi
+  cmake --build "$dir" --parallel "$(nproc)"
+}

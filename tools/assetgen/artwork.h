@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace sprout::art {
+
+// One picture the program ships. Built-in pictures are compiled into the program;
+// picture files are written beside the executable, where the quizzes and awards
+// read them by name.
+struct Artwork {
+    QString name;   // file name without extension, letter case as the program reads it
+    QImage image;
+};
+
+// Each group of pictures is drawn in its own source file.
+std::vector<Artwork> classroomPictures(); // board, cover, lesson backdrop, icon
+std::vector<Artwork> quizPictureFiles();  // the colours, shapes, words and sums of the quizzes
+
+// Shared drawing helpers.
+QImage canvas(int width, int height, QColor fill);
+
+} // namespace sprout::art

@@ -1,0 +1,68 @@
+// Draws every picture the program shows, so that no binary picture lives in the
+// source tree. Run at build time:
+//   assetgen <built-in folder> <program folder>
+// Built-in pictures go to the first folder as PNG with a Qt resource list;
+// picture files go to the second folder as 24-bit Windows bitmaps.
+#include "artwork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+using namespace sprout::art;
+
+namespace {
+
+bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures)
+{
+    QFile list(folder + "/pictures.qrc");
+    if (!list.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream qrc(&list);
+    qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+    for (const Artwork& picture : pictures) {
+        const QString file = picture.name + ".png";
+        if (!picture.image.save(folder + "/" + file, "PNG"))
+            return false;
+        qrc << "    <file>" << file << "</file>\n";
+    }
+    qrc << "  </qresource>\n</RCC>\n";
+    return true;
+}
+
+bool writeFiles(const QString& folder, const std::vector<Artwork>& pictures)
+{
+    for (const Artwork& picture : pictures) {
+        // Windows bitmaps the way the program expects them: 24 bits a pixel.
+        const QImage rgb = picture.image.convertToFormat(QImage::Format_RGB888);
+        if (!rgb.save(folder + "/" + picture.name + ".bmp", "BMP"))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication app(argc, argv); // text on the pictures needs the font system
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: assetgen <built-in folder> <program folder>\n");
+        return 2;
+    }
+    const QString builtInFolder = QString::fromLocal8Bit(argv[1]);
+    const QString programFolder = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(builtInFolder);
+    QDir().mkpath(programFolder);
+
+    std::vector<Artwork> builtIn = classroomPictures();
+    std::vector<Artwork> files = quizPictureFiles();
+
+    if (!writeBuiltIn(builtInFolder, builtIn) || !writeFiles(programFolder, files)) {
+        std::fprintf(stderr, "assetgen: could not write the pictures\n");
+        return 1;
+    }
+    return 0;
+}
