@@ -1,0 +1,136 @@
+#include "picturefile.h"
+
+#include "bitmapcheck.h"
+#include "errorreporter.h"
+#include "programfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace sprout {
+
+namespace {
+
+// Any bitmap the check accepts fits in this, with room for headers and a palette.
+constexpr qint64 kMaxFileSize = kMaxBitmapPixels * 4 + 64 * 1024;
+
+QString quoted(const QString& path)
+{
+    return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
+}
+
+PictureFile::Loaded failure(const QString& what)
+{
+    PictureFile::Loaded result;
+    result.problem = what + QStringLiteral("\n\nReinstalling the program puts the file back.");
+    return result;
+}
+
+PictureFile::Loaded refusal(const QString& path, const BitmapCheck& check)
+{
+    using enum BitmapCheck::Problem;
+    const QString file = quoted(path);
+    switch (check.problem) {
+    case Empty:
+        return failure(QStringLiteral("The picture file %1 is empty (0 bytes), so it holds no picture.")
+                           .arg(file));
+    case NotABitmap:
+        return failure(QStringLiteral("The file %1 is not a picture: %2.").arg(file, check.detail));
+    case Unsupported:
+        return failure(QStringLiteral("The picture file %1 cannot be shown: %2.").arg(file, check.detail));
+    case TooLarge:
+        return failure(QStringLiteral("The picture file %1 is damaged or not one of the program's "
+                                      "pictures: %2.")
+                           .arg(file, check.detail));
+    case Damaged:
+    case None:
+        break;
+    }
+    return failure(QStringLiteral("The picture file %1 is damaged: %2.").arg(file, check.detail));
+}
+
+} // namespace
+
+PictureFile::Loaded PictureFile::load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return failure(QStringLiteral("In place of the picture file %1 there is a folder.").arg(quoted(path)));
+    if (!info.exists()) {
+        return failure(QStringLiteral("The picture file %1 is missing from the program's folder.")
+                           .arg(quoted(path)));
+    }
+    if (info.size() > kMaxFileSize) {
+        return failure(QStringLiteral("The picture file %1 is damaged or not one of the program's "
+                                      "pictures: it is %2 MB, far larger than any of them.")
+                           .arg(quoted(path))
+                           .arg(info.size() / (1024 * 1024)));
+    }
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failure(QStringLiteral("The picture file %1 cannot be read (%2).")
+                           .arg(quoted(path), file.errorString()));
+    }
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return failure(QStringLiteral("The picture file %1 cannot be read (%2).")
+                           .arg(quoted(path), file.errorString()));
+    }
+    file.close();
+    if (bytes.size() > kMaxFileSize) { // grew since its size was asked
+        return failure(QStringLiteral("The picture file %1 is damaged or not one of the program's "
+                                      "pictures: it is far larger than any of them.")
+                           .arg(quoted(path)));
+    }
+
+    const BitmapCheck check = checkBitmap(bytes);
+    if (!check.ok())
+        return refusal(path, check);
+
+    Loaded result;
+    result.picture = QImage::fromData(bytes, "BMP");
+    if (result.picture.isNull() || result.picture.width() != check.width
+        || result.picture.height() != check.height) {
+        return failure(QStringLiteral("The picture file %1 is damaged: its pixels cannot be read.")
+                           .arg(quoted(path)));
+    }
+    return result;
+}
+
+bool PictureFile::loadTable(const QStringList& nameConstants, QList<QImage>& pics)
+{
+    return loadTable(programFolder(), nameConstants, pics);
+}
+
+bool PictureFile::loadTable(const QString& folder, const QStringList& nameConstants,
+                            QList<QImage>& pics)
+{
+    QList<QImage> table;
+    table.reserve(nameConstants.size());
+    for (const QString& name : nameConstants) {
+        if (name.isEmpty()) {
+            table.append(QImage());
+            continue;
+        }
+        Loaded loaded = load(programFilePath(folder, name));
+        if (!loaded.ok()) {
+            ErrorReporter::report(reportTitle(),
+                                  loaded.problem
+                                      + QStringLiteral(" Until then this game cannot open; "
+                                                       "everything else goes on working."));
+            return false;
+        }
+        table.append(std::move(loaded.picture));
+    }
+    pics = std::move(table);
+    return true;
+}
+
+QString PictureFile::reportTitle()
+{
+    return QStringLiteral("A picture cannot be read");
+}
+
+} // namespace sprout
