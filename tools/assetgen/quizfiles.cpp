@@ -432,23 +432,23 @@ Artwork sumPicture(const QString& name, int first, QChar operation, int second)
     const qreal leftColumn = 50;
     const qreal rightColumn = kMathBox.width() - 50;
     const qreal middle = kMathBox.width() / 2.0;
-    const QRectF textRow(0, 5, 0, 38);
+    constexpr qreal textTop = 5;
+    constexpr qreal textHeight = 38;
 
-    QFont font("Cabin");
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(34);
-    p.setFont(font);
-    auto write = [&](qreal centreX, const QString& text, QColor colour) {
+    auto write = [&](qreal centreX, const QString& text, int pixels, QColor colour) {
+        QFont font("Cabin");
+        font.setWeight(QFont::Bold);
+        font.setPixelSize(pixels);
+        p.setFont(font);
         p.setPen(colour);
-        p.drawText(QRectF(centreX - 45, textRow.top(), 90, textRow.height()), Qt::AlignCenter,
-                   text);
+        p.drawText(QRectF(centreX - 45, textTop, 90, textHeight), Qt::AlignCenter, text);
     };
-    write(leftColumn, QString::number(first), kFirstDots.darker(140));
-    // A real minus sign: the hyphen is too short for a child to notice.
-    write(middle, operation == '-' ? QString(QChar(0x2212)) : QString(operation), kInk);
-    write(rightColumn, QString::number(second), kSecondDots.darker(140));
+    write(leftColumn, QString::number(first), 34, kFirstDots.darker(140));
+    // A real minus sign, and both signs a size up: a thin sign is easily missed.
+    write(middle, operation == '-' ? QString(QChar(0x2212)) : QString(operation), 42, kInk);
+    write(rightColumn, QString::number(second), 34, kSecondDots.darker(140));
 
-    const qreal dotsTop = textRow.bottom() + 3;
+    const qreal dotsTop = textTop + textHeight + 3;
     drawDots(p, QPointF(leftColumn, dotsTop), first, kFirstDots, false);
     drawDots(p, QPointF(rightColumn, dotsTop), second, kSecondDots, operation == '-');
     return {name, image};
