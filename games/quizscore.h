@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace sprout {
+
+// How every quiz counts right answers and decides when its award is due. It is
+// told each new text of the result label (only a text that differs from the one
+// on show is a change) together with the score as the score box holds it, and
+// answers with the score the box must hold now.
+class QuizScore {
+public:
+    // The only two texts an answer ever writes into the result label.
+    static constexpr std::string_view kCorrect = "correct";
+    static constexpr std::string_view kSorry = "Sorry, try again ";
+    // The award opens while the score box reads exactly this.
+    static constexpr std::string_view kAwardScore = "10";
+
+    // Starts from the score box's text: empty means no right answer yet.
+    explicit QuizScore(std::string_view scoreText = {});
+
+    // The result label now reads resultText. Counts it when it says "correct" in
+    // any letter case; returns whether the score moved.
+    bool resultChanged(std::string_view resultText);
+
+    // The score as plain decimal digits, empty before the first right answer.
+    const std::string& text() const { return m_text; }
+
+    // Asked after every change, counted or not: the award is due exactly while
+    // the score stands at ten, so it comes back on each change until the eleventh.
+    bool awardDue() const { return m_text == kAwardScore; }
+
+private:
+    std::string m_text;
+};
+
+} // namespace sprout
