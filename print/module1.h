@@ -1,0 +1,17 @@
+#pragma once
+
+#include "printresult.h"
+
+namespace sprout {
+
+class Picture;
+class PrinterSurface;
+
+// Prints the picture as large as the printable area allows without distorting
+// it: landscape for a picture wider than tall, portrait otherwise, filling the
+// full printable width or height from the top-left corner. Neither starts nor
+// ends the document. A picture or printable area without size is refused and
+// nothing is drawn.
+PrintResult PrintFittedPicture(PrinterSurface& printer, const Picture& picture);
+
+} // namespace sprout
