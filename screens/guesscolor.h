@@ -1,13 +1,21 @@
 #pragma once
 
-#include "screen.h"
+#include "quizscreen.h"
 
 namespace sprout {
 
-class GuessColor : public Screen {
+// Guess the Color: one colour on the board, ten colour names to choose from.
+class GuessColor : public QuizScreen {
     Q_OBJECT
 public:
     explicit GuessColor(ScreenRegistry& registry);
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Command2_Click();
+    void Label13_Click();
 };
 
 } // namespace sprout

@@ -14,8 +14,81 @@ constexpr WindowDesign kWindow{
     .menu = kExitOnly,
 };
 
+using namespace looks;
+
+constexpr const char* kInstructionText =
+    "All you do is click a answer from the list of choices on the board. If you \r\n"
+    "think it is a triangle, click triangle. If you want to start over, click the \r\n"
+    "button that says Play Again.\r\n";
+
+// Image2's designed placeholder is replaced while loading, before anyone sees it.
+constexpr Control kControls[] = {
+    // kind           name        text                    left  top   width height look               parent    tab
+    {Kind::TextBox,  "Text1",    "",                     2520, 3960, 390,  285,  kScoreBox,         nullptr,  18},
+    {Kind::Frame,    "Frame3",   "How to play",          0,    5520, 8775, 1335, kQuizFrame,        nullptr,  14},
+    {Kind::Button,   "Command2", "Play Again",           7440, 240,  1215, 975,  kQuizButton,       "Frame3", 17},
+    {Kind::TextBox,  "Text2",    kInstructionText,       120,  240,  7215, 975,  kQuizInstructions, "Frame3", 16},
+    {Kind::Frame,    "Frame4",   "Frame2",               0,    840,  8775, 15,   {},                "Frame3", 15},
+    {Kind::Label,    "Label9",   "Oval",                 5040, 2760, 615,  255,  kQuizChoice,       nullptr,  13},
+    {Kind::Label,    "Label8",   "Pentagon",             5040, 2520, 1095, 255,  kQuizChoice,       nullptr,  12},
+    {Kind::Label,    "Label7",   "Rectangle",            5040, 2280, 1095, 255,  kQuizChoice,       nullptr,  11},
+    {Kind::Label,    "Label6",   "Hexagon",              5040, 2040, 975,  255,  kQuizChoice,       nullptr,  10},
+    {Kind::Label,    "Label5",   "Square",               5040, 1800, 855,  255,  kQuizChoice,       nullptr,  9},
+    {Kind::Label,    "Label4",   "Circle",               5040, 1560, 735,  255,  kQuizChoice,       nullptr,  8},
+    {Kind::Label,    "Label3",   "Triangle",             5040, 1320, 855,  255,  kQuizChoice,       nullptr,  7},
+    {Kind::Label,    "Label2",   "Choices:",             5040, 840,  4095, 495,  kQuizHeading,      nullptr,  3},
+    {Kind::Label,    "Label1",   "",                     2760, 5040, 2895, 375,  kQuizResult,       nullptr,  2},
+    {Kind::Image,    "Image2",   nullptr,                1560, 1080, 2475, 1935},
+    {Kind::Label,    "Label20",  "What is this shape?",  1320, 720,  4095, 495,  kQuizHeading,      nullptr,  1},
+    {Kind::Label,    "Label11",  "Back to Games",        4680, 3120, 2175, 375,  kBackLink,         nullptr,  0},
+    {Kind::Image,    "Image1",   "board",                0,    0,    8790, 5520},
+};
+
+// Each shape by its number in Pics: its picture file and the name that accepts it.
+struct Shape {
+    const char* file;
+    const char* choice;
+};
+
+constexpr Shape kShapes[] = {
+    {"\\triangle.bmp", "Label3"},  {"\\circle.bmp", "Label4"}, {"\\oval.bmp", "Label9"},
+    {"\\Rectangle.bmp", "Label7"}, {"\\square.bmp", "Label5"}, {"\\hexigon.bmp", "Label6"},
+    {"\\Pentagon.bmp", "Label8"},
+};
+
+QuizScreen::Quiz quiz()
+{
+    QStringList files;
+    for (const Shape& shape : kShapes)
+        files << QString::fromLatin1(shape.file);
+    return {files, "Text1", ScreenId::awardshape};
+}
+
 } // namespace
 
-Guessshape::Guessshape(ScreenRegistry& registry) : Screen(registry, ScreenId::Guessshape, kWindow, {}) {}
+Guessshape::Guessshape(ScreenRegistry& registry)
+    : QuizScreen(registry, ScreenId::Guessshape, kWindow, kControls, quiz())
+{
+    onClick("Command2", [this] { Command2_Click(); });
+    onClick("Label11", [this] { Label11_Click(); });
+    for (int number = 0; number < int(std::size(kShapes)); ++number)
+        onClick(kShapes[number].choice, [this, number] { judge(number); });
+}
+
+void Guessshape::Form_Load()
+{
+    drawQuestion();
+}
+
+void Guessshape::Command2_Click()
+{
+    drawQuestion();
+    setResult(u"");
+}
+
+void Guessshape::Label11_Click()
+{
+    navigate(ScreenId::Games, Order::HideThenShow);
+}
 
 } // namespace sprout

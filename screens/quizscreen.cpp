@@ -1,0 +1,75 @@
+#include "quizscreen.h"
+
+#include "controls.h"
+#include "picturefile.h"
+#include "quizscore.h"
+#include "randomsource.h"
+#include "screenregistry.h"
+
+#include <QLineEdit>
+
+namespace sprout {
+
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QuizScreen::QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
+                       std::span<const Control> design, Quiz quiz)
+    : Screen(registry, id, window, design), m_quiz(std::move(quiz))
+{
+    onChange("Label1", [this] { Label1_Change(); });
+}
+
+bool QuizScreen::readPictureFiles()
+{
+    return PictureFile::loadTable(m_quiz.pictureFiles, Pics);
+}
+
+void QuizScreen::drawQuestion()
+{
+    Pick = static_cast<std::int16_t>(RandomSource::program().draw(static_cast<int>(Pics.size())));
+    showPicture(Pics.value(Pick));
+}
+
+void QuizScreen::judge(int accepted)
+{
+    setResult(Pick == accepted ? fromView(QuizScore::kCorrect) : fromView(QuizScore::kSorry));
+}
+
+void QuizScreen::setResult(QStringView text)
+{
+    control<ClickLabel>(QStringLiteral("Label1"))->setCaption(text.toString());
+}
+
+void QuizScreen::Label1_Change()
+{
+    auto* scoreBox = control<QLineEdit>(QString::fromLatin1(m_quiz.scoreBox));
+    QuizScore score(scoreBox->text().toStdString());
+    if (score.resultChanged(control<ClickLabel>(QStringLiteral("Label1"))->text().toStdString()))
+        scoreBox->setText(QString::fromStdString(score.text()));
+    // The award comes on top of the quiz, which stays open and keeps its score.
+    if (score.awardDue())
+        registry().show(m_quiz.award);
+}
+
+void QuizScreen::showPicture(const QImage& picture)
+{
+    // The picture is never scaled: Image2 keeps its top-left corner and takes the
+    // picture's own size.
+    auto* image = control<ClickLabel>(QStringLiteral("Image2"));
+    if (picture.isNull()) {
+        image->clear();
+        return;
+    }
+    const QPixmap pixmap = QPixmap::fromImage(picture);
+    image->setPixmap(pixmap);
+    image->resize(pixmap.deviceIndependentSize().toSize());
+}
+
+} // namespace sprout

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "screen.h"
+
+#include <QImage>
+#include <QList>
+#include <QStringList>
+#include <cstdint>
+
+namespace sprout {
+
+// The looks the quizzes share on the classroom board.
+namespace looks {
+inline constexpr Look kQuizChoice{{"Arial", 11.25, true}, kLightYellow};
+inline constexpr Look kQuizHeading{{"Arial", 14.25, true}, kWhite};
+inline constexpr Look kQuizResult{{"Trebuchet MS", 15.75, true}, rgb(0, 0, 128), kWhite, Opaque};
+inline constexpr Look kQuizFrame{{"Arial", 9.75, false}};
+inline constexpr Look kQuizButton{{"Arial", 9.75, true}};
+inline constexpr Look kQuizInstructions{{"Arial", 9.75, true}, kDefault, kDefault,
+                                        MultiLine | ScrollBar | ReadOnly};
+inline constexpr Look kScoreBox{{}, kDefault, kDefault, Hidden};
+} // namespace looks
+
+// What the four quizzes share: the picture table read when the screen loads, the
+// question on show, the result label Label1 whose changes count right answers in
+// a hidden score box, and the award that ten counted answers open.
+class QuizScreen : public Screen {
+    Q_OBJECT
+public:
+    struct Quiz {
+        // One name constant per slot of Pics ("\Pink.bmp"); an empty one leaves
+        // its slot without a picture.
+        QStringList pictureFiles;
+        const char* scoreBox; // the hidden text box that holds the score
+        ScreenId award;
+    };
+
+    QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
+               std::span<const Control> design, Quiz quiz);
+
+protected:
+    bool readPictureFiles() override;
+
+    // Draws the next question from the program's random source and shows its
+    // picture in Image2.
+    void drawQuestion();
+    // Sets the result label for a choice that accepts question number accepted.
+    void judge(int accepted);
+    // Writes a result text; the counting runs inside, before this returns.
+    void setResult(QStringView text);
+
+    QList<QImage> Pics;
+    std::int16_t Pick = 0;
+
+private:
+    void Label1_Change();
+    void showPicture(const QImage& picture);
+
+    const Quiz m_quiz;
+};
+
+} // namespace sprout
