@@ -4,10 +4,14 @@
 
 namespace sprout {
 
+// Ten common colours, each a name written in its colour beside a swatch of it.
 class frmColors : public Screen {
     Q_OBJECT
 public:
     explicit frmColors(ScreenRegistry& registry);
+
+protected:
+    void controlsBuilt() override;
 };
 
 } // namespace sprout

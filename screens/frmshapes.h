@@ -4,10 +4,14 @@
 
 namespace sprout {
 
+// Seven common shapes, each a picture beside a short sentence.
 class frmShapes : public Screen {
     Q_OBJECT
 public:
     explicit frmShapes(ScreenRegistry& registry);
+
+protected:
+    void controlsBuilt() override;
 };
 
 } // namespace sprout
