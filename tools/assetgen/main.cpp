@@ -58,6 +58,8 @@ int main(int argc, char* argv[])
     QDir().mkpath(programFolder);
 
     std::vector<Artwork> builtIn = classroomPictures();
+    for (Artwork& cell : cellPictures())
+        builtIn.push_back(std::move(cell));
     for (Artwork& picture : lessonPictures())
         builtIn.push_back(std::move(picture));
     std::vector<Artwork> files = quizPictureFiles();
