@@ -4,6 +4,7 @@
 
 namespace sprout {
 
+// The games menu: five games listed on the classroom board.
 class Games : public Screen {
     Q_OBJECT
 public:
