@@ -19,6 +19,8 @@ std::vector<Artwork> classroomPictures(); // board, cover, lesson backdrop, icon
 std::vector<Artwork> cellPictures();      // the five Tic-Tac-Toe cell images
 std::vector<Artwork> lessonPictures();    // shapes, apple and ruler of the lessons
 std::vector<Artwork> quizPictureFiles();  // the colours, shapes, words and sums of the quizzes
+std::vector<Artwork> awardPictures();     // the certificates the award screens show
+std::vector<Artwork> awardPictureFiles(); // the same certificates, as the award files
 
 // Shared drawing helpers.
 QImage canvas(int width, int height, QColor fill);

@@ -62,7 +62,11 @@ int main(int argc, char* argv[])
         builtIn.push_back(std::move(cell));
     for (Artwork& picture : lessonPictures())
         builtIn.push_back(std::move(picture));
+    for (Artwork& picture : awardPictures())
+        builtIn.push_back(std::move(picture));
     std::vector<Artwork> files = quizPictureFiles();
+    for (Artwork& file : awardPictureFiles())
+        files.push_back(std::move(file));
 
     if (!writeBuiltIn(builtInFolder, builtIn) || !writeFiles(programFolder, files)) {
         std::fprintf(stderr, "assetgen: could not write the pictures\n");
