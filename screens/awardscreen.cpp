@@ -1,5 +1,16 @@
 #include "awardscreen.h"
 
+#include "errorreporter.h"
+#include "picturefile.h"
+#include "pictures.h"
+#include "printfitted.h"
+#include "programfolder.h"
+#include "screenregistry.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+
 namespace sprout {
 
 namespace {
@@ -12,11 +23,135 @@ constexpr WindowDesign kWindow{
     .menu = kExitOnly,
 };
 
+constexpr Look kSaying{{"Arial", 15.75, true}, kDefault, kDefault, Opaque};
+constexpr Look kButton{{"Arial", 12, true}};
+constexpr Look kCertificate{{}, kDefault, kDefault, Opaque | Sunken};
+
+constexpr const char* kGreeting =
+    "Congratulations, you are doing a great job.  For doing such a great job, you can print "
+    "out a award for your work.";
+constexpr const char* kInstruction =
+    "The award looks like this, press the print button to print the award out,  or click "
+    "continue to move on.";
+
+constexpr Control kAwardColor[] = {
+    // kind             name        text                 left  top   width height look          parent   tab
+    {Kind::PictureBox, "Picture1", "certificate-color", 120,  2040, 7695, 5295, kCertificate, nullptr, 4},
+    {Kind::Button,     "Command1", "Print Award",       1680, 7320, 1455, 855,  kButton,      nullptr, 2},
+    {Kind::Button,     "Command2", "Continue",          4920, 7320, 1455, 855,  kButton,      nullptr, 3},
+    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 1},
+    {Kind::Label,      "Label1",   kGreeting,           120,  0,    7935, 1335, kSaying,      nullptr, 0},
+};
+
+constexpr Control kAwardShape[] = {
+    {Kind::PictureBox, "Picture1", "certificate-shape", 240,  2040, 7695, 5295, kCertificate, nullptr, 4},
+    {Kind::Button,     "Command1", "Print Award",       1680, 7320, 1455, 855,  kButton,      nullptr, 2},
+    {Kind::Button,     "Command2", "Continue",          4920, 7320, 1455, 855,  kButton,      nullptr, 3},
+    {Kind::Label,      "Label2",   kInstruction,        0,    1320, 8055, 855,  kSaying,      nullptr, 1},
+    {Kind::Label,      "Label1",   kGreeting,           120,  120,  7935, 1335, kSaying,      nullptr, 0},
+};
+
+constexpr Control kAwardWord[] = {
+    {Kind::PictureBox, "Picture1", "certificate-word",  240,  1920, 7695, 5295, kCertificate, nullptr, 4},
+    {Kind::Button,     "Command1", "Print Award",       1800, 7320, 1455, 855,  kButton,      nullptr, 1},
+    {Kind::Button,     "Command2", "Continue",          5040, 7320, 1455, 855,  kButton,      nullptr, 0},
+    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 2},
+    {Kind::Label,      "Label1",   kGreeting,           120,  0,    7935, 1335, kSaying,      nullptr, 3},
+};
+
+constexpr Control kAwardMath[] = {
+    {Kind::PictureBox, "Picture1", "certificate-math",  0,    2040, 7695, 5295, kCertificate, nullptr, 4},
+    {Kind::Button,     "Command1", "Print Award",       1560, 7320, 1455, 855,  kButton,      nullptr, 1},
+    {Kind::Button,     "Command2", "Continue",          4800, 7320, 1455, 855,  kButton,      nullptr, 0},
+    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 2},
+    {Kind::Label,      "Label1",   kGreeting,           0,    0,    7935, 1335, kSaying,      nullptr, 3},
+};
+
+// What sets one twin apart from the others.
+struct AwardDesign {
+    std::span<const Control> controls;
+    const char* awardFile;        // read by "Print Award"
+    const char* arrivalFocus;     // the first button in the tab order
+    const char* windowPicture;    // the window's own background picture, if any
+};
+
+const AwardDesign& designOf(ScreenId id)
+{
+    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", "Command1", nullptr};
+    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", "Command1", nullptr};
+    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", "Command2", nullptr};
+    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "Command2", "certificate-math"};
+    switch (id) {
+    case ScreenId::awardshape: return shape;
+    case ScreenId::awardword: return word;
+    case ScreenId::awardmath: return math;
+    default: return color;
+    }
+}
+
 } // namespace
 
 AwardScreen::AwardScreen(ScreenRegistry& registry, ScreenId id)
-    : Screen(registry, id, kWindow, {})
+    : Screen(registry, id, kWindow, designOf(id).controls)
 {
+    onClick("Command1", [this] { Command1_Click(); });
+    onClick("Command2", [this] { Command2_Click(); });
+}
+
+QString AwardScreen::pictureFolder() const
+{
+    return m_pictureFolder.isEmpty() ? programFolder() : m_pictureFolder;
+}
+
+void AwardScreen::controlsBuilt()
+{
+    // The window is only hidden by "Continue" and remembers which button had the
+    // focus; the child pressing the space bar expects the same button every time
+    // the award comes up, so the focus is set again on each showing.
+    window()->installEventFilter(this);
+    if (designOf(id()).windowPicture)
+        client()->installEventFilter(this);
+}
+
+bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Show) {
+        if (QWidget* button = control(QString::fromLatin1(designOf(id()).arrivalFocus)))
+            button->setFocus(Qt::OtherFocusReason);
+    } else if (watched == client() && event->type() == QEvent::Paint) {
+        // Drawn beneath every control, at its own size from the top-left corner.
+        QPainter painter(client());
+        painter.drawPixmap(0, 0, builtInPicture(QString::fromLatin1(designOf(id()).windowPicture)));
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void AwardScreen::Command1_Click()
+{
+    const QString path = programFilePath(pictureFolder(), QString::fromLatin1(designOf(id()).awardFile));
+    const PictureFile::Loaded loaded = PictureFile::load(path);
+    if (!loaded.ok()) {
+        ErrorReporter::report(PictureFile::reportTitle(),
+                              loaded.problem
+                                  + QStringLiteral(" The award was not printed; everything else "
+                                                   "goes on working."));
+        return;
+    }
+
+    auto* box = control<QLabel>(QStringLiteral("Picture1"));
+    const QPixmap shownBefore = box->pixmap();
+    box->setPixmap(QPixmap::fromImage(loaded.picture));
+    const PrintResult printed = printFitted(loaded.picture);
+    if (!printed) {
+        // Nothing came of the press, so the screen looks as it did before it.
+        box->setPixmap(shownBefore);
+        ErrorReporter::report(QStringLiteral("The award was not printed"), printed.message());
+    }
+}
+
+void AwardScreen::Command2_Click()
+{
+    registry().hide(id());
 }
 
 } // namespace sprout

@@ -2,6 +2,8 @@
 
 #include "screen.h"
 
+#include <QString>
+
 namespace sprout {
 
 // The four award screens are twins that differ only in a few positions and in
@@ -10,6 +12,21 @@ class AwardScreen : public Screen {
     Q_OBJECT
 public:
     AwardScreen(ScreenRegistry& registry, ScreenId id);
+
+    // Where "Print Award" reads the award file; the program folder unless set.
+    // Kept while the screen is unloaded, like the screen itself.
+    void setPictureFolder(const QString& folder) { m_pictureFolder = folder; }
+    QString pictureFolder() const;
+
+protected:
+    void controlsBuilt() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+
+    QString m_pictureFolder;
 };
 
 } // namespace sprout
