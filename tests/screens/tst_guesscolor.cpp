@@ -73,6 +73,13 @@ bool awardVisible(ScreenRegistry& registry)
     return award && award->isVisible();
 }
 
+void continueFromAward(ScreenRegistry& registry)
+{
+    Screen& award = registry.reference(ScreenId::awardcolor);
+    click(award, "Command2");
+    QVERIFY(!award.isVisible());
+}
+
 } // namespace
 
 class TestGuessColor : public QObject {
@@ -246,19 +253,19 @@ private slots:
         QCOMPARE(result(quiz), kCorrect);
 
         // The quiz behind it keeps taking answers, and every change brings the
-        // award back while the score stays at ten.
-        registry.hide(ScreenId::awardcolor);
+        // award back while the score stays at ten, also after "Continue".
+        continueFromAward(registry);
         play(quiz, "W");
         QVERIFY(awardVisible(registry));
-        registry.hide(ScreenId::awardcolor);
+        continueFromAward(registry);
         play(quiz, "P");
         QVERIFY(awardVisible(registry));
-        registry.hide(ScreenId::awardcolor);
+        continueFromAward(registry);
         play(quiz, "P"); // the result was empty already: no change, no award
         QVERIFY(!awardVisible(registry));
         play(quiz, "W");
         QVERIFY(awardVisible(registry));
-        registry.hide(ScreenId::awardcolor);
+        continueFromAward(registry);
 
         // Eleven and beyond never open it again.
         play(quiz, "R");
