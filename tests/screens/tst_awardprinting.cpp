@@ -82,9 +82,20 @@ class TestAwardPrinting : public QObject {
                     fresh << entry.absoluteFilePath();
             if (fresh.size() < expected)
                 return false;
-            for (const QString& file : std::as_const(fresh))
+            // The queue may write a file more than once; it is whole once its job
+            // is done, and the job's number is at the end of the file's name.
+            const QString completed = run(QStringLiteral("lpstat"),
+                                          {QStringLiteral("-W"), QStringLiteral("completed"),
+                                           QStringLiteral("-o"), m_queue});
+            static const QRegularExpression jobNumber(QStringLiteral("-job_(\\d+)\\.pdf$"));
+            for (const QString& file : std::as_const(fresh)) {
+                const auto job = jobNumber.match(file);
+                if (!job.hasMatch()
+                    || !completed.contains(QStringLiteral("%1-%2 ").arg(m_queue, job.captured(1))))
+                    return false;
                 if (pdfprobe::pageCount(file) < 1)
                     return false;
+            }
             return true;
         };
         if (!QTest::qWaitFor(arrived, 60000))
@@ -95,6 +106,7 @@ class TestAwardPrinting : public QObject {
         return fresh;
     }
 
+    QString m_queue;
     QString m_outputFolder;
     QSet<QString> m_seen;
     QStringList m_printed;
@@ -125,6 +137,7 @@ void TestAwardPrinting::initTestCase()
         QSKIP("The default printer is a real printer; these tests only print to a PDF queue.");
     }
     QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
+    m_queue = printer.printerName();
     m_outputFolder = pdfQueueOutputFolder();
     const QFileInfoList before = QDir(m_outputFolder).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files);
     for (const QFileInfo& entry : before)
