@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <cmath>
 
 namespace sprout {
 
@@ -17,7 +18,49 @@ void ClickLabel::setCaption(const QString& text)
     if (text == this->text())
         return;
     setText(text);
+    fitCaption();
     emit changed();
+}
+
+void ClickLabel::fitCaption()
+{
+    // The captions were laid out with other fonts. Where one now spills over its
+    // label by a pixel or two, close the letters up a little and lift the lines
+    // into the empty space above them rather than cut off any of the text.
+    if (text().isEmpty() || !pixmap().isNull())
+        return;
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    QFont fitted = font();
+    for (int spacing = 100; spacing >= 90; --spacing) {
+        fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        const QRectF needed = QFontMetricsF(fitted).boundingRect(
+            QRectF(0, 0, width(), 100000), flags, text());
+        if (needed.width() <= width() + 0.5)
+            break;
+    }
+    setFont(fitted);
+
+    const QFontMetricsF metrics(fitted);
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width(), 100000), flags, text());
+    const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
+    const QRectF ink = metrics.tightBoundingRect(text());
+    const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
+    const double headroom = metrics.ascent() + ink.top();
+    m_lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
+    update();
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    if (m_lift == 0 || !pixmap().isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // As QLabel draws plain text, a few pixels higher.
+    QPainter painter(this);
+    const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap;
+    style()->drawItemText(&painter, contentsRect().translated(0, -m_lift), flags, palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

@@ -16,6 +16,11 @@ public:
     // Sets the caption; a change is reported only when the text really differs.
     void setCaption(const QString& text);
 
+    // Keeps the caption's ink inside the label where it spills by a little.
+    void fitCaption();
+    // How many pixels the caption is drawn above the label's top to fit.
+    int captionLift() const { return m_lift; }
+
 signals:
     void clicked();
     void changed();
@@ -23,9 +28,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;
+    int m_lift = 0;
 };
 
 // A push button whose caption wraps at word boundaries inside the button.

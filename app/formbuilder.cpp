@@ -183,6 +183,8 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
                 if (auto* image = static_cast<QLabel*>(widget); !image->pixmap().isNull())
                     image->resize(image->pixmap().deviceIndependentSize().toSize());
             }
+            if (control.kind == Kind::Label)
+                static_cast<ClickLabel*>(widget)->fitCaption();
             if (control.look.flags & Hidden)
                 widget->hide();
             controls.insert(widget->objectName(), widget);

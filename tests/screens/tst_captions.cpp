@@ -14,27 +14,26 @@ Q_DECLARE_METATYPE(sprout::ScreenId)
 
 namespace {
 
-// Lines of this font whose baseline lies inside a box of this height.
-int readableLines(const QFontMetrics& metrics, int height)
+// Where a caption's ink would be cut off by its box: too wide, or lines below
+// the bottom, or lifted past the top.
+QString fitProblem(const QString& text, const QFont& font, const QRect& box, const QRect& visible,
+                   int flags)
 {
-    if (height < metrics.ascent())
-        return 0;
-    return 1 + (height - metrics.ascent()) / metrics.lineSpacing();
-}
-
-QString fitProblem(const QString& text, const QFont& font, const QRect& box, int flags)
-{
-    const QFontMetrics metrics(font);
     // Fractional advances, as the text is laid out; a glyph's last fraction of a
     // pixel past the edge is its side bearing, not ink.
-    const QRectF needed = QFontMetricsF(font).boundingRect(
-        QRectF(0, 0, box.width(), 100000), flags | Qt::TextWordWrap, text);
+    const QFontMetricsF metrics(font);
+    const QRectF needed = metrics.boundingRect(QRectF(0, 0, box.width(), 100000),
+                                               flags | Qt::TextWordWrap, text);
     const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
+    const QRectF ink = metrics.tightBoundingRect(text);
+    const double inkTop = box.top() + metrics.ascent() + ink.top();
+    const double inkBottom = box.top() + (lines - 1) * metrics.lineSpacing() + metrics.ascent()
+                             + ink.bottom();
     if (needed.width() > box.width() + 0.5)
         return QString("is %1 px wide in a %2 px box").arg(needed.width()).arg(box.width());
-    if (lines > readableLines(metrics, box.height()))
-        return QString("needs %1 lines, %2 px high box holds %3")
-            .arg(lines).arg(box.height()).arg(readableLines(metrics, box.height()));
+    if (inkBottom > visible.bottom() + 1.5 || inkTop < visible.top() - 0.5)
+        return QString("needs %1 lines, its ink runs from %2 to %3 px in a %4 px box")
+            .arg(lines).arg(inkTop).arg(inkBottom).arg(visible.height());
     return {};
 }
 
@@ -80,8 +79,9 @@ private slots:
             if (label->text().isEmpty())
                 continue;
             ++checked;
-            const QString problem = fitProblem(label->text(), label->font(), label->contentsRect(),
-                                               int(label->alignment()));
+            const QString problem = fitProblem(label->text(), label->font(),
+                                               label->contentsRect().translated(0, -label->captionLift()),
+                                               label->rect(), int(label->alignment()));
             if (!problem.isEmpty())
                 problems << label->objectName() + " \"" + label->text() + "\" " + problem;
         }
@@ -91,7 +91,8 @@ private slots:
             option.initFrom(button);
             const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents,
                                                                &option, button);
-            const QString problem = fitProblem(button->text(), button->font(), area, Qt::AlignCenter);
+            const QString problem = fitProblem(button->text(), button->font(), area, area,
+                                               Qt::AlignCenter);
             if (!problem.isEmpty())
                 problems << button->objectName() + " \"" + button->text() + "\" " + problem;
         }
