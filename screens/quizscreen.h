@@ -48,6 +48,9 @@ protected:
     void judge(int accepted);
     // Writes a result text; the counting runs inside, before this returns.
     void setResult(QStringView text);
+    // Counts and tests the score for a result whose text was already on show, as
+    // if it had just changed.
+    void repeatResult() { Label1_Change(); }
 
     QList<QImage> Pics;
     std::int16_t Pick = 0;

@@ -92,11 +92,9 @@ void Spellword::Command1_Click()
 
     setResult(right ? correct : fromView(QuizScore::kSorry));
     if (right && correctOnShow) {
-        // The next word comes without emptying the result label, so a right answer
-        // after a right answer leaves its text as it was and the label reports no
-        // change. Every word spelled right still earns its point: tell the change
-        // handling all the same.
-        emit result->changed();
+        // The next word comes without emptying the result label, so the label
+        // cannot tell this right answer from the last one: count it all the same.
+        repeatResult();
     }
     if (!right)
         return; // the word and the typed text stay for another try
