@@ -28,6 +28,22 @@ inline QString pdfInfo(const QString& file)
     return QString::fromLocal8Bit(process.readAllStandardOutput());
 }
 
+// The queue may write a job's file more than once; the file is whole once the
+// job is done. Its job number ends the file's name ("...-job_12.pdf").
+inline bool jobDone(const QString& queue, const QString& file)
+{
+    const auto job = QRegularExpression(QStringLiteral("-job_(\\d+)\\.pdf$")).match(file);
+    if (!job.hasMatch())
+        return false;
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"),
+                                            QStringLiteral("-o"), queue});
+    if (!lpstat.waitForFinished(30000))
+        return false;
+    const QString completed = QString::fromLocal8Bit(lpstat.readAllStandardOutput());
+    return completed.contains(QStringLiteral("%1-%2 ").arg(queue, job.captured(1)));
+}
+
 inline int pageCount(const QString& file)
 {
     const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(pdfInfo(file));

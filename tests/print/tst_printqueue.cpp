@@ -59,11 +59,11 @@ QStringList pdfsNamed(const QString& folder, const QString& prefix)
     return files;
 }
 
-// A job is in the folder once its PDF reads back whole.
-bool allReadable(const QStringList& files)
+// A job is in the folder once it is done and its PDF reads back whole.
+bool allReadable(const QString& queue, const QStringList& files)
 {
     for (const QString& file : files) {
-        if (pdfprobe::pageCount(file) < 1)
+        if (!pdfprobe::jobDone(queue, file) || pdfprobe::pageCount(file) < 1)
             return false;
     }
     return true;
@@ -133,7 +133,7 @@ void TestPrintQueue::printsOneLandscapePagePerPress()
 
     QStringList files;
     QTRY_VERIFY_WITH_TIMEOUT((files = pdfsNamed(m_outputFolder, title)).size() >= 2
-                                 && allReadable(files),
+                                 && allReadable(m_queue, files),
                              30000);
     QCOMPARE(files.size(), 2);
 
@@ -237,7 +237,7 @@ void TestPrintQueue::reportsQueueThatRefusesJobs()
     QVERIFY2(again.ok(), qPrintable(again.message()));
     QStringList files;
     QTRY_VERIFY_WITH_TIMEOUT(!(files = pdfsNamed(m_outputFolder, title)).isEmpty()
-                                 && allReadable(files),
+                                 && allReadable(m_queue, files),
                              30000);
     // Only the accepted job made a page.
     QCOMPARE(files.size(), 1);

@@ -82,16 +82,8 @@ class TestAwardPrinting : public QObject {
                     fresh << entry.absoluteFilePath();
             if (fresh.size() < expected)
                 return false;
-            // The queue may write a file more than once; it is whole once its job
-            // is done, and the job's number is at the end of the file's name.
-            const QString completed = run(QStringLiteral("lpstat"),
-                                          {QStringLiteral("-W"), QStringLiteral("completed"),
-                                           QStringLiteral("-o"), m_queue});
-            static const QRegularExpression jobNumber(QStringLiteral("-job_(\\d+)\\.pdf$"));
             for (const QString& file : std::as_const(fresh)) {
-                const auto job = jobNumber.match(file);
-                if (!job.hasMatch()
-                    || !completed.contains(QStringLiteral("%1-%2 ").arg(m_queue, job.captured(1))))
+                if (!pdfprobe::jobDone(m_queue, file))
                     return false;
                 if (pdfprobe::pageCount(file) < 1)
                     return false;
