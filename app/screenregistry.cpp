@@ -40,6 +40,16 @@ void ScreenRegistry::hide(ScreenId id)
 {
     if (Screen* screen = find(id); screen && screen->isLoaded())
         screen->window()->hide();
+    // An award's "Continue" can hide the last window left, its quiz closed beneath
+    // it. A navigation hides before it shows, so look again once the handler is done.
+    if (!anyVisible())
+        QMetaObject::invokeMethod(this, &ScreenRegistry::endIfNothingShows, Qt::QueuedConnection);
+}
+
+void ScreenRegistry::endIfNothingShows()
+{
+    if (!anyVisible())
+        emit lastScreenClosed();
 }
 
 void ScreenRegistry::unload(ScreenId id)

@@ -40,6 +40,8 @@ signals:
     void lastScreenClosed();
 
 private:
+    void endIfNothingShows();
+
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;
 };
