@@ -59,6 +59,12 @@ BitmapCheck checkBitmap(QByteArrayView bytes)
         return problem(Damaged, QStringLiteral("its header is of no known kind (%1 bytes long)")
                                     .arg(headerSize));
     }
+    if (headerSize == 52 || headerSize == 56) {
+        // Rare headers that only add colour masks; the picture decoder reads neither.
+        return problem(Unsupported, QStringLiteral("its header is of a kind the program does not "
+                                                   "read (%1 bytes long)")
+                                        .arg(headerSize));
+    }
     if (size < kFileHeaderSize + qint64(headerSize))
         return problem(Damaged, QStringLiteral("the file ends inside its header"));
 
@@ -122,6 +128,18 @@ BitmapCheck checkBitmap(QByteArrayView bytes)
         return problem(Damaged, QStringLiteral("its pixels would begin inside its header"));
     if (pixelOffset > size)
         return problem(Damaged, QStringLiteral("its pixels would begin after the end of the file"));
+
+    if (compression == kBitFields) {
+        // The colour masks follow the first 40 bytes of the header, in it or just
+        // after it; the offset checks above made sure they are there. A mask of all
+        // 32 bits leaves no room to scale a colour, and the decoder gives up on it.
+        const qint64 masksAt = kFileHeaderSize + kInfoHeaderSize;
+        const int masks = headerSize >= 108 ? 4 : 3;
+        for (int mask = 0; mask < masks; ++mask) {
+            if (read32(bytes, masksAt + 4 * mask) == 0xFFFFFFFFu)
+                return problem(Damaged, QStringLiteral("its colour masks are impossible"));
+        }
+    }
 
     // Each row is padded to a multiple of four bytes.
     const qint64 stride = (width * bits + 31) / 32 * 4;

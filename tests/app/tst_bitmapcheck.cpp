@@ -25,6 +25,8 @@ private slots:
     void refusesBadBitmaps();
     void refusesEveryCutShortCopy();
     void agreesWithTheDecoderOnMangledHeaders();
+    void refusesWhatTheDecoderCannotRead_data();
+    void refusesWhatTheDecoderCannotRead();
 };
 
 void TestBitmapCheck::acceptsGoodBitmaps_data()
@@ -196,6 +198,50 @@ void TestBitmapCheck::agreesWithTheDecoderOnMangledHeaders()
         }
     }
     QVERIFY(accepted > 0); // harmless changes, such as to the resolution, still pass
+}
+
+// Found by the fuzzer (scripts/fuzz): headers the check let through and the
+// picture decoder then could not read at all.
+void TestBitmapCheck::refusesWhatTheDecoderCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<QString>("detailMentions");
+
+    // Bit field masks of all 32 bits leave the decoder no way to scale a colour.
+    QByteArray fullMasks = bitmapBytes({.width = 5, .bits = 32, .compression = 3, .headerSize = 124});
+    for (int at = 54; at < 70; at += 4)
+        put32(fullMasks, at, 0xFFFFFFFFu);
+    QTest::newRow("version 5 header, masks of all bits") << fullMasks << Problem::Damaged << "masks";
+    QByteArray fullRed = bitmapBytes({.width = 3, .bits = 16, .compression = 3, .pixelOffset = 66});
+    put32(fullRed, 54, 0xFFFFFFFFu);
+    put32(fullRed, 58, 0x03e0);
+    put32(fullRed, 62, 0x001f);
+    QTest::newRow("short header, red mask of all bits") << fullRed << Problem::Damaged << "masks";
+    QByteArray fullAlpha = bitmapBytes({.bits = 32, .compression = 3, .headerSize = 108});
+    put32(fullAlpha, 54, 0x00ff0000);
+    put32(fullAlpha, 58, 0x0000ff00);
+    put32(fullAlpha, 62, 0x000000ff);
+    put32(fullAlpha, 66, 0xFFFFFFFFu);
+    QTest::newRow("version 4 header, alpha mask of all bits") << fullAlpha << Problem::Damaged << "masks";
+
+    // The 52- and 56-byte headers, read by no decoder the program has.
+    QTest::newRow("52-byte header, bit fields")
+        << bitmapBytes({.width = 5, .bits = 32, .compression = 3, .headerSize = 52})
+        << Problem::Unsupported << "52 bytes";
+    QTest::newRow("56-byte header") << bitmapBytes({.width = 5, .headerSize = 56})
+                                    << Problem::Unsupported << "56 bytes";
+}
+
+void TestBitmapCheck::refusesWhatTheDecoderCannotRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(Problem, problem);
+    QFETCH(QString, detailMentions);
+    QVERIFY(QImage::fromData(bytes, "BMP").isNull());
+    const BitmapCheck check = checkBitmap(bytes);
+    QCOMPARE(check.problem, problem);
+    QVERIFY2(check.detail.contains(detailMentions), qPrintable(check.detail));
 }
 
 QTEST_GUILESS_MAIN(TestBitmapCheck)
