@@ -23,6 +23,12 @@ std::vector<Artwork> awardPictures();     // the certificates the award screens 
 std::vector<Artwork> awardPictureFiles(); // the same certificates, as the award files
 
 // Shared drawing helpers.
+// A blank picture of width x height in the picture's own pixels. Built-in pictures
+// are drawn twice, at their own size and at twice it for screens that magnify; the
+// canvas carries the scale in force as its device pixel ratio, so that painting in
+// the picture's own coordinates fills the larger canvas as well.
 QImage canvas(int width, int height, QColor fill);
+int drawingScale();
+void setDrawingScale(int scale);
 
 } // namespace sprout::art

@@ -243,9 +243,24 @@ QImage paint(int width, int height, Painting painting)
 
 } // namespace
 
+namespace {
+int scaleInForce = 1;
+} // namespace
+
+int drawingScale()
+{
+    return scaleInForce;
+}
+
+void setDrawingScale(int scale)
+{
+    scaleInForce = scale;
+}
+
 QImage canvas(int width, int height, QColor fill)
 {
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image(width * scaleInForce, height * scaleInForce, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scaleInForce);
     image.fill(fill);
     return image;
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
 #include <functional>
 
 namespace sprout::art {
@@ -23,16 +24,28 @@ struct Placement {
     QRectF box;      // the picture's box on the screen, pixels
 };
 
-QImage backdropUnder(const Placement& where, QSize size)
+// The backdrop as drawn at the scale in force, once per scale.
+QImage backdropPicture()
 {
-    static const QImage backdrop = [] {
+    static QImage backdrops[3];
+    QImage& backdrop = backdrops[std::clamp(drawingScale(), 1, 2)];
+    if (backdrop.isNull()) {
         for (Artwork& picture : classroomPictures())
             if (picture.name == "backdrop")
-                return picture.image.convertToFormat(QImage::Format_RGB32);
-        return QImage();
-    }();
-    if (backdrop.isNull())
-        return canvas(size.width(), size.height(), QColor(40, 50, 118));
+                backdrop = picture.image.convertToFormat(QImage::Format_RGB32);
+    }
+    return backdrop;
+}
+
+// The piece of the backdrop beneath a picture's box, in size pixels.
+QImage backdropUnder(const Placement& where, QSize size)
+{
+    const QImage backdrop = backdropPicture();
+    if (backdrop.isNull()) {
+        QImage plain(size, QImage::Format_RGB32);
+        plain.fill(QColor(40, 50, 118));
+        return plain;
+    }
     const qreal sx = backdrop.width() / where.backdrop.width();
     const qreal sy = backdrop.height() / where.backdrop.height();
     const QRect source = QRectF(where.box.x() * sx, where.box.y() * sy, where.box.width() * sx,
@@ -45,9 +58,15 @@ QImage backdropUnder(const Placement& where, QSize size)
 using Drawing = std::function<void(QPainter&, QSizeF shown)>;
 
 // Draws in the coordinates of the box on the screen, into a picture of its own size.
+// A picture already twice as large as its box stays sharp on a magnifying screen,
+// so it is drawn at its own size only.
 QImage drawShown(QSize size, const Placement& where, const Drawing& drawing, bool onCard = true)
 {
-    QImage image = backdropUnder(where, size);
+    const bool largeEnough = size.width() >= 2 * where.box.width()
+                             && size.height() >= 2 * where.box.height();
+    const int scale = largeEnough ? 1 : drawingScale();
+    QImage image = backdropUnder(where, size * scale);
+    image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

@@ -15,7 +15,10 @@ using namespace sprout::art;
 
 namespace {
 
-bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures)
+// The sharp copies are named "<name>@2x.png"; a picture that was drawn large
+// enough at its own size has none.
+bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
+                  const std::vector<Artwork>& sharp)
 {
     QFile list(folder + "/pictures.qrc");
     if (!list.open(QIODevice::WriteOnly | QIODevice::Text))
@@ -24,6 +27,14 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures)
     qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
     for (const Artwork& picture : pictures) {
         const QString file = picture.name + ".png";
+        if (!picture.image.save(folder + "/" + file, "PNG"))
+            return false;
+        qrc << "    <file>" << file << "</file>\n";
+    }
+    for (const Artwork& picture : sharp) {
+        if (picture.image.devicePixelRatio() < 2)
+            continue;
+        const QString file = picture.name + "@2x.png";
         if (!picture.image.save(folder + "/" + file, "PNG"))
             return false;
         qrc << "    <file>" << file << "</file>\n";
@@ -43,6 +54,18 @@ bool writeFiles(const QString& folder, const std::vector<Artwork>& pictures)
     return true;
 }
 
+std::vector<Artwork> builtInPictures()
+{
+    std::vector<Artwork> builtIn = classroomPictures();
+    for (Artwork& cell : cellPictures())
+        builtIn.push_back(std::move(cell));
+    for (Artwork& picture : lessonPictures())
+        builtIn.push_back(std::move(picture));
+    for (Artwork& picture : awardPictures())
+        builtIn.push_back(std::move(picture));
+    return builtIn;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -57,18 +80,17 @@ int main(int argc, char* argv[])
     QDir().mkpath(builtInFolder);
     QDir().mkpath(programFolder);
 
-    std::vector<Artwork> builtIn = classroomPictures();
-    for (Artwork& cell : cellPictures())
-        builtIn.push_back(std::move(cell));
-    for (Artwork& picture : lessonPictures())
-        builtIn.push_back(std::move(picture));
-    for (Artwork& picture : awardPictures())
-        builtIn.push_back(std::move(picture));
+    const std::vector<Artwork> builtIn = builtInPictures();
     std::vector<Artwork> files = quizPictureFiles();
     for (Artwork& file : awardPictureFiles())
         files.push_back(std::move(file));
+    // The picture files are shown at their own pixel size; only the built-in
+    // pictures get a copy drawn at twice the size for screens that magnify.
+    setDrawingScale(2);
+    const std::vector<Artwork> sharp = builtInPictures();
+    setDrawingScale(1);
 
-    if (!writeBuiltIn(builtInFolder, builtIn) || !writeFiles(programFolder, files)) {
+    if (!writeBuiltIn(builtInFolder, builtIn, sharp) || !writeFiles(programFolder, files)) {
         std::fprintf(stderr, "assetgen: could not write the pictures\n");
         return 1;
     }
