@@ -1,3 +1,4 @@
+#include "firstframereporter.h"
 #include "screenregistry.h"
 
 #include <QApplication>
@@ -14,6 +15,9 @@ int main(int argc, char* argv[])
     sprout::ScreenRegistry registry(sprout::createScreen);
     QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
                      &QApplication::quit, Qt::QueuedConnection);
+    // scripts/bench times start-up to the main menu's first frame.
+    if (sprout::FirstFrameReporter::asked() && registry.load(sprout::ScreenId::SproutMain))
+        sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window());
     registry.show(sprout::ScreenId::SproutMain);
     return app.exec();
 }

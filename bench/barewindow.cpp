@@ -1,0 +1,30 @@
+#include "barewindow.h"
+
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace sprout::bench {
+
+BareWindow::BareWindow()
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                               | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle(QStringLiteral("QZV Preschool Sproutkin 1.3"));
+    auto* area = new QWidget;
+    setCentralWidget(area);
+    for (const char* caption : {"Exit Program", "Updates", "More FREE Educational Software"})
+        menuBar()->addAction(QString::fromLatin1(caption));
+    // The main menu's client area, 8760 x 6960 twips.
+    area->setFixedSize(8760 / 15, 6960 / 15);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace sprout::bench
