@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fontconfig fonts-liberation2 fonts-cabin fonts-noto-color-emoji
   xvfb xauth xdotool imagemagick
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 sudo_if_needed() {

@@ -16,6 +16,7 @@ struct Artwork {
 
 // Each group of pictures is drawn in its own source file.
 std::vector<Artwork> classroomPictures(); // board, cover, lesson backdrop, icon
+QImage iconAt(int size);                  // the program icon for the desktop, size x size
 std::vector<Artwork> cellPictures();      // the five Tic-Tac-Toe cell images
 std::vector<Artwork> lessonPictures();    // shapes, apple and ruler of the lessons
 std::vector<Artwork> quizPictureFiles();  // the colours, shapes, words and sums of the quizzes

@@ -265,6 +265,19 @@ QImage canvas(int width, int height, QColor fill)
     return image;
 }
 
+QImage iconAt(int size)
+{
+    // The desktop's copies of the icon: the same drawing, scaled, on a clear canvas
+    // so that the menus of any theme show through the corners.
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    drawIcon(p);
+    return image;
+}
+
 std::vector<Artwork> classroomPictures()
 {
     return {

@@ -1,7 +1,8 @@
 // Draws every picture the program shows, so that no binary picture lives in the
 // source tree. Run at build time:
 //   assetgen <built-in folder> <program folder>
-// Built-in pictures go to the first folder as PNG with a Qt resource list;
+// Built-in pictures go to the first folder as PNG with a Qt resource list, the
+// desktop icons to its subfolder desktop-icons;
 // picture files go to the second folder as 24-bit Windows bitmaps.
 #include "artwork.h"
 
@@ -54,6 +55,17 @@ bool writeFiles(const QString& folder, const std::vector<Artwork>& pictures)
     return true;
 }
 
+// The icon for the desktop's menus at the usual theme sizes, one PNG a size
+// ("48x48.png"); installed with the program, not compiled in.
+bool writeDesktopIcons(const QString& folder)
+{
+    QDir().mkpath(folder);
+    for (int size : {16, 32, 48, 64, 128, 256})
+        if (!iconAt(size).save(QStringLiteral("%1/%2x%2.png").arg(folder).arg(size), "PNG"))
+            return false;
+    return true;
+}
+
 std::vector<Artwork> builtInPictures()
 {
     std::vector<Artwork> builtIn = classroomPictures();
@@ -90,7 +102,8 @@ int main(int argc, char* argv[])
     const std::vector<Artwork> sharp = builtInPictures();
     setDrawingScale(1);
 
-    if (!writeBuiltIn(builtInFolder, builtIn, sharp) || !writeFiles(programFolder, files)) {
+    if (!writeBuiltIn(builtInFolder, builtIn, sharp) || !writeFiles(programFolder, files)
+        || !writeDesktopIcons(builtInFolder + "/desktop-icons")) {
         std::fprintf(stderr, "assetgen: could not write the pictures\n");
         return 1;
     }
