@@ -73,7 +73,9 @@ PictureFile::Loaded PictureFile::load(const QString& path)
         return failure(QStringLiteral("The picture file %1 cannot be read (%2).")
                            .arg(quoted(path), file.errorString()));
     }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // Asking for the largest size the check allows would hold that much memory for
+    // every picture, however small; one byte past the file's size shows it grew.
+    const QByteArray bytes = file.read(qMin(file.size(), kMaxFileSize) + 1);
     if (file.error() != QFileDevice::NoError) {
         return failure(QStringLiteral("The picture file %1 cannot be read (%2).")
                            .arg(quoted(path), file.errorString()));
