@@ -3,6 +3,7 @@
 #include "picturefile.h"
 #include "programfolder.h"
 #include "randomsource.h"
+#include "quiztesting.h"
 #include "screentesting.h"
 
 #include <QGroupBox>
@@ -15,31 +16,6 @@ using namespace sprout;
 using namespace sprout::testing;
 
 namespace {
-
-QImage comparable(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QImage filePicture(const QString& nameConstant)
-{
-    return comparable(PictureFile::load(programFilePath(nameConstant)).picture);
-}
-
-QImage shownPicture(Screen& quiz)
-{
-    return comparable(quiz.control<QLabel>("Image2")->pixmap().toImage());
-}
-
-QString result(Screen& quiz)
-{
-    return quiz.control<QLabel>("Label1")->text();
-}
-
-QString score(Screen& quiz, const QString& scoreBox)
-{
-    return quiz.control<QLineEdit>(scoreBox)->text();
-}
 
 // Question number -> file; 7 and 19 have none.
 const QStringList kFiles{
