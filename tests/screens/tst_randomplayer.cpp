@@ -7,44 +7,15 @@
 #include "form1.h"
 #include "pictures.h"
 #include "randomplayer.h"
-#include "tictactoe.h"
 
 #include <QDesktopServices>
 #include <QPrinterInfo>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <deque>
 #include <map>
 
 using namespace sprout;
 using namespace sprout::testing;
-
-namespace {
-
-constexpr quint32 kDefaultSeed = 20240611;
-constexpr int kDefaultActions = 10000;
-
-quint32 seedFromEnvironment()
-{
-    bool ok = false;
-    const quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED").toUInt(&ok);
-    return ok ? seed : kDefaultSeed;
-}
-
-int actionsFromEnvironment()
-{
-    bool ok = false;
-    const int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS").toInt(&ok);
-    return ok && actions > 0 ? actions : kDefaultActions;
-}
-
-// What one quiz showed when last looked at, for as long as it stays loaded.
-struct QuizSeen {
-    QPointer<QLineEdit> scoreBox; // null once the screen was unloaded
-    int score = 0;
-};
-
-} // namespace
 
 class TestRandomPlayer : public QObject {
     Q_OBJECT
@@ -61,51 +32,43 @@ private slots:
 
 private:
     QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd);
-    QString checkQuizzes(ScreenRegistry& registry);
-    QString checkBoard(ScreenRegistry& registry);
 
     QTemporaryDir m_workDir;
     QList<QUrl> m_pagesOpened;
-    std::map<ScreenId, QuizSeen> m_quizzes;
+    // Each loaded quiz's score box and the score last seen in it.
+    std::map<ScreenId, std::pair<QPointer<QLineEdit>, int>> m_scores;
     std::map<ScreenId, bool> m_awardShown;
-    QImage m_cellImages[TicTacToe::Blank + 1];
     int m_awardsAppeared = 0;
-    std::map<ScreenId, int> m_highestScore;
-    int m_gamesWithO = 0;
+    int m_boardsWithO = 0;
+    QList<QImage> m_cellImages; // by their numbers in the game
 };
 
 void TestRandomPlayer::initTestCase()
 {
     // Thousands of windows shown on a platform without a window manager: its word
-    // that it cannot raise them or pass on size hints drowns everything else.
+    // that it cannot raise them drowns everything else.
     static const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (message.startsWith("This plugin does not support"))
-                return;
-            previous(type, context, message);
+            if (!message.startsWith("This plugin does not support"))
+                previous(type, context, message);
         });
-    QVERIFY(m_workDir.isValid());
-    // No printer at all, so "Print Award" can never put anything on paper; this
-    // must be set before the first printer object exists.
+    // No printer at all, so "Print Award" can never put anything on paper; were Qt
+    // to fall back to writing a PDF, it would land in the work folder.
     qputenv("CUPS_SERVER", "127.0.0.1:1");
     qunsetenv("PRINTER");
     qunsetenv("LPDEST");
-    // Were Qt to fall back to writing a PDF, it would land here.
-    QVERIFY(QDir::setCurrent(m_workDir.path()));
+    QVERIFY(m_workDir.isValid() && QDir::setCurrent(m_workDir.path()));
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
-    // The computer's turn must not sleep in a test.
-    Form1::replacePause([](int) {});
+    Form1::replacePause([](int) {}); // the computer's turn must not sleep in a test
     QDesktopServices::setUrlHandler("https", this, "openPage");
-    QDesktopServices::setUrlHandler("http", this, "openPage");
-    for (int image = TicTacToe::BlackX; image <= TicTacToe::Blank; ++image)
-        m_cellImages[image] = comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage());
+    for (int image = 0; image <= TicTacToe::Blank; ++image)
+        m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
 }
 
 void TestRandomPlayer::cleanupTestCase()
 {
     Form1::replacePause({});
     QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("http");
 }
 
 // Found by the random player: the quiz closed beneath its award, "Continue" hid the
@@ -130,176 +93,123 @@ void TestRandomPlayer::continueOnTheLastAwardEndsTheProgram()
 
 void TestRandomPlayer::childPlaysAtRandom()
 {
-    const quint32 seed = seedFromEnvironment();
-    const int actions = actionsFromEnvironment();
-    qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed,
-          actions);
+    bool ok = false;
+    quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED").toUInt(&ok);
+    if (!ok)
+        seed = 20240611;
+    int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS").toInt(&ok);
+    if (!ok || actions <= 0)
+        actions = 10000;
+    qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
 
     ReportRecorder reports;
     ScreenRegistry registry(createScreen);
     QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
     QVERIFY(registry.show(ScreenId::SproutMain));
     RandomPlayer player(registry, seed);
-
     std::deque<QString> history;
     int restarts = 0;
     for (int action = 1; action <= actions; ++action) {
         const qsizetype endedBefore = ended.count();
-        const QString done = player.step();
+        history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
         settle();
-        history.push_back(QStringLiteral("%1: %2").arg(action).arg(done));
         if (history.size() > 25)
             history.pop_front();
-
-        const QString fault = checkAfterAction(registry, ended.count() > endedBefore);
-        if (!fault.isEmpty()) {
-            QStringList lines(history.begin(), history.end());
+        QString fault = checkAfterAction(registry, ended.count() > endedBefore);
+        // Without a printer the only thing ever told is that an award was not printed.
+        for (const QString& message : std::as_const(reports.messages))
+            if (!message.startsWith("The award was not printed: "))
+                fault = "unexpected report: " + message;
+        if (!fault.isEmpty())
             QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
-                                 .arg(fault)
-                                 .arg(seed)
-                                 .arg(action)
-                                 .arg(lines.join('\n'))));
-        }
-        for (const QString& message : std::as_const(reports.messages)) {
-            // Without a printer the only thing ever told is that an award was not printed.
-            QVERIFY2(message.startsWith("The award was not printed: "),
-                     qPrintable(QStringLiteral("unexpected report after action %1 (seed %2): %3")
-                                    .arg(action)
-                                    .arg(seed)
-                                    .arg(message)));
-        }
-        if (visibleScreens(registry).empty()) {
-            // The program has ended; a child starts it again.
+                                 .arg(fault).arg(seed).arg(action)
+                                 .arg(QStringList(history.begin(), history.end()).join('\n'))));
+        if (visibleScreens(registry).empty()) { // the program has ended; a child starts it again
             ++restarts;
             QVERIFY(registry.show(ScreenId::SproutMain));
         }
     }
-
     QStringList summary;
-    for (int kind = 0; kind < RandomPlayer::ActionCount; ++kind) {
-        const auto action = static_cast<RandomPlayer::Action>(kind);
-        summary << QStringLiteral("%1 %2").arg(player.counted(action)).arg(RandomPlayer::nameOf(action));
-    }
-    QStringList scores;
-    for (const auto& [quiz, score] : m_highestScore)
-        scores << QStringLiteral("%1 %2").arg(screenName(quiz)).arg(score);
-    qInfo("random player: %s; %d restarts, %d award appearances, %d checks of a Tic-Tac-Toe board with an O, "
-          "%d prints refused, %d web pages; highest scores: %s",
-          qPrintable(summary.join(", ")), restarts, m_awardsAppeared, m_gamesWithO,
-          int(reports.messages.size()), int(m_pagesOpened.size()), qPrintable(scores.join(", ")));
+    for (int kind = 0; kind < RandomPlayer::ActionCount; ++kind)
+        summary << QStringLiteral("%1 %2").arg(player.counted(RandomPlayer::Action(kind))).arg(RandomPlayer::kNames[kind]);
+    qInfo("random player: %s; %d restarts, %d award appearances, %d checks of a board with an O, "
+          "%d prints refused, %d web pages",
+          qPrintable(summary.join(", ")), restarts, m_awardsAppeared, m_boardsWithO,
+          int(reports.messages.size()), int(m_pagesOpened.size()));
 }
 
 QString TestRandomPlayer::checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
 {
     const std::vector<Screen*> visible = visibleScreens(registry);
-    if (visible.empty() && !toldToEnd)
-        return "no screen is on show, yet the program was not told to end: it runs on with no window";
-    if (!visible.empty() && toldToEnd)
-        return "the program was told to end while a screen is on show";
+    if (visible.empty() != toldToEnd)
+        return toldToEnd ? "the program was told to end while a screen is on show"
+                         : "no screen is on show, yet the program was not told to end";
     if (QApplication::activeModalWidget())
         return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
-
-    int screensOutsideAwards = 0;
-    bool anyAward = false;
     QStringList names;
+    int outsideAwards = 0;
     for (Screen* screen : visible) {
-        names << QString::fromLatin1(screenName(screen->id()));
-        if (isAward(screen->id()))
-            anyAward = true;
-        else
-            ++screensOutsideAwards;
+        names << screenName(screen->id());
+        const ScreenId id = screen->id();
+        outsideAwards += id != ScreenId::awardcolor && id != ScreenId::awardshape && id != ScreenId::awardword
+                         && id != ScreenId::awardmath;
     }
-    if (screensOutsideAwards > 1 || (!anyAward && !visible.empty() && screensOutsideAwards != 1))
+    // Only awards may stay on show alone, once the quiz beneath them was closed.
+    if (outsideAwards > 1)
         return "outside the awards exactly one screen must be on show, but these are: " + names.join(", ");
 
-    if (QString fault = checkQuizzes(registry); !fault.isEmpty())
-        return fault;
-    return checkBoard(registry);
-}
-
-QString TestRandomPlayer::checkQuizzes(ScreenRegistry& registry)
-{
-    std::map<ScreenId, bool> reachedTen;
-    for (ScreenId id : allScreens()) {
-        if (!isQuiz(id))
-            continue;
-        Screen* quiz = registry.find(id);
-        QLineEdit* box = quiz ? quiz->control<QLineEdit>(scoreBoxOf(id)) : nullptr;
-        if (!box) {
-            m_quizzes.erase(id);
-            continue;
+    // A quiz's score never goes down while its screen stays loaded, and its award
+    // appears only in an action that leaves that score at exactly ten.
+    for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord}) {
+        Screen* screen = registry.find(quiz->id);
+        QLineEdit* box = screen && screen->isLoaded() ? screen->control<QLineEdit>(quiz->scoreBox) : nullptr;
+        const QString name = screenName(quiz->id);
+        int now = 0;
+        bool reachedTen = false;
+        if (box) {
+            bool number = box->text().isEmpty();
+            if (!number)
+                number = (now = box->text().toInt(&number)) > 0 && number;
+            if (!number)
+                return name + "'s score box holds \"" + box->text() + "\", not a count";
+            auto& [seenBox, before] = m_scores[quiz->id];
+            if (seenBox != box && now != 0)
+                return name + " came up with the score " + box->text();
+            if (seenBox == box && (now < before || now > before + 1))
+                return QStringLiteral("%1's score went from %2 to %3 in one action").arg(name).arg(before).arg(now);
+            reachedTen = now == 10 && (seenBox != box || before != 10);
+            seenBox = box;
+            before = now;
         }
-        const QString text = box->text();
-        bool number = false;
-        const int score = text.isEmpty() ? 0 : text.toInt(&number);
-        if (!text.isEmpty() && (!number || score <= 0 || QString::number(score) != text))
-            return QStringLiteral("%1's score box holds \"%2\", not a count").arg(screenName(id), text);
-        auto seen = m_quizzes.find(id);
-        if (seen == m_quizzes.end() || seen->second.scoreBox != box) {
-            // Loaded in this action: a fresh screen starts from no score.
-            if (!text.isEmpty())
-                return QStringLiteral("%1 came up with the score \"%2\"").arg(screenName(id), text);
-            m_quizzes[id] = {box, 0};
-            continue;
-        }
-        const int before = seen->second.score;
-        if (score < before)
-            return QStringLiteral("%1's score went down from %2 to %3").arg(screenName(id)).arg(before).arg(score);
-        if (score > before + 1)
-            return QStringLiteral("%1's score rose from %2 to %3 in one action").arg(screenName(id)).arg(before).arg(score);
-        reachedTen[id] = before != 10 && score == 10;
-        seen->second.score = score;
-        m_highestScore[id] = qMax(m_highestScore[id], score);
-    }
-
-    for (ScreenId id : allScreens()) {
-        if (!isQuiz(id))
-            continue;
-        const ScreenId award = awardOf(id);
-        const Screen* awardScreen = registry.find(award);
-        const bool shown = awardScreen && awardScreen->isVisible();
-        const bool wasShown = m_awardShown[award];
-        m_awardShown[award] = shown;
-        if (reachedTen[id] && !shown)
-            return QStringLiteral("%1's score reached 10 but %2 is not on show").arg(screenName(id), screenName(award));
-        if (shown && !wasShown) {
+        const Screen* award = registry.find(quiz->award);
+        const bool shown = award && award->isVisible();
+        if (reachedTen && !shown)
+            return name + "'s score reached 10 but " + screenName(quiz->award) + " is not on show";
+        if (shown && !m_awardShown[quiz->award]) {
             ++m_awardsAppeared;
-            const auto seen = m_quizzes.find(id);
-            if (seen == m_quizzes.end() || seen->second.score != 10) {
-                return QStringLiteral("%1 appeared while %2's score is not 10")
-                    .arg(screenName(award), screenName(id));
-            }
+            if (now != 10)
+                return QString(screenName(quiz->award)) + " appeared while " + name + "'s score is not 10";
         }
+        m_awardShown[quiz->award] = shown;
     }
-    return {};
-}
 
-QString TestRandomPlayer::checkBoard(ScreenRegistry& registry)
-{
+    // The child moves first: the board never holds more O than X.
     Screen* board = registry.find(ScreenId::Form1);
     if (!board || !board->isLoaded())
         return {};
     int xs = 0;
     int os = 0;
     for (int cell = 1; cell <= 9; ++cell) {
-        auto* box = board->control<QLabel>(QStringLiteral("Picture1(%1)").arg(cell));
-        if (!box)
-            return QStringLiteral("Form1 has no cell %1").arg(cell);
-        const QImage shown = comparable(box->pixmap().toImage());
-        if (shown == m_cellImages[TicTacToe::BlackX] || shown == m_cellImages[TicTacToe::RedX])
-            ++xs;
-        else if (shown == m_cellImages[TicTacToe::BlackO] || shown == m_cellImages[TicTacToe::RedO])
-            ++os;
-        else if (shown != m_cellImages[TicTacToe::Blank])
+        const int image = int(m_cellImages.indexOf(
+            comparable(board->control<QLabel>(QStringLiteral("Picture1(%1)").arg(cell))->pixmap().toImage())));
+        if (image < 1)
             return QStringLiteral("Form1's cell %1 shows no known image").arg(cell);
+        xs += image == TicTacToe::BlackX || image == TicTacToe::RedX;
+        os += image == TicTacToe::BlackO || image == TicTacToe::RedO;
     }
-    if (os > xs)
-        return QStringLiteral("the Tic-Tac-Toe board holds %1 O and only %2 X").arg(os).arg(xs);
-    // The child moves first and the computer answers each move unless the game is over.
-    if (xs > os + 1)
-        return QStringLiteral("the Tic-Tac-Toe board holds %1 X but only %2 O").arg(xs).arg(os);
-    if (os > 0)
-        ++m_gamesWithO;
+    if (os > xs || xs > os + 1)
+        return QStringLiteral("the Tic-Tac-Toe board holds %1 X and %2 O").arg(xs).arg(os);
+    m_boardsWithO += os > 0;
     return {};
 }
 

@@ -1,27 +1,84 @@
 #pragma once
 
-// Plays a quiz screen the way a child does and reads back what the child sees:
-// the picture on the board, the result text, and the hidden score box.
+// Plays the four quizzes the way a child does and reads back what the child sees:
+// the picture on the board, the result text and the hidden score box.
 
-#include "controls.h"
 #include "picturefile.h"
 #include "programfolder.h"
 #include "screentesting.h"
+#include "spellword.h"
 
-#include <QDir>
-#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <map>
 
 namespace sprout::testing {
 
-// What a test needs to know of one picture quiz.
+inline const QString kCorrect = QStringLiteral("correct");
+inline const QString kSorry = QStringLiteral("Sorry, try again ");
+
+// One quiz: its question pictures by number and, for each, the caption of the
+// choice that answers it (for Spell the word, the word to type).
 struct QuizTable {
-    QStringList files;   // name constant of each question number
-    QStringList choices; // the control that accepts each question number
-    QString playAgain;   // the button that draws a new question
+    ScreenId id;
+    ScreenId award;
+    const char* gamesLink;   // on the games menu
+    const char* backLink;    // "Back to Games"
+    const char* newQuestion; // null where only a right answer brings the next one
+    const char* scoreBox;
+    QStringList files;       // empty where a number has no question
+    QStringList answers;
 };
+
+inline QStringList wordFiles()
+{
+    QStringList files;
+    for (const char* word : Spellword::kWords)
+        files << QStringLiteral("\\%1.bmp").arg(QLatin1String(word));
+    return files;
+}
+
+inline QStringList words()
+{
+    QStringList all;
+    for (const char* word : Spellword::kWords)
+        all << QLatin1String(word);
+    return all;
+}
+
+inline const QuizTable kGuessColor{
+    ScreenId::GuessColor, ScreenId::awardcolor, "Label3", "Label13", "Command2", "Text1",
+    {"\\Pink.bmp", "\\Grey.bmp", "\\Black.bmp", "\\Green.bmp", "\\Red.bmp", "\\Yellow.bmp",
+     "\\White.bmp", "\\Purple.bmp", "\\Blue.bmp", "\\Orange.bmp"},
+    {"Pink", "Grey", "Black", "Green", "Red", "Yellow", "White", "Purple", "Blue", "Orange"}};
+
+inline const QuizTable kGuessShape{
+    ScreenId::Guessshape, ScreenId::awardshape, "Label4", "Label11", "Command2", "Text1",
+    {"\\triangle.bmp", "\\circle.bmp", "\\oval.bmp", "\\Rectangle.bmp", "\\square.bmp",
+     "\\hexigon.bmp", "\\Pentagon.bmp"},
+    {"Triangle", "Circle", "Oval", "Rectangle", "Square", "Hexagon", "Pentagon"}};
+
+// 7 and 19 have no question; 8 shows "12.bmp" and is answered by "3".
+inline const QuizTable kMathTest{
+    ScreenId::MathTest, ScreenId::awardmath, "Label6", "Label13", "Command1", "Text1",
+    {"\\11.bmp", "\\22.bmp", "\\23.bmp", "\\33.bmp", "\\34.bmp", "\\44.bmp", "\\47.bmp", "",
+     "\\12.bmp", "\\55.bmp", "\\66.bmp", "\\67.bmp", "\\72.bmp", "\\98.bmp", "\\99.bmp",
+     "\\105.bmp", "\\113.bmp", "\\118.bmp", "\\124.bmp", "", "\\1010.bmp", "\\1110.bmp"},
+    {"2", "4", "5", "6", "7", "8", "11", "", "3", "10", "12", "13", "9", "17", "18", "15", "14",
+     "19", "16", "", "20", "1"}};
+
+inline const QuizTable kSpellWord{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13",
+                                  nullptr, "Text3", wordFiles(), words()};
+
+inline const QuizTable* quizOf(ScreenId id)
+{
+    for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord})
+        if (quiz->id == id)
+            return quiz;
+    return nullptr;
+}
 
 inline QImage comparable(const QImage& image)
 {
@@ -30,7 +87,9 @@ inline QImage comparable(const QImage& image)
 
 inline QImage filePicture(const QString& nameConstant)
 {
-    return comparable(PictureFile::load(programFilePath(nameConstant)).picture);
+    return nameConstant.isEmpty()
+               ? QImage()
+               : comparable(PictureFile::load(programFilePath(nameConstant)).picture);
 }
 
 inline QImage shownPicture(Screen& screen)
@@ -38,25 +97,22 @@ inline QImage shownPicture(Screen& screen)
     return comparable(screen.control<QLabel>("Image2")->pixmap().toImage());
 }
 
-// The question number whose file shows what Image2 shows, or -1.
+// Read once per test program: the program folder does not change under them.
+inline const QList<QImage>& questionPictures(const QuizTable& quiz)
+{
+    static std::map<ScreenId, QList<QImage>> read;
+    QList<QImage>& pictures = read[quiz.id];
+    if (pictures.isEmpty())
+        for (const QString& file : quiz.files)
+            pictures << filePicture(file);
+    return pictures;
+}
+
+// The question number whose picture the board shows, or -1.
 inline int shownQuestion(Screen& screen, const QuizTable& quiz)
 {
     const QImage shown = shownPicture(screen);
-    for (int number = 0; number < quiz.files.size(); ++number)
-        if (!shown.isNull() && shown == filePicture(quiz.files[number]))
-            return number;
-    return -1;
-}
-
-// Presses the quiz's new-question button until question number comes up.
-inline bool bringUp(Screen& screen, const QuizTable& quiz, int number)
-{
-    for (int press = 0; press < 1000; ++press) {
-        if (shownQuestion(screen, quiz) == number)
-            return true;
-        click(screen, quiz.playAgain);
-    }
-    return false;
+    return shown.isNull() ? -1 : int(questionPictures(quiz).indexOf(shown));
 }
 
 inline QString result(Screen& screen)
@@ -64,57 +120,92 @@ inline QString result(Screen& screen)
     return screen.control<QLabel>("Label1")->text();
 }
 
-inline QString score(Screen& screen, const QString& scoreBox = "Text1")
+inline QString score(Screen& screen, const QuizTable& quiz)
 {
-    return screen.control<QLineEdit>(scoreBox)->text();
+    return screen.control<QLineEdit>(quiz.scoreBox)->text();
+}
+
+// Types into the answer box, replacing what it held, and presses "Check Spelling".
+inline void spell(Screen& screen, const QString& typed)
+{
+    auto* box = screen.control<QLineEdit>("Text1");
+    box->clear();
+    QTest::keyClicks(box, typed);
+    click(screen, "Command1");
+}
+
+// Clicks the choice with the caption the child reads, or spells it.
+inline void choose(Screen& screen, const QuizTable& quiz, const QString& caption)
+{
+    if (!quiz.newQuestion)
+        return spell(screen, caption);
+    for (QLabel* label : screen.client()->findChildren<QLabel*>())
+        if (label->text() == caption)
+            return click(screen, label->objectName());
+    QFAIL(qPrintable("no choice " + caption));
+}
+
+inline void answer(Screen& screen, const QuizTable& quiz, bool right)
+{
+    const int shown = shownQuestion(screen, quiz);
+    QVERIFY2(shown >= 0, "the board shows no question");
+    if (!quiz.newQuestion && !right)
+        return spell(screen, "xyz");
+    int pick = shown;
+    while (!right && (pick == shown || quiz.answers[pick].isEmpty()))
+        pick = (pick + 1) % quiz.answers.size();
+    choose(screen, quiz, quiz.answers[pick]);
+}
+
+// The next question: its button, or a right spelling where there is none.
+inline void nextQuestion(Screen& screen, const QuizTable& quiz)
+{
+    if (quiz.newQuestion)
+        click(screen, quiz.newQuestion);
+    else
+        answer(screen, quiz, true);
+}
+
+// Plays moves: R a right answer, W a wrong one, P a new question.
+inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
+{
+    for (QChar move : moves) {
+        if (move == 'P')
+            nextQuestion(screen, quiz);
+        else
+            answer(screen, quiz, move == 'R');
+    }
 }
 
 // The program reads its pictures from the folder of its own executable, which
-// every test shares with the tests running beside it. A test that must change
-// those files runs again as a fresh program of its own, from a private copy of
-// that folder holding this test executable and the files it names.
-class PrivateProgramFolder {
-public:
-    static bool isThisRun() { return qEnvironmentVariableIsSet(kMarker); }
-
-    // Runs one test function of this executable in the copy; false with the
-    // child's output in *log when it fails.
-    static bool run(const QString& testFunction, const QStringList& nameConstants, QString* log)
-    {
-        QTemporaryDir folder;
-        if (!folder.isValid())
-            return fail(log, "no temporary folder");
-        const QString executable = folder.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
-        if (!QFile::copy(QCoreApplication::applicationFilePath(), executable))
-            return fail(log, "cannot copy the test executable");
-        for (const QString& name : nameConstants)
-            if (!QFile::copy(programFilePath(name), programFilePath(folder.path(), name)))
-                return fail(log, "cannot copy " + name);
-
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(kMarker, "1");
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(executable, {testFunction});
-        child.waitForFinished(-1);
-        *log = QString::fromLocal8Bit(child.readAll());
-        return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
-               && log->contains("::" + testFunction + "(") && log->contains(" 0 failed, 0 skipped");
-    }
-
-private:
-    static constexpr const char* kMarker = "SPROUT_PRIVATE_PROGRAM_FOLDER";
-
-    static bool fail(QString* log, const QString& why)
-    {
-        *log = why;
+// every test shares with the tests running beside it. A test that changes those
+// files runs its test function again in a fresh program, from a private copy of
+// that folder holding this executable and the files it names.
+inline bool runInPrivateFolder(const QStringList& nameConstants, QString* log)
+{
+    QTemporaryDir folder;
+    const QString self = QCoreApplication::applicationFilePath();
+    const QString copy = folder.filePath(QFileInfo(self).fileName());
+    bool copied = folder.isValid() && QFile::copy(self, copy);
+    for (const QString& name : nameConstants)
+        copied = copied && QFile::copy(programFilePath(name), programFilePath(folder.path(), name));
+    if (!copied) {
+        *log = "cannot copy the program folder";
         return false;
     }
-};
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("SPROUT_PRIVATE_PROGRAM_FOLDER", "1");
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    const QString function = QString::fromLatin1(QTest::currentTestFunction());
+    child.start(copy, {function});
+    child.waitForFinished(-1);
+    *log = QString::fromLocal8Bit(child.readAll());
+    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
+           && log->contains("::" + function + "(") && log->contains(" 0 failed, 0 skipped");
+}
 
-// Writes a picture over a name constant's file in the program folder.
 inline bool replacePicture(const QString& nameConstant, const QImage& picture)
 {
     return picture.convertToFormat(QImage::Format_RGB888).save(programFilePath(nameConstant), "BMP");
@@ -122,15 +213,11 @@ inline bool replacePicture(const QString& nameConstant, const QImage& picture)
 
 } // namespace sprout::testing
 
-// Runs the rest of the test function in a fresh program from a private copy of
+// The rest of the test function runs in a fresh program from a private copy of
 // the program folder; the function's own run only checks how that went.
-#define SPROUT_IN_PRIVATE_PROGRAM_FOLDER(files)                                                 \
-    do {                                                                                       \
-        if (!::sprout::testing::PrivateProgramFolder::isThisRun()) {                           \
-            QString log;                                                                       \
-            const bool passed = ::sprout::testing::PrivateProgramFolder::run(                  \
-                QString::fromLatin1(QTest::currentTestFunction()), files, &log);               \
-            QVERIFY2(passed, qPrintable(log));                                                 \
-            return;                                                                            \
-        }                                                                                      \
-    } while (false)
+#define SPROUT_IN_PRIVATE_PROGRAM_FOLDER(files)                                      \
+    if (!qEnvironmentVariableIsSet("SPROUT_PRIVATE_PROGRAM_FOLDER")) {              \
+        QString log;                                                                \
+        QVERIFY2(::sprout::testing::runInPrivateFolder(files, &log), qPrintable(log)); \
+        return;                                                                     \
+    }

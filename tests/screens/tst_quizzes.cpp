@@ -1,0 +1,241 @@
+// The four quizzes played as a child plays them: every question judged by its
+// table, right answers counted, the award at ten, and what leaving keeps.
+#include "quiztesting.h"
+#include "randomsource.h"
+
+using namespace sprout;
+using namespace sprout::testing;
+
+Q_DECLARE_METATYPE(const sprout::testing::QuizTable*)
+
+namespace {
+
+void addQuizRows()
+{
+    QTest::addColumn<const QuizTable*>("quiz");
+    for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord})
+        QTest::newRow(screenName(quiz->id)) << quiz;
+}
+
+bool awardVisible(ScreenRegistry& registry, const QuizTable& quiz)
+{
+    const Screen* award = registry.find(quiz.award);
+    return award && award->isVisible();
+}
+
+// The question a fresh draw of the program's source gives, drawn again where a
+// number has none, as the quiz does.
+int predictedQuestion(RandomSource& source, const QuizTable& quiz)
+{
+    for (;;)
+        if (const int number = source.draw(quiz.files.size()); !quiz.files[number].isEmpty())
+            return number;
+}
+
+} // namespace
+
+class TestQuizzes : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        // Each question must be told by its picture alone (a private run copies
+        // only the pictures it needs).
+        if (qEnvironmentVariableIsSet("SPROUT_PRIVATE_PROGRAM_FOLDER"))
+            return;
+        for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord})
+            for (int number = 0; number < quiz->files.size(); ++number)
+                if (!quiz->files[number].isEmpty())
+                    QVERIFY2(questionPictures(*quiz).indexOf(questionPictures(*quiz)[number]) == number
+                                 && !questionPictures(*quiz)[number].isNull(),
+                             qPrintable(quiz->files[number]));
+    }
+
+    // Plays until every question has been on the board, which never stays empty,
+    // and tries every answer on each: only its own is "correct", and no answer
+    // changes the question. Spelling is compared exactly.
+    void everyQuestionAcceptsOnlyItsAnswer_data() { addQuizRows(); }
+    void everyQuestionAcceptsOnlyItsAnswer()
+    {
+        QFETCH(const QuizTable*, quiz);
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(quiz->id));
+        Screen& screen = registry.reference(quiz->id);
+        const qsizetype questions = quiz->files.size() - quiz->files.count(QString());
+        QSet<int> judged;
+        for (int turn = 0; turn < 3000 && judged.size() < questions; ++turn) {
+            const int number = shownQuestion(screen, *quiz);
+            QVERIFY2(number >= 0, "the board shows no question");
+            if (!judged.contains(number)) {
+                judged.insert(number);
+                const QString right = quiz->answers[number];
+                QStringList wrong;
+                for (const QString& other : quiz->answers)
+                    if (!other.isEmpty() && other != right)
+                        wrong << other;
+                if (!quiz->newQuestion)
+                    wrong = QStringList{right.toLower(), right.toUpper(), " " + right, right + " ",
+                                        right + right, right.chopped(1), ""};
+                for (const QString& typed : wrong) {
+                    choose(screen, *quiz, typed);
+                    QVERIFY2(result(screen) == kSorry, qPrintable(typed + " for " + right));
+                    QCOMPARE(shownQuestion(screen, *quiz), number);
+                }
+                choose(screen, *quiz, right);
+                QVERIFY2(result(screen) == kCorrect, qPrintable(right));
+            }
+            nextQuestion(screen, *quiz);
+        }
+        QCOMPARE(judged.size(), questions);
+    }
+
+    // A right answer repeated while "correct" is still on show counts only where
+    // it is a new word to spell; a change back to "correct" always counts.
+    void rightAnswersCounted_data()
+    {
+        QTest::addColumn<const QuizTable*>("quiz");
+        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("color right twice") << &kGuessColor << "RR" << "1";
+        QTest::newRow("color right, wrong, right") << &kGuessColor << "RWR" << "2";
+        QTest::newRow("color wrong only") << &kGuessColor << "WWW" << "";
+        QTest::newRow("color right on three questions") << &kGuessColor << "RPRPR" << "3";
+        QTest::newRow("shape right twice") << &kGuessShape << "RR" << "1";
+        QTest::newRow("math right, wrong, right") << &kMathTest << "RWR" << "2";
+        QTest::newRow("math right twice, new, right") << &kMathTest << "RRPR" << "2";
+        QTest::newRow("spell right twice") << &kSpellWord << "RR" << "2";
+        QTest::newRow("spell right, wrong, right") << &kSpellWord << "RWR" << "2";
+        QTest::newRow("spell wrong twice") << &kSpellWord << "WW" << "";
+    }
+    void rightAnswersCounted()
+    {
+        QFETCH(const QuizTable*, quiz);
+        QFETCH(QString, moves);
+        QFETCH(QString, expected);
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(quiz->id));
+        play(registry.reference(quiz->id), *quiz, moves);
+        QCOMPARE(score(registry.reference(quiz->id), *quiz), expected);
+    }
+
+    // The tenth counted answer opens the award on top of the quiz; while the score
+    // stays ten every change of the result brings it back, and never past ten.
+    void awardAtTen_data() { addQuizRows(); }
+    void awardAtTen()
+    {
+        QFETCH(const QuizTable*, quiz);
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(quiz->id));
+        Screen& screen = registry.reference(quiz->id);
+        for (int answer = 1; answer <= 9; ++answer)
+            play(screen, *quiz, quiz->newQuestion ? "WRP" : "WR");
+        QCOMPARE(score(screen, *quiz), QString("9"));
+        QVERIFY(!awardVisible(registry, *quiz));
+
+        play(screen, *quiz, "R");
+        QCOMPARE(score(screen, *quiz), QString("10"));
+        QVERIFY(awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
+
+        click(registry.reference(quiz->award), "Command2"); // Continue
+        QVERIFY(!awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
+        play(screen, *quiz, "W");
+        QVERIFY(awardVisible(registry, *quiz));
+        click(registry.reference(quiz->award), "Command2");
+        play(screen, *quiz, "W"); // no change of the result
+        QVERIFY(!awardVisible(registry, *quiz));
+
+        play(screen, *quiz, "RWR");
+        QCOMPARE(score(screen, *quiz), QString("12"));
+        QVERIFY(!awardVisible(registry, *quiz));
+    }
+
+    // Back to the games menu and in again keeps everything; "Exit Program" and in
+    // again starts afresh.
+    void leavingKeepsTheQuizAndClosingForgetsIt_data() { addQuizRows(); }
+    void leavingKeepsTheQuizAndClosingForgetsIt()
+    {
+        QFETCH(const QuizTable*, quiz);
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(ScreenId::Games));
+        Screen& games = registry.reference(ScreenId::Games);
+        click(games, quiz->gamesLink);
+        Screen& screen = registry.reference(quiz->id);
+        play(screen, *quiz, "RW");
+        const int question = shownQuestion(screen, *quiz);
+
+        click(screen, quiz->backLink);
+        QVERIFY(games.isVisible() && !screen.isVisible());
+        click(games, quiz->gamesLink);
+        QVERIFY(screen.isVisible() && !games.isVisible());
+        QCOMPARE(shownQuestion(screen, *quiz), question);
+        QCOMPARE(result(screen), kSorry);
+        QCOMPARE(score(screen, *quiz), QString("1"));
+
+        chooseMenu(screen, "mnuExit");
+        settle();
+        QVERIFY(!screen.isLoaded());
+        RandomSource ahead = RandomSource::program();
+        click(games, quiz->gamesLink);
+        QVERIFY(screen.isVisible());
+        QCOMPARE(shownQuestion(screen, *quiz), predictedQuestion(ahead, *quiz));
+        QCOMPARE(result(screen), QString());
+        QCOMPARE(score(screen, *quiz), QString());
+    }
+
+    // The quizzes draw from one source, in the order the child's clicks run them,
+    // and a number without a question is drawn again when the screen opens too.
+    void drawsFollowOneSequenceAcrossQuizzes()
+    {
+        ScreenRegistry registry(createScreen);
+        RandomSource ahead = RandomSource::program();
+        for (const QuizTable* quiz : {&kGuessColor, &kSpellWord, &kMathTest}) {
+            QVERIFY(registry.show(quiz->id));
+            QCOMPARE(shownQuestion(registry.reference(quiz->id), *quiz), predictedQuestion(ahead, *quiz));
+        }
+        Screen& colours = registry.reference(ScreenId::GuessColor);
+        click(colours, "Command2");
+        QCOMPARE(shownQuestion(colours, kGuessColor), predictedQuestion(ahead, kGuessColor));
+        Screen& spelling = registry.reference(ScreenId::Spellword);
+        play(spelling, kSpellWord, "WR");
+        QCOMPARE(shownQuestion(spelling, kSpellWord), predictedQuestion(ahead, kSpellWord));
+
+        chooseMenu(registry.reference(ScreenId::MathTest), "mnuExit");
+        settle();
+        while (!kMathTest.files[RandomSource(RandomSource::program()).draw(22)].isEmpty())
+            RandomSource::program().next();
+        ahead = RandomSource::program();
+        QVERIFY(registry.show(ScreenId::MathTest));
+        QCOMPARE(shownQuestion(registry.reference(ScreenId::MathTest), kMathTest),
+                 predictedQuestion(ahead, kMathTest));
+    }
+
+    // A quiz that cannot read its pictures does not open: the child stays on the
+    // games menu, told which file, and the quiz opens once the file is back.
+    void missingPictureKeepsTheGamesMenuOnShow()
+    {
+        SPROUT_IN_PRIVATE_PROGRAM_FOLDER(kGuessColor.files)
+        QVERIFY(QFile::remove(programFilePath("\\Orange.bmp")));
+        ReportRecorder reports;
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(ScreenId::Games));
+        Screen& games = registry.reference(ScreenId::Games);
+        click(games, "Label3");
+        QVERIFY(games.isVisible());
+        QVERIFY(!registry.reference(ScreenId::GuessColor).isLoaded());
+        QCOMPARE(reports.messages.size(), 1);
+        QVERIFY2(reports.messages[0].contains("Orange.bmp"), qPrintable(reports.messages[0]));
+
+        QImage orange(40, 20, QImage::Format_RGB32);
+        orange.fill(QColor(255, 140, 0));
+        QVERIFY(replacePicture("\\Orange.bmp", orange));
+        click(games, "Label3");
+        QVERIFY(registry.reference(ScreenId::GuessColor).isVisible());
+        QVERIFY(!games.isVisible());
+        QCOMPARE(reports.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestQuizzes)
+#include "tst_quizzes.moc"
