@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
-// A stand-in for an award certificate: a pale blue card in a blue frame with a
-// yellow sun in the top right corner, which shows how the page was turned.
+// A stand-in for an award certificate: a pale card in a blue frame with a yellow
+// sun in the top right corner, which shows how the page was turned.
 inline QImage testCertificate(int width = 505, int height = 344)
 {
     QImage image(width, height, QImage::Format_RGB32);

@@ -1,10 +1,9 @@
+// Fit-to-page printing against a printer that writes down every operation.
 #include "module1.h"
 #include "picture.h"
 #include "printersurface.h"
 
 #include <QtTest>
-
-#include <vector>
 
 using namespace sprout;
 
@@ -23,107 +22,50 @@ double unitsPerInch(qint16 unit)
     }
 }
 
-// A printer that writes down every operation asked of it. Its page is given in
-// inches for portrait; landscape swaps the sides. Each read of its unit takes
-// the next code from a script, so a test can change the unit between calls.
+// Its page is given in inches for portrait; landscape swaps the sides. Each read
+// of its unit takes the next code of the script, the last one staying.
 class RecordingPrinter : public PrinterSurface {
 public:
-    struct Call {
-        QString name;
-        double length = 0;
-        qint16 fromUnit = 0;
-        qint16 toUnit = 0;
-    };
-
-    double pageWidthInches = 8.0;
-    double pageHeightInches = 11.0;
-    std::vector<qint16> unitScript{1};
-
-    mutable std::vector<Call> calls;
+    double pageWidth = 8.0, pageHeight = 11.0;
+    QList<qint16> units{1};
+    mutable QStringList calls;
     int orientation = 0;
-    double paintedLeft = -1, paintedTop = -1, paintedWidth = -1, paintedHeight = -1;
-    int paintCount = 0;
+    double paintedWidth = -1, paintedHeight = -1;
 
     void setOrientation(int code) override
     {
         orientation = code;
-        calls.push_back({QStringLiteral("setOrientation"), double(code)});
+        calls << QStringLiteral("setOrientation %1").arg(code);
     }
-    float scaleWidth() const override
-    {
-        calls.push_back({QStringLiteral("scaleWidth")});
-        return float(printableWidthInches() * unitsPerInch(currentUnit()));
-    }
-    float scaleHeight() const override
-    {
-        calls.push_back({QStringLiteral("scaleHeight")});
-        return float(printableHeightInches() * unitsPerInch(currentUnit()));
-    }
+    float scaleWidth() const override { return side("scaleWidth", orientation == kLandscape ? pageHeight : pageWidth); }
+    float scaleHeight() const override { return side("scaleHeight", orientation == kLandscape ? pageWidth : pageHeight); }
     qint16 scaleMode() const override
     {
-        calls.push_back({QStringLiteral("scaleMode")});
-        const qint16 unit = currentUnit();
-        if (m_nextUnit + 1 < unitScript.size())
-            ++m_nextUnit;
-        m_reportedUnit = unit;
-        return unit;
+        calls << "scaleMode";
+        return m_read < units.size() ? units[m_read++] : units.last();
     }
-    float scaleX(float length, qint16 from, qint16 to) const override
-    {
-        calls.push_back({QStringLiteral("scaleX"), length, from, to});
-        return float(double(length) * unitsPerInch(to) / unitsPerInch(from));
-    }
-    float scaleY(float length, qint16 from, qint16 to) const override
-    {
-        calls.push_back({QStringLiteral("scaleY"), length, from, to});
-        return float(double(length) * unitsPerInch(to) / unitsPerInch(from));
-    }
+    float scaleX(float length, qint16 from, qint16 to) const override { return convert("scaleX", length, from, to); }
+    float scaleY(float length, qint16 from, qint16 to) const override { return convert("scaleY", length, from, to); }
     void paintPicture(const Picture&, float left, float top, double width, double height) override
     {
-        calls.push_back({QStringLiteral("paintPicture")});
-        paintedLeft = left;
-        paintedTop = top;
+        calls << QStringLiteral("paintPicture %1,%2").arg(left).arg(top);
         paintedWidth = width;
         paintedHeight = height;
-        ++paintCount;
     }
     PrintResult endDoc() override { return PrintResult::success(); }
 
-    QStringList callNames() const
-    {
-        QStringList names;
-        for (const Call& call : calls)
-            names << call.name;
-        return names;
-    }
-    // The side converted back from HIMETRIC first (the third conversion, after
-    // measuring width and height) tells the branch taken.
-    QString branch() const
-    {
-        int conversions = 0;
-        for (const Call& call : calls) {
-            if (call.name != QLatin1String("scaleX") && call.name != QLatin1String("scaleY"))
-                continue;
-            if (++conversions == 3)
-                return call.name == QLatin1String("scaleX") ? QStringLiteral("width")
-                                                             : QStringLiteral("height");
-        }
-        return QString();
-    }
-
 private:
-    qint16 currentUnit() const { return unitScript.at(m_nextUnit); }
-    double printableWidthInches() const
+    float side(const char* name, double inches) const
     {
-        return orientation == kLandscape ? pageHeightInches : pageWidthInches;
+        calls << name;
+        return float(inches * unitsPerInch(units[qMin(m_read, units.size() - 1)]));
     }
-    double printableHeightInches() const
+    float convert(const char* name, float length, qint16 from, qint16 to) const
     {
-        return orientation == kLandscape ? pageWidthInches : pageHeightInches;
+        calls << QStringLiteral("%1 %2>%3").arg(name).arg(from).arg(to);
+        return float(double(length) * unitsPerInch(to) / unitsPerInch(from));
     }
-
-    mutable size_t m_nextUnit = 0;
-    mutable qint16 m_reportedUnit = 0;
+    mutable qsizetype m_read = 0;
 };
 
 Picture pictureOfSize(int widthHimetric, int heightHimetric)
@@ -137,196 +79,85 @@ class TestPrintFittedPicture : public QObject {
     Q_OBJECT
 
 private slots:
-    void orientationFollowsShape_data();
-    void orientationFollowsShape();
-    void fitsToPage_data();
-    void fitsToPage();
-    void operationsComeInOrder_data();
-    void operationsComeInOrder();
-    void readsUnitAfreshForEveryConversion();
-    void roundsLengthsToSinglePrecision();
-    void refusesPictureWithoutSize_data();
-    void refusesPictureWithoutSize();
-    void refusesPageWithoutRoom_data();
-    void refusesPageWithoutRoom();
-};
-
-void TestPrintFittedPicture::orientationFollowsShape_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<int>("orientation");
-    QTest::newRow("certificate 505 x 344 px") << 13361 << 9102 << 2;
-    QTest::newRow("tall") << 9102 << 13361 << 1;
-    QTest::newRow("square") << 5000 << 5000 << 1;
-    QTest::newRow("one wider") << 5001 << 5000 << 2;
-    QTest::newRow("one taller") << 5000 << 5001 << 1;
-}
-
-void TestPrintFittedPicture::orientationFollowsShape()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(int, orientation);
-    RecordingPrinter printer;
-    QVERIFY(PrintFittedPicture(printer, pictureOfSize(width, height)).ok());
-    QCOMPARE(printer.calls.front().name, QStringLiteral("setOrientation"));
-    QCOMPARE(printer.orientation, orientation);
-}
-
-void TestPrintFittedPicture::fitsToPage_data()
-{
-    // The printer's unit is twips; the page is 8 x 11 inches, turned for landscape.
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QString>("branch");
-    QTest::addColumn<double>("outWidth");
-    QTest::addColumn<double>("outHeight");
-    QTest::newRow("certificate, landscape, full width")
-        << 13361 << 9102 << "width" << 15840.0 << 10790.785;
-    QTest::newRow("tall, portrait, full height")
-        << 9102 << 13361 << "height" << 10790.785 << 15840.0;
-    QTest::newRow("square, portrait, full width") << 4000 << 4000 << "width" << 11520.0 << 11520.0;
-    QTest::newRow("a little wider, landscape, full height")
-        << 1200 << 1000 << "height" << 13824.0 << 11520.0;
-    QTest::newRow("a little taller, portrait, full width")
-        << 1000 << 1100 << "width" << 11520.0 << 12672.0;
-    // 11 x 8 inches is exactly 11 : 8, as is this picture; the tie goes to the width.
-    QTest::newRow("same ratio as page") << 11000 << 8000 << "width" << 15840.0 << 11520.0;
-}
-
-void TestPrintFittedPicture::fitsToPage()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QString, branch);
-    QFETCH(double, outWidth);
-    QFETCH(double, outHeight);
-    RecordingPrinter printer;
-    QVERIFY(PrintFittedPicture(printer, pictureOfSize(width, height)).ok());
-    QCOMPARE(printer.paintCount, 1);
-    QCOMPARE(printer.branch(), branch);
-    QCOMPARE(printer.paintedLeft, 0.0);
-    QCOMPARE(printer.paintedTop, 0.0);
-    QVERIFY2(qAbs(printer.paintedWidth - outWidth) < 0.001,
-             qPrintable(QString::number(printer.paintedWidth, 'f', 4)));
-    QVERIFY2(qAbs(printer.paintedHeight - outHeight) < 0.001,
-             qPrintable(QString::number(printer.paintedHeight, 'f', 4)));
-}
-
-void TestPrintFittedPicture::operationsComeInOrder_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<QStringList>("calls");
-    const QStringList measure{"setOrientation", "scaleWidth", "scaleMode", "scaleX",
-                              "scaleHeight", "scaleMode", "scaleY"};
-    QTest::newRow("fit to width")
-        << 13361 << 9102
-        << measure + QStringList{"scaleMode", "scaleX", "scaleMode", "scaleY", "paintPicture"};
-    QTest::newRow("fit to height")
-        << 9102 << 13361
-        << measure + QStringList{"scaleMode", "scaleY", "scaleMode", "scaleX", "paintPicture"};
-}
-
-void TestPrintFittedPicture::operationsComeInOrder()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(QStringList, calls);
-    RecordingPrinter printer;
-    QVERIFY(PrintFittedPicture(printer, pictureOfSize(width, height)).ok());
-    QCOMPARE(printer.callNames(), calls);
-    // Measuring converts into HIMETRIC, sizing converts back out of it.
-    QCOMPARE(printer.calls[3].toUnit, PrinterSurface::kHimetric);
-    QCOMPARE(printer.calls[6].toUnit, PrinterSurface::kHimetric);
-    QCOMPARE(printer.calls[8].fromUnit, PrinterSurface::kHimetric);
-    QCOMPARE(printer.calls[10].fromUnit, PrinterSurface::kHimetric);
-}
-
-void TestPrintFittedPicture::readsUnitAfreshForEveryConversion()
-{
-    RecordingPrinter printer;
-    printer.unitScript = {1, 6, 3, 7};
-    QVERIFY(PrintFittedPicture(printer, pictureOfSize(13361, 9102)).ok());
-
-    std::vector<qint16> printerSides;
-    for (const auto& call : printer.calls) {
-        if (call.name == QLatin1String("scaleX") || call.name == QLatin1String("scaleY"))
-            printerSides.push_back(call.fromUnit == PrinterSurface::kHimetric ? call.toUnit
-                                                                              : call.fromUnit);
+    void fitsToPage_data()
+    {
+        QTest::addColumn<QSize>("picture");   // HIMETRIC
+        QTest::addColumn<QSizeF>("page");     // inches, upright
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSizeF>("painted");  // in the printer's unit
+        const QSizeF letter(8, 11);
+        QTest::newRow("certificate: landscape, full width")
+            << QSize(13361, 9102) << letter << 1 << 2 << QSizeF(15840, 10790.78515625);
+        QTest::newRow("tall: portrait, full height")
+            << QSize(9102, 13361) << letter << 1 << 1 << QSizeF(10790.78515625, 15840);
+        QTest::newRow("square: portrait, full width") << QSize(4000, 4000) << letter << 1 << 1 << QSizeF(11520, 11520);
+        QTest::newRow("a little wider: landscape, full height")
+            << QSize(5001, 5000) << letter << 1 << 2 << QSizeF(11522.3046875, 11520);
+        QTest::newRow("the page's own ratio: full width") << QSize(11000, 8000) << letter << 1 << 2 << QSizeF(15840, 11520);
+        // The printer gets each length as a float, the ratio stays a double: had it
+        // been a float too, the width would be 19755.556640625.
+        QTest::newRow("rounding, full height") << QSize(7000, 9000) << QSizeF(10, 10) << 8 << 1
+                                               << QSizeF(19755.5546875, 25400);
+        QTest::newRow("rounding, full width") << QSize(3000, 1000) << QSizeF(10, 10) << 8 << 2
+                                              << QSizeF(25400, 8466.6669921875);
     }
-    QCOMPARE(printerSides, (std::vector<qint16>{1, 6, 3, 7}));
+    void fitsToPage()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSizeF, page);
+        QFETCH(int, unit);
+        QFETCH(int, orientation);
+        QFETCH(QSizeF, painted);
+        RecordingPrinter printer;
+        printer.pageWidth = page.width();
+        printer.pageHeight = page.height();
+        printer.units = {qint16(unit)};
+        QVERIFY(PrintFittedPicture(printer, pictureOfSize(picture.width(), picture.height())).ok());
+        QCOMPARE(printer.orientation, orientation);
+        QCOMPARE(printer.calls.last(), QStringLiteral("paintPicture 0,0"));
+        QCOMPARE(printer.paintedWidth, painted.width());
+        QCOMPARE(printer.paintedHeight, painted.height());
+    }
 
-    // The width was measured in twips and drawn in pixels of 300 dpi: 11 in.
-    QVERIFY(qAbs(printer.paintedWidth - 11.0 * 300.0) < 0.01);
-}
+    void measuresAfterTurningAndReadsTheUnitForEveryConversion()
+    {
+        RecordingPrinter printer;
+        printer.units = {1, 6, 3, 7};
+        QVERIFY(PrintFittedPicture(printer, pictureOfSize(9102, 13361)).ok());
+        QCOMPARE(printer.calls, (QStringList{"setOrientation 1", "scaleWidth", "scaleMode", "scaleX 1>8",
+                                             "scaleHeight", "scaleMode", "scaleY 6>8", "scaleMode", "scaleY 8>3",
+                                             "scaleMode", "scaleX 8>7", "paintPicture 0,0"}));
+        // The height was measured in millimetres and drawn in pixels of 300 dpi: 11 in.
+        QVERIFY(qAbs(printer.paintedHeight - 11.0 * 300.0) < 0.01);
+    }
 
-void TestPrintFittedPicture::roundsLengthsToSinglePrecision()
-{
-    // In HIMETRIC throughout, so only the rounding changes the numbers. A 7 : 9
-    // picture on a 10 x 10 inch page fits the height; its width, 25400 * 7 / 9
-    // = 19755.5555..., reaches the printer as the float 19755.5546875. Had the
-    // ratio been kept in single precision too, it would be 19755.556640625.
-    RecordingPrinter printer;
-    printer.unitScript = {8};
-    printer.pageWidthInches = 10.0;
-    printer.pageHeightInches = 10.0;
-    QVERIFY(PrintFittedPicture(printer, pictureOfSize(7000, 9000)).ok());
-    QCOMPARE(printer.branch(), QStringLiteral("height"));
-    QCOMPARE(printer.paintedHeight, 25400.0);
-    QCOMPARE(printer.paintedWidth, 19755.5546875);
-
-    // The fit-to-width side likewise: 25400 / 3 handed over as a float.
-    RecordingPrinter wide;
-    wide.unitScript = {8};
-    wide.pageWidthInches = 10.0;
-    wide.pageHeightInches = 10.0;
-    QVERIFY(PrintFittedPicture(wide, pictureOfSize(3000, 1000)).ok());
-    QCOMPARE(wide.branch(), QStringLiteral("width"));
-    QCOMPARE(wide.paintedHeight, 8466.6669921875);
-}
-
-void TestPrintFittedPicture::refusesPictureWithoutSize_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::newRow("no height") << 13361 << 0;
-    QTest::newRow("no width") << 0 << 9102;
-    QTest::newRow("nothing at all") << 0 << 0;
-}
-
-void TestPrintFittedPicture::refusesPictureWithoutSize()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    RecordingPrinter printer;
-    const PrintResult result = PrintFittedPicture(printer, pictureOfSize(width, height));
-    QVERIFY(!result.ok());
-    QVERIFY(result.message().contains(QStringLiteral("nothing to print")));
-    QVERIFY(printer.calls.empty());
-}
-
-void TestPrintFittedPicture::refusesPageWithoutRoom_data()
-{
-    QTest::addColumn<double>("pageWidth");
-    QTest::addColumn<double>("pageHeight");
-    QTest::newRow("no printable height") << 8.0 << 0.0;
-    QTest::newRow("no printable width") << 0.0 << 11.0;
-}
-
-void TestPrintFittedPicture::refusesPageWithoutRoom()
-{
-    QFETCH(double, pageWidth);
-    QFETCH(double, pageHeight);
-    RecordingPrinter printer;
-    printer.pageWidthInches = pageWidth;
-    printer.pageHeightInches = pageHeight;
-    const PrintResult result = PrintFittedPicture(printer, pictureOfSize(9102, 13361));
-    QVERIFY(!result.ok());
-    QVERIFY(result.message().contains(QStringLiteral("nothing was printed")));
-    QCOMPARE(printer.paintCount, 0);
-}
+    void refusesWhatHasNoSize_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("picture without height") << QSize(13361, 0) << QSizeF(8, 11) << "nothing to print";
+        QTest::newRow("picture without width") << QSize(0, 9102) << QSizeF(8, 11) << "nothing to print";
+        QTest::newRow("page without height") << QSize(9102, 13361) << QSizeF(8, 0) << "no room to print";
+        QTest::newRow("page without width") << QSize(9102, 13361) << QSizeF(0, 11) << "no room to print";
+    }
+    void refusesWhatHasNoSize()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSizeF, page);
+        QFETCH(QString, message);
+        RecordingPrinter printer;
+        printer.pageWidth = page.width();
+        printer.pageHeight = page.height();
+        const PrintResult result = PrintFittedPicture(printer, pictureOfSize(picture.width(), picture.height()));
+        QVERIFY(!result.ok());
+        QVERIFY2(result.message().contains(message) && result.message().contains("othing was printed"),
+                 qPrintable(result.message()));
+        QVERIFY(!printer.calls.join(' ').contains("paintPicture"));
+        QCOMPARE(printer.calls.isEmpty(), picture.isEmpty()); // a picture without size asks nothing
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPrintFittedPicture)
 #include "tst_printfittedpicture.moc"
