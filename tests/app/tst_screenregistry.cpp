@@ -13,16 +13,18 @@ constexpr Control kDesign[] = {
     {Kind::Label, "Label1", "Go", 0, 600, 1500, 300},
 };
 
-// A screen that counts its loads and can be told to fail them.
+// A screen that counts its loads and can be told to fail them; Label1 leads from
+// the main menu to the games menu and back.
 class ProbeScreen : public Screen {
 public:
-    ProbeScreen(ScreenRegistry& registry, ScreenId id, ScreenId next)
+    ProbeScreen(ScreenRegistry& registry, ScreenId id)
         : Screen(registry, id, kWindowDesign, kDesign)
     {
-        onClick("Label1", [this, next] { navigate(next, Order::HideThenShow); });
+        onClick("Label1", [this, id] {
+            navigate(id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain, Order::HideThenShow);
+        });
     }
     int loads = 0;
-    int ownVariable = 0;
     bool filesReadable = true;
 
 protected:
@@ -30,18 +32,17 @@ protected:
     void Form_Load() override { ++loads; }
 
 private:
-    static constexpr WindowDesign kWindowDesign{"Probe", 4500, 3000, Placement::Centre, false,
-                                                false, kExitOnly};
+    static constexpr WindowDesign kWindowDesign{"Probe", 4500, 3000, Placement::Centre, false, false, kExitOnly};
 };
 
 struct Fixture {
-    ScreenRegistry registry{[](ScreenId id, ScreenRegistry& registry) {
+    int created = 0;
+    ScreenRegistry registry{[this](ScreenId id, ScreenRegistry& registry) {
         ++created;
-        const ScreenId next = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
-        return std::make_unique<ProbeScreen>(registry, id, next);
+        return std::make_unique<ProbeScreen>(registry, id);
     }};
-    static inline int created = 0;
-    ProbeScreen& probe(ScreenId id) { return registry.reference<ProbeScreen>(id); }
+    ProbeScreen& main = registry.reference<ProbeScreen>(ScreenId::SproutMain);
+    ProbeScreen& games = registry.reference<ProbeScreen>(ScreenId::Games);
 };
 
 } // namespace
@@ -49,86 +50,52 @@ struct Fixture {
 class TestScreenRegistry : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Fixture::created = 0; }
-
-    void referenceCreatesOnceAndDoesNotLoad()
+    void hiddenScreensKeepEverythingAndUnloadedOnesComeBackFresh()
     {
         Fixture f;
-        QVERIFY(!f.registry.find(ScreenId::Games));
-        Screen& first = f.registry.reference(ScreenId::Games);
-        QCOMPARE(&f.registry.reference(ScreenId::Games), &first);
-        QCOMPARE(Fixture::created, 1);
-        QVERIFY(!first.isLoaded());
-        QCOMPARE(f.probe(ScreenId::Games).loads, 0);
-    }
-
-    void showLoadsOnceAndHideKeepsEverything()
-    {
-        Fixture f;
+        QCOMPARE(&f.registry.reference(ScreenId::Games), &f.games); // created once, not loaded
+        QVERIFY(!f.games.isLoaded());
         QVERIFY(f.registry.show(ScreenId::Games));
-        ProbeScreen& games = f.probe(ScreenId::Games);
-        QVERIFY(games.isVisible());
-        games.control<QLineEdit>("Text1")->setText("typed by the child");
+        f.games.control<QLineEdit>("Text1")->setText("typed by the child");
         f.registry.hide(ScreenId::Games);
-        QVERIFY(!games.isVisible());
-        QVERIFY(games.isLoaded());
+        QVERIFY(!f.games.isVisible() && f.games.isLoaded());
         f.registry.show(ScreenId::Games);
-        QCOMPARE(games.loads, 1);
-        QCOMPARE(games.control<QLineEdit>("Text1")->text(), QString("typed by the child"));
-    }
+        QCOMPARE(f.games.loads, 1);
+        QCOMPARE(f.games.control<QLineEdit>("Text1")->text(), QString("typed by the child"));
 
-    void unloadDestroysControlsButKeepsTheScreenAndItsVariables()
-    {
-        Fixture f;
-        f.registry.show(ScreenId::Games);
-        ProbeScreen& games = f.probe(ScreenId::Games);
-        games.ownVariable = 42;
-        games.control<QLineEdit>("Text1")->setText("changed");
-        QPointer<QWidget> window = games.window();
+        QPointer<QWidget> window = f.games.window();
         f.registry.unload(ScreenId::Games);
         settle();
-        QVERIFY(window.isNull());
-        QVERIFY(!games.isLoaded());
-        QVERIFY(!games.control("Text1"));
-
+        QVERIFY(window.isNull() && !f.games.control("Text1"));
         f.registry.show(ScreenId::Games);
-        QCOMPARE(&f.probe(ScreenId::Games), &games);
-        QCOMPARE(games.loads, 2);
-        QCOMPARE(games.ownVariable, 42);
-        QCOMPARE(games.control<QLineEdit>("Text1")->text(), QString("design text"));
-        QCOMPARE(Fixture::created, 1);
+        QCOMPARE(f.games.loads, 2);
+        QCOMPARE(f.games.control<QLineEdit>("Text1")->text(), QString("design text"));
+        QCOMPARE(f.created, 2);
     }
 
     void exitAndCloseBoxUnloadOnlyTheirOwnScreen()
     {
         Fixture f;
+        QSignalSpy ended(&f.registry, &ScreenRegistry::lastScreenClosed);
         f.registry.show(ScreenId::SproutMain);
         f.registry.show(ScreenId::Games);
-        chooseMenu(f.probe(ScreenId::Games), "mnuExit");
-        QVERIFY(!f.probe(ScreenId::Games).isLoaded());
-        QVERIFY(f.probe(ScreenId::SproutMain).isVisible());
-
+        chooseMenu(f.games, "mnuExit");
+        QVERIFY(!f.games.isLoaded() && f.main.isVisible());
         f.registry.show(ScreenId::Games);
-        f.probe(ScreenId::Games).window()->close();
-        QVERIFY(!f.probe(ScreenId::Games).isLoaded());
-        QVERIFY(f.probe(ScreenId::SproutMain).isVisible());
+        f.games.window()->close();
+        QVERIFY(!f.games.isLoaded() && f.main.isVisible());
+        QCOMPARE(ended.count(), 0);
     }
 
-    void lastScreenClosedOnlyWhenNothingIsVisible()
+    // The program ends once no screen is on show, though hidden ones are still loaded.
+    void lastScreenClosedWhenNothingIsVisible()
     {
         Fixture f;
         QSignalSpy ended(&f.registry, &ScreenRegistry::lastScreenClosed);
         f.registry.show(ScreenId::SproutMain);
-        f.registry.show(ScreenId::Games);
-        f.registry.unload(ScreenId::Games);
-        QCOMPARE(ended.count(), 0);
-
-        // Navigation hides the main menu; closing the screen now on show leaves
-        // nothing to look at, though the main menu is still loaded.
-        click(f.probe(ScreenId::SproutMain), "Label1");
-        QVERIFY(f.probe(ScreenId::Games).isVisible());
-        QVERIFY(!f.probe(ScreenId::SproutMain).isVisible());
-        chooseMenu(f.probe(ScreenId::Games), "mnuExit");
+        click(f.main, "Label1");
+        QVERIFY(f.games.isVisible() && !f.main.isVisible() && f.main.isLoaded());
+        chooseMenu(f.games, "mnuExit");
         QCOMPARE(ended.count(), 1);
     }
 
@@ -136,16 +103,13 @@ private slots:
     {
         Fixture f;
         f.registry.show(ScreenId::SproutMain);
-        f.registry.reference<ProbeScreen>(ScreenId::Games).filesReadable = false;
-        click(f.probe(ScreenId::SproutMain), "Label1");
-        QVERIFY(f.probe(ScreenId::SproutMain).isVisible());
-        QVERIFY(!f.probe(ScreenId::Games).isLoaded());
-        QCOMPARE(f.probe(ScreenId::Games).loads, 0);
-
-        f.probe(ScreenId::Games).filesReadable = true;
-        click(f.probe(ScreenId::SproutMain), "Label1");
-        QVERIFY(f.probe(ScreenId::Games).isVisible());
-        QVERIFY(!f.probe(ScreenId::SproutMain).isVisible());
+        f.games.filesReadable = false;
+        click(f.main, "Label1");
+        QVERIFY(f.main.isVisible() && !f.games.isLoaded());
+        QCOMPARE(f.games.loads, 0);
+        f.games.filesReadable = true;
+        click(f.main, "Label1");
+        QVERIFY(f.games.isVisible() && !f.main.isVisible());
     }
 };
 
