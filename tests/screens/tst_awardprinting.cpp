@@ -112,26 +112,6 @@ private slots:
         }
         QVERIFY(award.isVisible());
     }
-
-    // A press that cannot read its file prints nothing: the queue keeps its jobs in
-    // order, so once the next press's page is there, one of the failed press would be.
-    void unreadableFilePrintsNothing()
-    {
-        ScreenRegistry registry(createScreen);
-        ReportRecorder reports;
-        QVERIFY(registry.show(ScreenId::awardmath));
-        Screen& award = registry.reference(ScreenId::awardmath);
-        QTemporaryDir emptyFolder;
-        registry.reference<AwardScreen>(ScreenId::awardmath).setPictureFolder(emptyFolder.path());
-        click(award, "Command1");
-        QCOMPARE(reports.messages.size(), 1);
-        QVERIFY2(reports.messages[0].contains("mathaward.bmp"), qPrintable(reports.messages[0]));
-
-        registry.reference<AwardScreen>(ScreenId::awardmath).setPictureFolder(programFolder());
-        click(award, "Command1");
-        QCOMPARE(reports.messages.size(), 1);
-        QCOMPARE(newPages(1).size(), 1);
-    }
 };
 
 QTEST_MAIN(TestAwardPrinting)

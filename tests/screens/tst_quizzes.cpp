@@ -229,7 +229,7 @@ private slots:
 
         QImage orange(40, 20, QImage::Format_RGB32);
         orange.fill(QColor(255, 140, 0));
-        QVERIFY(replacePicture("\\Orange.bmp", orange));
+        QVERIFY(orange.convertToFormat(QImage::Format_RGB888).save(programFilePath("\\Orange.bmp"), "BMP"));
         click(games, "Label3");
         QVERIFY(registry.reference(ScreenId::GuessColor).isVisible());
         QVERIFY(!games.isVisible());

@@ -173,33 +173,6 @@ private slots:
             QVERIFY(main.isVisible() && !shapes.isVisible());
         }
     }
-
-    // "Exit Program", or the close box of the letters screen, which has no menu,
-    // unloads that screen alone and leaves the hidden main menu loaded.
-    void closingUnloadsOnlyThatScreen_data()
-    {
-        QTest::addColumn<ScreenId>("id");
-        for (const Links& screen : kStaticScreens)
-            QTest::newRow(screenName(screen.id)) << screen.id;
-    }
-    void closingUnloadsOnlyThatScreen()
-    {
-        QFETCH(ScreenId, id);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        QVERIFY(registry.show(id));
-        registry.hide(ScreenId::SproutMain);
-        Screen& screen = registry.reference(id);
-        if (id == ScreenId::frmLetters) {
-            QVERIFY(!menuEntry(screen, "mnuExit"));
-            screen.window()->close();
-        } else {
-            chooseMenu(screen, "mnuExit");
-        }
-        settle();
-        QVERIFY(!screen.isLoaded());
-        QVERIFY(registry.reference(ScreenId::SproutMain).isLoaded());
-    }
 };
 
 QTEST_MAIN(TestScreenMap)

@@ -61,20 +61,6 @@ private slots:
         QVERIFY(!main.control("Image2")->isVisible());
     }
 
-    // The lower part of the heading lies under "-  Learn Shapes.".
-    void theFirstLinkTakesTheClickOverTheHeading()
-    {
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        Screen& main = registry.reference(ScreenId::SproutMain);
-        click(main, "Command1");
-        clickAt(main, QPoint(2000, 1000));
-        QVERIFY(onlyMainCreated(registry));
-        clickAt(main, QPoint(2000, 1450));
-        QVERIFY(registry.find(ScreenId::frmShapes) && registry.find(ScreenId::frmShapes)->isVisible());
-        QVERIFY(!main.isVisible());
-    }
-
     void webPagesOpenInTheBrowserAndTheMenuStays()
     {
         BrowserProbe browser;
