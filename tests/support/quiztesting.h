@@ -32,22 +32,6 @@ struct QuizTable {
     QStringList answers;
 };
 
-inline QStringList wordFiles()
-{
-    QStringList files;
-    for (const char* word : Spellword::kWords)
-        files << QStringLiteral("\\%1.bmp").arg(QLatin1String(word));
-    return files;
-}
-
-inline QStringList words()
-{
-    QStringList all;
-    for (const char* word : Spellword::kWords)
-        all << QLatin1String(word);
-    return all;
-}
-
 inline const QuizTable kGuessColor{
     ScreenId::GuessColor, ScreenId::awardcolor, "Label3", "Label13", "Command2", "Text1",
     {"\\Pink.bmp", "\\Grey.bmp", "\\Black.bmp", "\\Green.bmp", "\\Red.bmp", "\\Yellow.bmp",
@@ -69,8 +53,12 @@ inline const QuizTable kMathTest{
     {"2", "4", "5", "6", "7", "8", "11", "", "3", "10", "12", "13", "9", "17", "18", "15", "14",
      "19", "16", "", "20", "1"}};
 
-inline const QuizTable kSpellWord{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13",
-                                  nullptr, "Text3", wordFiles(), words()};
+inline const QuizTable kSpellWord = [] {
+    QuizTable quiz{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13", nullptr, "Text3", {}, {}};
+    for (const char* word : Spellword::kWords)
+        quiz.files << QStringLiteral("\\%1.bmp").arg(quiz.answers.emplaceBack(QLatin1String(word)));
+    return quiz;
+}();
 
 inline const QuizTable* quizOf(ScreenId id)
 {
@@ -204,11 +192,6 @@ inline bool runInPrivateFolder(const QStringList& nameConstants, QString* log)
     *log = QString::fromLocal8Bit(child.readAll());
     return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
            && log->contains("::" + function + "(") && log->contains(" 0 failed, 0 skipped");
-}
-
-inline bool replacePicture(const QString& nameConstant, const QImage& picture)
-{
-    return picture.convertToFormat(QImage::Format_RGB888).save(programFilePath(nameConstant), "BMP");
 }
 
 } // namespace sprout::testing
