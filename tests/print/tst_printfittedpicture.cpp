@@ -9,17 +9,10 @@ using namespace sprout;
 
 namespace {
 
-// Units per inch of the unit codes the fake understands.
+// Units per inch: twips, pixels of a 300 dpi printer, millimetres, HIMETRIC.
 double unitsPerInch(qint16 unit)
 {
-    switch (unit) {
-    case 1: return 1440.0; // twips
-    case 3: return 300.0;  // pixels of a 300 dpi printer
-    case 6: return 25.4;   // millimetres
-    case 7: return 2.54;   // centimetres
-    case 8: return 2540.0; // HIMETRIC
-    default: return 0.0;
-    }
+    return unit == 1 ? 1440.0 : unit == 3 ? 300.0 : unit == 6 ? 25.4 : unit == 8 ? 2540.0 : 0.0;
 }
 
 // Its page is given in inches for portrait; landscape swaps the sides. Each read
@@ -123,11 +116,11 @@ private slots:
     void measuresAfterTurningAndReadsTheUnitForEveryConversion()
     {
         RecordingPrinter printer;
-        printer.units = {1, 6, 3, 7};
+        printer.units = {1, 6, 3, 1};
         QVERIFY(PrintFittedPicture(printer, pictureOfSize(9102, 13361)).ok());
         QCOMPARE(printer.calls, (QStringList{"setOrientation 1", "scaleWidth", "scaleMode", "scaleX 1>8",
                                              "scaleHeight", "scaleMode", "scaleY 6>8", "scaleMode", "scaleY 8>3",
-                                             "scaleMode", "scaleX 8>7", "paintPicture 0,0"}));
+                                             "scaleMode", "scaleX 8>1", "paintPicture 0,0"}));
         // The height was measured in millimetres and drawn in pixels of 300 dpi: 11 in.
         QVERIFY(qAbs(printer.paintedHeight - 11.0 * 300.0) < 0.01);
     }
