@@ -37,9 +37,11 @@ QWidget* createLabel(const Control& control, QWidget* parent)
 QWidget* createImage(const Control& control, QWidget* parent)
 {
     auto* image = new ClickLabel(parent);
-    image->setScaledContents(control.look.flags & Stretch);
-    if (control.text)
-        image->setPixmap(builtInPicture(QString::fromLatin1(control.text)));
+    if (!control.text)
+        return image;
+    const QString name = QString::fromLatin1(control.text);
+    image->setPixmap((control.look.flags & Stretch) ? builtInPicture(name, geometryOf(control).size())
+                                                     : builtInPicture(name));
     return image;
 }
 

@@ -1,7 +1,9 @@
 #include "pictures.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 
 static void initPictureResources()
 {
@@ -10,26 +12,67 @@ static void initPictureResources()
 
 namespace sprout {
 
-QPixmap builtInPicture(const QString& name)
+namespace {
+
+qreal screenScale()
 {
-    // Seven screens share the board: decode each picture once and share it.
-    static QHash<QString, QPixmap> decoded;
     static const bool initialised = (initPictureResources(), true);
     Q_UNUSED(initialised);
-    // Qt does not choose a resource's "@2x" drawing by itself: on a screen that
-    // magnifies, take it where the picture has one. It loads with a device pixel
-    // ratio of 2, so it keeps the size of the picture it stands in for.
-    const bool magnified = qGuiApp && qGuiApp->devicePixelRatio() > 1;
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+// Drawings are PNG, the pictures designed as photographs JPEG. Qt does not choose a
+// resource's "@2x" drawing by itself: on a screen that magnifies, take it where the
+// picture has one.
+QString resourceOf(const QString& name, bool magnified)
+{
+    const QStringList candidates = magnified ? QStringList{name + QStringLiteral("@2x"), name}
+                                             : QStringList{name};
+    for (const QString& candidate : candidates)
+        for (const char* type : {".png", ".jpg"})
+            if (const QString file = QStringLiteral(":/pictures/") + candidate + QLatin1String(type);
+                QFile::exists(file))
+                return file;
+    return {};
+}
+
+// Seven screens share the board and five the backdrop: decode each once and share it.
+QHash<QString, QPixmap>& decoded()
+{
+    static QHash<QString, QPixmap> pictures;
+    return pictures;
+}
+
+} // namespace
+
+QPixmap builtInPicture(const QString& name)
+{
+    const bool magnified = screenScale() > 1;
     const QString key = magnified ? name + QStringLiteral("@2x") : name;
-    auto found = decoded.constFind(key);
-    if (found != decoded.constEnd())
+    if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    QPixmap picture;
-    if (magnified)
-        picture.load(QStringLiteral(":/pictures/%1@2x.png").arg(name));
-    if (picture.isNull())
-        picture.load(QStringLiteral(":/pictures/%1.png").arg(name));
-    decoded.insert(key, picture);
+    const QString file = resourceOf(name, magnified);
+    QPixmap picture(file);
+    // The twice-size drawing keeps the size of the picture it stands in for.
+    if (file.contains(QLatin1String("@2x.")))
+        picture.setDevicePixelRatio(2);
+    decoded().insert(key, picture);
+    return picture;
+}
+
+QPixmap builtInPicture(const QString& name, QSize shown)
+{
+    const qreal scale = screenScale();
+    const QSize pixels = (QSizeF(shown) * scale).toSize();
+    const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+    if (auto found = decoded().constFind(key); found != decoded().constEnd())
+        return *found;
+    QImageReader reader(resourceOf(name, scale > 1));
+    if (!pixels.isEmpty())
+        reader.setScaledSize(pixels);
+    QPixmap picture = QPixmap::fromImage(reader.read());
+    picture.setDevicePixelRatio(scale);
+    decoded().insert(key, picture);
     return picture;
 }
 

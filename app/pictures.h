@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QSize>
 #include <QString>
 
 namespace sprout {
@@ -10,5 +11,11 @@ namespace sprout {
 // magnifies it is the copy drawn at twice the size, at a device pixel ratio of 2, so
 // that it keeps its size on the screen and stays sharp.
 QPixmap builtInPicture(const QString& name);
+
+// The same picture stretched to `shown` (device-independent pixels). It is scaled
+// once, while it is decoded, and only the scaled copy is kept: a stretching label
+// would keep the picture at its own size plus a second copy to scale from, which for
+// the ruler alone is 14 MiB, and would scale again on every first paint.
+QPixmap builtInPicture(const QString& name, QSize shown);
 
 } // namespace sprout

@@ -216,7 +216,7 @@ Artwork apple()
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 110)); // shine
         p.drawEllipse(c + QPointF(-r * 0.5, -r * 0.3), r * 0.13, r * 0.24);
-    })};
+    }), QStringLiteral("jpg")};
 }
 
 // ---- Ruler ----------------------------------------------------------------------------
@@ -258,7 +258,7 @@ Artwork ruler()
             p.drawText(QRectF(x - 30, 33, 60, 32), Qt::AlignHCenter | Qt::AlignTop,
                        QString::number(cm));
         }
-    }, false)};
+    }, false), QStringLiteral("jpg")};
 }
 
 } // namespace

@@ -16,6 +16,9 @@ using namespace sprout::art;
 
 namespace {
 
+// PNG takes the quality as its compression level: give it only to JPEG.
+int qualityOf(const Artwork& picture) { return picture.type == QLatin1String("jpg") ? 90 : -1; }
+
 // The sharp copies are named "<name>@2x.png"; a picture that was drawn large
 // enough at its own size has none.
 bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
@@ -27,16 +30,16 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
     QTextStream qrc(&list);
     qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
     for (const Artwork& picture : pictures) {
-        const QString file = picture.name + ".png";
-        if (!picture.image.save(folder + "/" + file, "PNG"))
+        const QString file = picture.name + "." + picture.type;
+        if (!picture.image.save(folder + "/" + file, nullptr, qualityOf(picture)))
             return false;
         qrc << "    <file>" << file << "</file>\n";
     }
     for (const Artwork& picture : sharp) {
         if (picture.image.devicePixelRatio() < 2)
             continue;
-        const QString file = picture.name + "@2x.png";
-        if (!picture.image.save(folder + "/" + file, "PNG"))
+        const QString file = picture.name + "@2x." + picture.type;
+        if (!picture.image.save(folder + "/" + file, nullptr, qualityOf(picture)))
             return false;
         qrc << "    <file>" << file << "</file>\n";
     }
