@@ -89,7 +89,8 @@ BitmapCheck checkBitmap(QByteArrayView bytes)
         compression = read32(bytes, at + 12);
         coloursUsed = read32(bytes, at + 28);
     }
-    height = std::llabs(height); // negative: stored top row first
+    const bool topRowFirst = height < 0;
+    height = std::llabs(height);
 
     if (width <= 0 || height <= 0) {
         return problem(Damaged, QStringLiteral("its header gives an impossible size of %1 x %2 pixels")
@@ -154,6 +155,8 @@ BitmapCheck checkBitmap(QByteArrayView bytes)
     good.width = int(width);
     good.height = int(height);
     good.bitsPerPixel = bits;
+    good.pixelOffset = pixelOffset;
+    good.topRowFirst = topRowFirst;
     return good;
 }
 

@@ -25,6 +25,8 @@ struct BitmapCheck {
     int width = 0;
     int height = 0; // always positive, also for pictures stored top row first
     int bitsPerPixel = 0;
+    qint64 pixelOffset = 0;   // where the rows begin, from the start of the file
+    bool topRowFirst = false; // most bitmaps store the bottom row first
 
     bool ok() const { return problem == Problem::None; }
 };

@@ -88,6 +88,28 @@ private slots:
         }
     }
 
+    // The program copies the rows of 24-bit bitmaps itself: it must see what the
+    // general decoder sees, whichever way up the rows are stored.
+    void picturesReadAsTheDecoderSeesThem()
+    {
+        const QByteArray bottomUp = savedBitmap(QImage::Format_RGB888, 9, 7);
+        QByteArray topDown = bottomUp;
+        const int pixelsAt = qFromLittleEndian<quint32>(bottomUp.constData() + 10), stride = 28;
+        for (int row = 0; row < 7; ++row)
+            topDown.replace(pixelsAt + row * stride, stride, bottomUp.mid(pixelsAt + (6 - row) * stride, stride));
+        put32(topDown, 22, quint32(-7));
+        QList<GoodBitmap> bitmaps = goodBitmaps();
+        bitmaps.append({"varied-top-row-first", topDown, 9, 7});
+        const QString path = m_folder.filePath("picture.bmp");
+        for (const GoodBitmap& bitmap : bitmaps) {
+            QVERIFY(writeFile(path, bitmap.bytes));
+            const PictureFile::Loaded loaded = PictureFile::load(path);
+            QVERIFY2(loaded.ok(), bitmap.name);
+            const QImage decoded = QImage::fromData(bitmap.bytes, "BMP").convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(loaded.picture.convertToFormat(QImage::Format_RGB32) == decoded, bitmap.name);
+        }
+    }
+
     void fileIsReadAfreshEachTime()
     {
         const QString path = m_folder.filePath("coloraward.bmp");
