@@ -1,5 +1,7 @@
 #include "screenregistry.h"
 
+#include <QBackingStore>
+
 namespace sprout {
 
 ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory)) {}
@@ -30,6 +32,7 @@ bool ScreenRegistry::show(ScreenId id)
     if (!screen.load())
         return false;
     QMainWindow* window = screen.window();
+    m_recentlyHidden.removeOne(id);
     window->show();
     window->raise();
     window->activateWindow();
@@ -38,12 +41,30 @@ bool ScreenRegistry::show(ScreenId id)
 
 void ScreenRegistry::hide(ScreenId id)
 {
-    if (Screen* screen = find(id); screen && screen->isLoaded())
+    if (Screen* screen = find(id); screen && screen->isLoaded()) {
         screen->window()->hide();
+        keepPixelsOfRecent(id);
+    }
     // An award's "Continue" can hide the last window left, its quiz closed beneath
     // it. A navigation hides before it shows, so look again once the handler is done.
     if (!anyVisible())
         QMetaObject::invokeMethod(this, &ScreenRegistry::endIfNothingShows, Qt::QueuedConnection);
+}
+
+// A hidden window keeps its pixels (about 1 MiB) so that coming back to it is
+// quick. The way back from the deepest screen (main menu, games, a quiz) passes two
+// hidden screens; with all sixteen keeping theirs, hidden windows would hold a third
+// of the program's memory. A window without pixels is painted afresh when shown.
+void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
+{
+    m_recentlyHidden.removeOne(hidden);
+    m_recentlyHidden.prepend(hidden);
+    while (m_recentlyHidden.size() > kHiddenWithPixels) {
+        Screen* screen = find(m_recentlyHidden.takeLast());
+        if (screen && screen->isLoaded() && !screen->window()->isVisible())
+            if (QBackingStore* pixels = screen->window()->backingStore())
+                pixels->resize(QSize(0, 0));
+    }
 }
 
 void ScreenRegistry::endIfNothingShows()
@@ -58,6 +79,7 @@ void ScreenRegistry::unload(ScreenId id)
     if (!screen || !screen->isLoaded())
         return;
     screen->unload();
+    m_recentlyHidden.removeOne(id);
     if (!anyVisible())
         emit lastScreenClosed();
 }

@@ -3,6 +3,7 @@
 #include "screen.h"
 #include "screenid.h"
 
+#include <QList>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -35,15 +36,20 @@ public:
 
     bool anyVisible() const;
 
+    // How many hidden screens keep their window's pixels for a quick return.
+    static constexpr int kHiddenWithPixels = 2;
+
 signals:
     // No screen is on show any more: the program has nothing left to offer.
     void lastScreenClosed();
 
 private:
     void endIfNothingShows();
+    void keepPixelsOfRecent(ScreenId hidden);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;
+    QList<ScreenId> m_recentlyHidden; // most recent first
 };
 
 // Creates the screen for a slot; the program's factory for ScreenRegistry.

@@ -1,5 +1,6 @@
 #include "screentesting.h"
 
+#include <QBackingStore>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -71,6 +72,30 @@ private slots:
         QCOMPARE(f.games.loads, 2);
         QCOMPARE(f.games.control<QLineEdit>("Text1")->text(), QString("design text"));
         QCOMPARE(f.created, 2);
+    }
+
+    // Only the screens left last keep their window's pixels; one left earlier is
+    // painted afresh, whole, when the child comes back to it.
+    void screensLeftLongAgoLetTheirPixelsGo()
+    {
+        Fixture f;
+        const ScreenId order[] = {ScreenId::SproutMain, ScreenId::Games, ScreenId::frmColors,
+                                  ScreenId::frmShapes};
+        for (ScreenId id : order) {
+            QVERIFY(f.registry.show(id));
+            settle(); // painted, so the window holds its pixels
+        }
+        for (ScreenId id : order)
+            if (id != ScreenId::frmShapes)
+                f.registry.hide(id);
+        auto pixels = [&](ScreenId id) { return f.registry.find(id)->window()->backingStore()->size(); };
+        QCOMPARE(pixels(ScreenId::SproutMain), QSize(0, 0));
+        QVERIFY(!pixels(ScreenId::Games).isEmpty() && !pixels(ScreenId::frmColors).isEmpty());
+
+        f.registry.show(ScreenId::SproutMain);
+        settle();
+        QCOMPARE(pixels(ScreenId::SproutMain), f.main.window()->size());
+        QCOMPARE(f.main.loads, 1);
     }
 
     void exitAndCloseBoxUnloadOnlyTheirOwnScreen()
