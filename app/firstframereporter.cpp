@@ -36,7 +36,9 @@ double millisecondsSinceProcessStart()
     return nanoseconds(CLOCK_BOOTTIME) / 1e6 - startSeconds * 1e3;
 }
 
-long peakResidentKilobytes()
+} // namespace
+
+long FirstFrameReporter::peakResidentKilobytes()
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
@@ -46,8 +48,6 @@ long peakResidentKilobytes()
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
 }
-
-} // namespace
 
 bool FirstFrameReporter::asked()
 {

@@ -20,6 +20,9 @@ public:
     // CLOCK_MONOTONIC before starting the program gets the exact time from the clock.
     static void watch(QWidget* window);
 
+    // Peak resident memory of this process so far, in kilobytes (VmHWM).
+    static long peakResidentKilobytes();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,7 +1,6 @@
 #include "benchapp.h"
 
 #include <QApplication>
-#include <QFile>
 #include <ctime>
 
 namespace sprout::bench {
@@ -12,17 +11,6 @@ void prepareLikeTheProgram(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
-}
-
-long peakResidentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
 }
 
 long long monotonicNanoseconds()

@@ -8,9 +8,6 @@ namespace sprout::bench {
 // every measured window starts the same way.
 void prepareLikeTheProgram(QApplication& app);
 
-// Peak resident memory of this process so far, in kilobytes (VmHWM).
-long peakResidentKilobytes();
-
 // CLOCK_MONOTONIC in nanoseconds: comparable between processes.
 long long monotonicNanoseconds();
 

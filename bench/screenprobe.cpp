@@ -2,6 +2,7 @@
 
 #include "barewindow.h"
 #include "benchapp.h"
+#include "firstframereporter.h"
 #include "firstpaint.h"
 #include "screenregistry.h"
 
@@ -142,14 +143,14 @@ int visitAll()
 {
     ScreenRegistry registry(createScreen);
     openScreen(registry, ScreenId::SproutMain);
-    std::printf("after %s %ld\n", screenName(ScreenId::SproutMain), peakResidentKilobytes());
+    std::printf("after %s %ld\n", screenName(ScreenId::SproutMain), FirstFrameReporter::peakResidentKilobytes());
     for (int index = 1; index < kScreenCount; ++index) {
         openScreen(registry, idOf(index));
         registry.hide(idOf(index - 1));
-        std::printf("after %s %ld\n", screenName(idOf(index)), peakResidentKilobytes());
+        std::printf("after %s %ld\n", screenName(idOf(index)), FirstFrameReporter::peakResidentKilobytes());
     }
     QCoreApplication::processEvents();
-    std::printf("vmhwm-kb %ld\n", peakResidentKilobytes());
+    std::printf("vmhwm-kb %ld\n", FirstFrameReporter::peakResidentKilobytes());
     return 0;
 }
 
