@@ -36,7 +36,10 @@ install_missing_packages() {
 build_into() {
   local dir=$1; shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@"
+    # ccache, where a developer has it, makes rebuilds in other folders quick.
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@"
   fi
   cmake --build "$dir" --parallel "$(nproc)"
 }

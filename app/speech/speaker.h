@@ -1,0 +1,33 @@
+#pragma once
+
+#include "phrase.h"
+
+#include <memory>
+
+namespace sprout {
+
+// Something that can say phrases aloud. The program plays the recorded voice
+// files; tests put a recorder in its place.
+class Speaker {
+public:
+    virtual ~Speaker() = default;
+    // Starts saying the phrase, cutting off whatever is being said. Returns at
+    // once: no click, navigation or frame ever waits for sound.
+    virtual void say(const words::Phrase& phrase) = 0;
+    // Silence now.
+    virtual void stop() = 0;
+};
+
+// The program's one voice, which every screen talks through. Muted, it says
+// nothing; with no speaker installed it is silent too.
+class Speech {
+public:
+    static void say(const words::Phrase& phrase);
+    static void stop();
+    static void setMuted(bool muted);
+    static bool isMuted();
+    // Installs where phrases go (the player, or a test's recorder); null for none.
+    static void setSpeaker(std::shared_ptr<Speaker> speaker);
+};
+
+} // namespace sprout
