@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 using namespace sprout;
-using namespace sprout::test;
+using namespace sprout::testing;
 
 namespace {
 
@@ -163,7 +163,7 @@ private slots:
         QTemporaryDir folder;
         QVERIFY(writeFile(folder.filePath("11.bmp"), filledBitmap(3, 3, Qt::red)));
         QVERIFY(writeFile(folder.filePath("Black.bmp"), "not a bitmap"));
-        testing::ReportRecorder reports;
+        ReportRecorder reports;
         QList<QImage> pics;
         // An empty name keeps a slot without a picture, as the sums' table has.
         QVERIFY(PictureFile::loadTable(folder.path(), {"\\11.bmp", "", "\\11.bmp"}, pics));
