@@ -1,6 +1,5 @@
 // Prints through the machine's real print queue: the default CUPS printer, which
 // scripts/print-queue.sh sets up as a queue that writes PDF files.
-#include "certificate.h"
 #include "module1.h"
 #include "pdfprobe.h"
 #include "picture.h"
@@ -12,25 +11,17 @@
 #include <QtTest>
 
 using namespace sprout;
+using pdfprobe::testCertificate;
 
 class TestPrintQueue : public QObject {
     Q_OBJECT
     QString m_queue;
 
-    // The pages printed under this title, once every job is done and reads back whole.
+    QSet<QString> m_seen;
+
     QStringList pagesTitled(const QString& title, int expected)
     {
-        QStringList files;
-        (void)QTest::qWaitFor([&] {
-            files.clear();
-            for (const QFileInfo& entry : QDir(pdfprobe::outputFolder()).entryInfoList({title + "*.pdf"}, QDir::Files))
-                files << entry.absoluteFilePath();
-            for (const QString& file : std::as_const(files))
-                if (!pdfprobe::jobDone(m_queue, file) || pdfprobe::pageCount(file) < 1)
-                    return false;
-            return files.size() >= expected;
-        }, 30000);
-        return files;
+        return pdfprobe::newPages(m_queue, title + "*.pdf", m_seen, expected);
     }
     static QString uniqueTitle(const char* what)
     {
@@ -47,9 +38,8 @@ class TestPrintQueue : public QObject {
 private slots:
     void initTestCase()
     {
-        // Never send test pages to a printer that puts them on paper.
-        m_queue = QPrinterInfo::defaultPrinter().printerName();
-        if (m_queue.isEmpty() || !pdfprobe::output("lpstat", {"-v", m_queue}).contains("cups-pdf:")) {
+        m_queue = pdfprobe::pdfQueue();
+        if (m_queue.isEmpty()) {
             if (qgetenv("CI") == "true")
                 QFAIL("The default printer is not the PDF queue of scripts/print-queue.sh.");
             QSKIP("The default printer is not a PDF queue (scripts/print-queue.sh sets one up).");
