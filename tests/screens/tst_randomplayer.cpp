@@ -11,7 +11,6 @@
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPrinterInfo>
 #include <QSignalSpy>
 #include <deque>
 #include <map>
@@ -96,29 +95,21 @@ private:
     int below(int n) { return std::uniform_int_distribution<int>(0, qMax(1, n) - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
 
-    // Clicks the client area at a point in pixels, on whatever lies topmost there.
     static QString clickAt(Screen& screen, QPoint point)
     {
-        QWidget* target = screen.client()->childAt(point);
-        if (!target)
-            target = screen.client();
-        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(screen.client(), point));
-        return QStringLiteral("click at (%1, %2) of %3").arg(point.x()).arg(point.y()).arg(target->objectName());
+        return QStringLiteral("click at (%1, %2) of %3").arg(point.x()).arg(point.y()).arg(clickAtPixel(screen, point)->objectName());
     }
 
     // Clicks a random point of the control where it is topmost, if it is anywhere.
     void clickWhereShown(Screen& screen, QWidget* control)
     {
-        QWidget* client = screen.client();
-        if (!control || !control->isVisibleTo(client))
+        if (!control || !control->isVisibleTo(screen.client()))
             return;
-        const QRect area(control->mapTo(client, QPoint(0, 0)), control->size());
-        for (int attempt = 0; attempt < 40; ++attempt) {
-            const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
-            QWidget* top = client->childAt(point);
-            if (top == control || (top && control->isAncestorOf(top)))
-                return void(clickAt(screen, point));
-        }
+        const QRect area(control->mapTo(screen.client(), QPoint(0, 0)), control->size());
+        for (int attempt = 0; attempt < 40; ++attempt)
+            if (const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
+                shownAt(screen, control, point))
+                return void(clickAtPixel(screen, point));
     }
 
     // As a child who tries: mostly a new question after a right answer, else any
@@ -236,13 +227,7 @@ void TestRandomPlayer::initTestCase()
             if (!message.startsWith("This plugin does not support"))
                 previous(type, context, message);
         });
-    // No printer at all, so "Print Award" can never put anything on paper; were Qt
-    // to fall back to writing a PDF, it would land in the work folder.
-    qputenv("CUPS_SERVER", "127.0.0.1:1");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-    QVERIFY(m_workDir.isValid() && QDir::setCurrent(m_workDir.path()));
-    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
     Form1::replacePause([](int) {}); // the computer's turn must not sleep in a test
     for (int image = 0; image <= TicTacToe::Blank; ++image)
         m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
