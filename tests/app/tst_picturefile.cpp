@@ -110,20 +110,6 @@ private slots:
         }
     }
 
-    void fileIsReadAfreshEachTime()
-    {
-        const QString path = m_folder.filePath("coloraward.bmp");
-        QVERIFY(writeFile(path, filledBitmap(21, 8, Qt::red)));
-        const PictureFile::Loaded first = PictureFile::load(path);
-        QVERIFY2(first.ok(), qPrintable(first.problem));
-        QCOMPARE(first.picture.size(), QSize(21, 8));
-        QCOMPARE(first.picture.pixelColor(20, 7), QColor(Qt::red));
-        QVERIFY(writeFile(path, filledBitmap(20, 5, Qt::blue)));
-        QCOMPARE(PictureFile::load(path).picture.pixelColor(0, 0), QColor(Qt::blue));
-        QVERIFY(QFile::remove(path));
-        QVERIFY(!PictureFile::load(path).ok());
-    }
-
     void badFileIsRefusedWithItsReason_data()
     {
         QTest::addColumn<QString>("fileName");
