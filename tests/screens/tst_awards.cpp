@@ -60,14 +60,11 @@ private slots:
         const QImage certificate = shownIn(award);
         QVERIFY(!certificate.isNull());
 
-        for (int press = 1; press <= 2; ++press) {
-            click(award, "Command1");
-            QCOMPARE(reports.messages, QStringList(press, kNoPrinter));
-            QVERIFY(award.isVisible());
-            QCOMPARE(shownIn(award), certificate);
-        }
+        click(award, "Command1");
+        QCOMPARE(reports.messages, QStringList(kNoPrinter));
+        QCOMPARE(shownIn(award), certificate);
         click(award, "Picture1"); // the picture neither prints nor hides
-        QCOMPARE(reports.messages.size(), 2);
+        QCOMPARE(reports.messages.size(), 1);
         QVERIFY(award.isVisible());
 
         click(award, "Command2");
