@@ -7,7 +7,6 @@
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QtTest>
 
 using namespace sprout;
@@ -16,18 +15,8 @@ using pdfprobe::testCertificate;
 class TestPrintQueue : public QObject {
     Q_OBJECT
     QString m_queue;
-
     QSet<QString> m_seen;
 
-    QStringList pagesTitled(const QString& title, int expected)
-    {
-        return pdfprobe::newPages(m_queue, title + "*.pdf", m_seen, expected);
-    }
-    static QString uniqueTitle(const char* what)
-    {
-        return QStringLiteral("sproutkin-%1-%2-%3").arg(what).arg(QCoreApplication::applicationPid())
-            .arg(QDateTime::currentMSecsSinceEpoch());
-    }
     static int run(const QString& program, const QStringList& arguments)
     {
         QProcess process;
@@ -47,40 +36,6 @@ private slots:
         QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
     }
 
-    void printsOneLandscapePagePerPress()
-    {
-        const QString title = uniqueTitle("award");
-        for (int press = 0; press < 2; ++press) {
-            const PrintResult result = printFitted(testCertificate(505, 344), title);
-            QVERIFY2(result.ok(), qPrintable(result.message()));
-        }
-        const QStringList files = pagesTitled(title, 2);
-        QCOMPARE(files.size(), 2);
-
-        // The printable area of a landscape page on this printer, in points.
-        QPrinter reference(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-        reference.setPageOrientation(QPageLayout::Landscape);
-        const QRectF area = reference.pageLayout().paintRect(QPageLayout::Point);
-        const double ratio = 505.0 / 344.0;
-        QVERIFY2(ratio >= area.width() / area.height(), "expected a page less wide than the picture");
-        for (const QString& file : files) {
-            QCOMPARE(pdfprobe::pageCount(file), 1);
-            const QImage page = pdfprobe::render(file, 144); // two pixels to the point
-            const QRect ink = pdfprobe::inkBounds(page), sun = pdfprobe::sunBounds(page);
-            QVERIFY(!ink.isNull() && !sun.isNull());
-            // The queue may put a landscape job on an upright page, turned a quarter
-            // either way; the sun, top right on the picture, tells which way.
-            const bool sunLeft = sun.center().x() < ink.center().x(), sunTop = sun.center().y() < ink.center().y();
-            const bool turned = page.width() < page.height();
-            QVERIFY2(turned ? sunLeft == sunTop : !sunLeft && sunTop, "the picture is not upright on a landscape page");
-            // The full printable width, the height in proportion.
-            const QSizeF drawn = turned ? QSizeF(ink.height() / 2.0, ink.width() / 2.0) : QSizeF(ink.size()) / 2.0;
-            QVERIFY2(qAbs(drawn.width() - area.width()) <= 1.5 && qAbs(drawn.height() - area.width() / ratio) <= 1.5,
-                     qPrintable(QStringLiteral("%1: %2 x %3 pt").arg(file).arg(drawn.width()).arg(drawn.height())));
-            QFile::remove(file);
-        }
-    }
-
     void reportsQueueThatRefusesJobs()
     {
         // Qt hands the job to CUPS and does not look at the answer. A queue of our own
@@ -93,7 +48,8 @@ private slots:
         }
         const auto removeQueue = qScopeGuard([&] { run("lpadmin", {"-x", refusing}); });
         QCOMPARE(run("cupsreject", {refusing}), 0);
-        const QString title = uniqueTitle("refused");
+        const QString title = QStringLiteral("sproutkin-refused-%1-%2").arg(QCoreApplication::applicationPid())
+                                  .arg(QDateTime::currentMSecsSinceEpoch());
         {
             QPrinter printer(QPrinterInfo::printerInfo(refusing), QPrinter::HighResolution);
             QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
@@ -108,7 +64,7 @@ private slots:
         // The default queue takes the next press, and only that job made a page.
         const PrintResult again = printFitted(testCertificate(), title);
         QVERIFY2(again.ok(), qPrintable(again.message()));
-        const QStringList files = pagesTitled(title, 1);
+        const QStringList files = pdfprobe::newPages(m_queue, title + "*.pdf", m_seen, 1);
         QCOMPARE(files.size(), 1);
         QFile::remove(files.first());
     }
