@@ -4,7 +4,6 @@
 
 #include <QDesktopServices>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -80,16 +79,6 @@ private slots:
         QCOMPARE(browser.opened, (QList<QUrl>{QUrl("https://sproutkin.example.org/downloads/"), QUrl("https://sproutkin.example.org/")}));
         QVERIFY(main.isVisible());
         QVERIFY(onlyMainCreated(registry));
-    }
-
-    void exitRightAfterStartEndsTheProgram()
-    {
-        ScreenRegistry registry(createScreen);
-        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
-        QCOMPARE(ended.count(), 1);
-        QVERIFY(!registry.reference(ScreenId::SproutMain).isLoaded());
     }
 };
 
