@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
+#include "spokencontrols.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -75,6 +76,7 @@ bool Screen::load()
     buildWindow();
     m_controls = FormBuilder::build(client(), m_design);
     controlsBuilt();
+    SpokenControls::attach(client(), screenName(m_id), m_controls);
     wireHandlers();
     focusFirstControl();
     Form_Load();

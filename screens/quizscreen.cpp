@@ -35,6 +35,7 @@ void QuizScreen::drawQuestion()
 {
     Pick = static_cast<std::int16_t>(RandomSource::program().draw(static_cast<int>(Pics.size())));
     showPicture(Pics.value(Pick));
+    control(QStringLiteral("Image2"))->setProperty("pictureFile", m_quiz.pictureFiles.value(Pick));
 }
 
 void QuizScreen::judge(int accepted)

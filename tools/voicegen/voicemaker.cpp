@@ -1,6 +1,7 @@
 #include "voicemaker.h"
 
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,11 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// How every recording is finished. Written beside the recordings: when it changes,
-// they are all made anew, as their names only follow their words.
+// How every recording is finished, and the recipe as a whole, written beside the
+// recordings: when it changes they are all made anew, as their names only follow
+// their words.
 const std::string kFinishing = "-r 16000 -c 1 -b 16 -e signed-integer";
-const std::string kEffects = "silence 1 0.002 -45d reverse silence 1 0.002 -45d reverse"
+const std::string kEffects = "silence 1 0.005 -64d reverse silence 1 0.005 -64d reverse"
                              " pad 0.005 0.02 norm -1";
+// Bumped whenever the engines are driven differently.
+const std::string kRecipe = "3 letters by name; " + kFinishing + "; " + kEffects;
 
 // Everything goes to the shell in single quotes, so only those need escaping.
 std::string quoted(const std::string& text)
@@ -37,6 +41,15 @@ std::string schemeString(std::string_view text)
         out += c;
     }
     return out + "\"";
+}
+
+// A letter alone is said by its name ("ey", not the article "a"): festival is told
+// it is a noun.
+std::string utterance(std::string_view text)
+{
+    if (text.size() == 1 && std::isalpha(static_cast<unsigned char>(text[0])))
+        return "(Utterance Words ((" + schemeString(text) + " ((pos \"nn\")))))";
+    return "(Utterance Text " + schemeString(text) + ")";
 }
 
 bool run(const std::string& command)
@@ -80,7 +93,7 @@ fs::path VoiceMaker::rawFile(const words::Phrase& phrase) const
 bool VoiceMaker::update(const std::vector<words::Phrase>& phrases)
 {
     fs::create_directories(m_folder);
-    forgetOtherFinishing();
+    forgetOtherRecipe();
     removeStale(phrases);
     std::vector<words::Phrase> teacher, narrator;
     for (const words::Phrase& phrase : phrases)
@@ -95,16 +108,16 @@ bool VoiceMaker::update(const std::vector<words::Phrase>& phrases)
                           && finish(teacher) && finish(narrator);
     fs::remove_all(m_work);
     if (recorded)
-        std::ofstream(m_folder / ".finishing") << kFinishing << ' ' << kEffects << '\n';
+        std::ofstream(m_folder / ".recipe") << kRecipe << '\n';
     return recorded;
 }
 
-void VoiceMaker::forgetOtherFinishing()
+void VoiceMaker::forgetOtherRecipe()
 {
-    std::ifstream in(m_folder / ".finishing");
+    std::ifstream in(m_folder / ".recipe");
     std::string used;
     std::getline(in, used);
-    if (used == kFinishing + ' ' + kEffects)
+    if (used == kRecipe)
         return;
     for (const fs::directory_entry& entry : fs::directory_iterator(m_folder))
         if (entry.path().extension() == ".wav")
@@ -148,8 +161,8 @@ bool VoiceMaker::recordNarrator(const std::vector<words::Phrase>& phrases)
         std::ofstream out(script);
         out << "(voice_cmu_us_slt_arctic_hts)\n";
         for (const words::Phrase& phrase : phrases)
-            out << "(utt.save.wave (utt.synth (Utterance Text " << schemeString(phrase.text)
-                << ")) " << schemeString(rawFile(phrase).string()) << " 'riff)\n";
+            out << "(utt.save.wave (utt.synth " << utterance(phrase.text) << ") "
+                << schemeString(rawFile(phrase).string()) << " 'riff)\n";
     }
     if (run("festival -b " + quoted(script.string()) + " >/dev/null"))
         return true;
@@ -160,8 +173,10 @@ bool VoiceMaker::recordNarrator(const std::vector<words::Phrase>& phrases)
 
 bool VoiceMaker::finish(const std::vector<words::Phrase>& phrases)
 {
-    // Silence at the start is cut to 5 ms so a word starts when it is wanted; the
-    // peak is brought to -1 dBFS so both voices speak equally loud. Each file is
+    // Silence at the start is cut to 5 ms so a word starts when it is wanted; -64 dB
+    // lies just above the engines' own hiss, so a soft first or last sound (the f of
+    // "Fork", the s of "apples") stays. The peak is brought to -1 dBFS so both voices
+    // speak equally loud. Each file is
     // written under a temporary name first: an interrupted build leaves no half file.
     std::vector<std::string> commands;
     for (const words::Phrase& phrase : phrases) {

@@ -24,7 +24,7 @@ public:
     int removed() const { return m_removed; }
 
 private:
-    void forgetOtherFinishing();
+    void forgetOtherRecipe();
     void removeStale(const std::vector<words::Phrase>& phrases);
     bool recordTeacher(const std::vector<words::Phrase>& phrases);
     bool recordNarrator(const std::vector<words::Phrase>& phrases);
