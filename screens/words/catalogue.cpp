@@ -39,17 +39,6 @@ std::string squeezed(std::string_view text)
 
 } // namespace
 
-std::span<const ScreenWords> allScreenWords()
-{
-    static const std::vector<ScreenWords> screens = [] {
-        std::vector<ScreenWords> list;
-        for (const ScreenWords* screen : kScreens)
-            list.push_back(*screen);
-        return list;
-    }();
-    return screens;
-}
-
 const ScreenWords* wordsOfScreen(std::string_view screen)
 {
     for (const ScreenWords* words : kScreens)

@@ -51,7 +51,6 @@ struct ScreenWords {
     std::span<const Reply> replies; // what the screen may show in reply, said aloud
 };
 
-std::span<const ScreenWords> allScreenWords();
 const ScreenWords* wordsOfScreen(std::string_view screen);
 const ControlWords* wordsOfControl(std::string_view screen, std::string_view control);
 

@@ -20,7 +20,7 @@ using namespace sprout::testing;
 
 namespace {
 
-constexpr int kRest = 20;
+constexpr int kRest = 10;
 
 struct RecordingSpeaker : Speaker {
     QStringList said;
@@ -109,7 +109,7 @@ class TestSpokenWords : public QObject {
     void restOn(QWidget* widget, QPoint at)
     {
         QTest::mouseMove(widget, at);
-        QTest::qWait(kRest * 3);
+        QTest::qWait(kRest * 4);
     }
     void restOn(QWidget* widget) { restOn(widget, widget->rect().center()); }
     // Takes the pointer off the control to a corner, and forgets what was said there.
@@ -124,7 +124,7 @@ class TestSpokenWords : public QObject {
     QStringList walkAlong(QWidget* widget)
     {
         m_speaker->said.clear();
-        for (int x = 0; x < widget->width(); x += 3)
+        for (int x = 0; x < widget->width(); x += 4)
             restOn(widget, QPoint(x, widget->height() / 2));
         return m_speaker->said;
     }
