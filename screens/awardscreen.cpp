@@ -194,8 +194,8 @@ void AwardScreen::saveAsPdf(const QImage& certificate)
     const QFileInfo file(path);
     ErrorReporter::inform(
         QStringLiteral("The award was saved"),
-        QStringLiteral("The award was saved as \"%1\" in the folder %2. Open it from there to "
-                       "look at it, or print it on a computer that has a printer.")
+        QStringLiteral("The award was saved as \"%1\" in this folder:\n%2\n\nOpen it from there "
+                       "to look at it, or print it on a computer that has a printer.")
             .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
 }
 
