@@ -201,7 +201,7 @@ private slots:
         if (queue.isEmpty() || !pdfprobe::output("lpstat", {"-v", queue}).contains("cups-pdf:"))
             QSKIP("No PDF queue as default printer (scripts/print-queue.sh sets one up).");
         const QDir out(pdfprobe::outputFolder());
-        const QStringList before = out.entryList({"*.pdf"}, QDir::Files);
+        const QStringList before = out.entryList({"Sproutkin_award*.pdf"}, QDir::Files);
         ReportRecorder reports;
         ScriptedParent parent;
         PressedPrint pressed(kGuessShape);
@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(reports.messages, QStringList());
         QStringList printed;
         QVERIFY(QTest::qWaitFor([&] {
-            printed = out.entryList({"*.pdf"}, QDir::Files);
+            printed = out.entryList({"Sproutkin_award*.pdf"}, QDir::Files);
             for (const QString& file : before)
                 printed.removeAll(file);
             return printed.size() == 1 && pdfprobe::jobDone(queue, printed[0]);
