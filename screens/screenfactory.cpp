@@ -1,3 +1,5 @@
+#include "screenfactory.h"
+
 #include "awardscreen.h"
 #include "form1.h"
 #include "frmcolors.h"
@@ -9,7 +11,6 @@
 #include "guessshape.h"
 #include "mathtest.h"
 #include "measure.h"
-#include "screenregistry.h"
 #include "spellword.h"
 #include "sproutmain.h"
 

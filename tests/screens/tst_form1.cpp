@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "pictures.h"
 #include "randomsource.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 
 #include <QLabel>

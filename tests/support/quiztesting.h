@@ -5,6 +5,7 @@
 
 #include "picturefile.h"
 #include "programfolder.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 #include "spellword.h"
 
