@@ -1,15 +1,13 @@
 #include "screenfactory.h"
 
 #include "awardscreen.h"
+#include "choicequiz.h"
 #include "form1.h"
 #include "frmcolors.h"
 #include "frmletters.h"
 #include "frmnumbers.h"
 #include "frmshapes.h"
 #include "games.h"
-#include "guesscolor.h"
-#include "guessshape.h"
-#include "mathtest.h"
 #include "measure.h"
 #include "spellword.h"
 #include "sproutmain.h"
@@ -27,10 +25,10 @@ std::unique_ptr<Screen> createScreen(ScreenId id, ScreenRegistry& registry)
     case ScreenId::measure: return std::make_unique<measure>(registry);
     case ScreenId::Games: return std::make_unique<Games>(registry);
     case ScreenId::Form1: return std::make_unique<Form1>(registry);
-    case ScreenId::GuessColor: return std::make_unique<GuessColor>(registry);
-    case ScreenId::Guessshape: return std::make_unique<Guessshape>(registry);
+    case ScreenId::GuessColor: return std::make_unique<ChoiceQuiz>(registry, kGuessColorQuiz);
+    case ScreenId::Guessshape: return std::make_unique<ChoiceQuiz>(registry, kGuessShapeQuiz);
     case ScreenId::Spellword: return std::make_unique<Spellword>(registry);
-    case ScreenId::MathTest: return std::make_unique<MathTest>(registry);
+    case ScreenId::MathTest: return std::make_unique<ChoiceQuiz>(registry, kMathTestQuiz);
     case ScreenId::awardcolor:
     case ScreenId::awardshape:
     case ScreenId::awardword:
