@@ -15,10 +15,7 @@ constexpr WindowDesign kWindow{
     .caption = "Tic-Tac-Toe",
     .clientWidth = 8760,
     .clientHeight = 6930,
-    .placement = Placement::Centre,
     .resizable = true,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 constexpr char kStartCaption[] = "Click to start game";

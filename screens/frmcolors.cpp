@@ -10,10 +10,6 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere",
     .clientWidth = 8760,
     .clientHeight = 5010,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 // A colour's name is written in a colour, its swatch is a captionless label

@@ -8,9 +8,7 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere ",
     .clientWidth = 9735,
     .clientHeight = 5865,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
+    .menu = {}, // the one screen without a menu bar
 };
 
 constexpr QRgb kBlack = rgb(0, 0, 0);

@@ -8,10 +8,6 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere ",
     .clientWidth = 10335,
     .clientHeight = 6120,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 constexpr Look kSentence{{"Trebuchet MS", 14.25, true}, looks::kWhite};

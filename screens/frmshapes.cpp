@@ -10,10 +10,7 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere ",
     .clientWidth = 11400,
     .clientHeight = 8265,
-    .placement = Placement::Centre,
-    .resizable = false,
     .icon = true,
-    .menu = kExitOnly,
 };
 
 constexpr Look text(double points, QRgb colour) { return {{"Trebuchet MS", points, true}, colour}; }

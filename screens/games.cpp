@@ -8,10 +8,6 @@ constexpr WindowDesign kWindow{
     .caption = "Games Menu",
     .clientWidth = 8775,
     .clientHeight = 5490,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 constexpr Look kLink{{"Trebuchet MS", 14.25, true}, looks::kWhite};

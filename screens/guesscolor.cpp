@@ -9,10 +9,6 @@ constexpr WindowDesign kWindow{
     .caption = "Guess the Color",
     .clientWidth = 8790,
     .clientHeight = 6855,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;

@@ -9,10 +9,6 @@ constexpr WindowDesign kWindow{
     .caption = "Guess the Shape",
     .clientWidth = 8775,
     .clientHeight = 6915,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;

@@ -32,10 +32,6 @@ constexpr WindowDesign kWindow{
     .caption = "Test your math",
     .clientWidth = 8775,
     .clientHeight = 7500,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;

@@ -9,9 +9,6 @@ constexpr WindowDesign kWindow{
     .clientWidth = 10425,
     .clientHeight = 5880,
     .placement = Placement::PlatformDefault,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 constexpr Look kExplanation{{"Trebuchet MS", 11.25, true}, looks::kLightYellow};

@@ -25,10 +25,6 @@ constexpr WindowDesign kWindow{
     .caption = "Spell the word!",
     .clientWidth = 8745,
     .clientHeight = 6975,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;
