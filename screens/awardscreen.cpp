@@ -111,6 +111,15 @@ QString AwardScreen::pictureFolder() const
     return m_pictureFolder.isEmpty() ? programFolder() : m_pictureFolder;
 }
 
+QStringList AwardScreen::designProblems() const
+{
+    QStringList problems = Screen::designProblems();
+    if (const char* picture = designOf(id()).windowPicture;
+        picture && !hasBuiltInPicture(QString::fromLatin1(picture)))
+        problems << QStringLiteral("window: no built-in picture \"%1\"").arg(QLatin1String(picture));
+    return problems;
+}
+
 void AwardScreen::controlsBuilt()
 {
     // The window is only hidden by "Continue" and remembers which button had the

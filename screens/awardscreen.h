@@ -18,6 +18,9 @@ public:
     void setPictureFolder(const QString& folder) { m_pictureFolder = folder; }
     QString pictureFolder() const;
 
+    // Also a background picture that does not exist.
+    QStringList designProblems() const override;
+
 protected:
     void controlsBuilt() override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,6 +38,9 @@ public:
     QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
                std::span<const Control> design, Quiz quiz);
 
+    // Also an award that is no award screen and a score box the table lacks.
+    QStringList designProblems() const override;
+
 protected:
     bool readPictureFiles() override;
 
