@@ -1,9 +1,9 @@
 #include "awardscreen.h"
 
+#include "defaultprinter.h"
 #include "errorreporter.h"
 #include "picturefile.h"
 #include "pictures.h"
-#include "printfitted.h"
 #include "programfolder.h"
 #include "screenregistry.h"
 
@@ -158,7 +158,7 @@ void AwardScreen::Command1_Click()
     auto* box = control<QLabel>(QStringLiteral("Picture1"));
     const QPixmap shownBefore = box->pixmap();
     box->setPixmap(QPixmap::fromImage(loaded.picture));
-    const PrintResult printed = printFitted(loaded.picture);
+    const PrintResult printed = printOnDefaultPrinter(loaded.picture);
     if (!printed) {
         // Nothing came of the press, so the screen looks as it did before it.
         box->setPixmap(shownBefore);

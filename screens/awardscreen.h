@@ -26,8 +26,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click(); // "Print Award"
+    void Command2_Click(); // "Continue": the award goes, the quiz beneath keeps its score
 
     QString m_pictureFolder;
 };

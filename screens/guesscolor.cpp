@@ -22,7 +22,7 @@ constexpr Control kControls[] = {
     // kind           name        text                    left  top   width height look                                   parent    tab
     {Kind::TextBox,  "Text1",    "",                     2160, 3960, 615,  285,  kScoreBox,                             nullptr,  20},
     {Kind::Frame,    "Frame3",   "How to play",          0,    5520, 8775, 1335, kQuizFrame,                            nullptr,  0},
-    {Kind::Frame,    "Frame4",   "Frame2",               0,    840,  8775, 15,   {},                                    "Frame3", 3},
+    quizRule(3),
     {Kind::TextBox,  "Text2",    kInstructionText,       120,  240,  7215, 975,  kQuizInstructions,                     "Frame3", 2},
     {Kind::Button,   "Command2", "Play Again",           7440, 240,  1215, 855,  kQuizButton,                           "Frame3", 1},
     {Kind::Label,    "Label13",  "Back to Games",        4680, 3120, 2175, 375,  kBackLink,                             nullptr,  4},

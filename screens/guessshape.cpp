@@ -25,7 +25,7 @@ constexpr Control kControls[] = {
     {Kind::Frame,    "Frame3",   "How to play",          0,    5520, 8775, 1335, kQuizFrame,        nullptr,  14},
     {Kind::Button,   "Command2", "Play Again",           7440, 240,  1215, 975,  kQuizButton,       "Frame3", 17},
     {Kind::TextBox,  "Text2",    kInstructionText,       120,  240,  7215, 975,  kQuizInstructions, "Frame3", 16},
-    {Kind::Frame,    "Frame4",   "Frame2",               0,    840,  8775, 15,   {},                "Frame3", 15},
+    quizRule(15),
     {Kind::Label,    "Label9",   "Oval",                 5040, 2760, 615,  255,  kQuizChoice,       nullptr,  13},
     {Kind::Label,    "Label8",   "Pentagon",             5040, 2520, 1095, 255,  kQuizChoice,       nullptr,  12},
     {Kind::Label,    "Label7",   "Rectangle",            5040, 2280, 1095, 255,  kQuizChoice,       nullptr,  11},

@@ -41,7 +41,7 @@ constexpr Control kControls[] = {
     {Kind::TextBox,  "Text1",    "",                       1560, 3960, 615,  285,  kScoreBox,          nullptr,  28},
     {Kind::Frame,    "Frame3",   "How to play",            0,    5520, 8775, 1455, kQuizFrame,         nullptr,  4},
     {Kind::Button,   "Command1", "Pick new question",      7440, 240,  1215, 1095, kQuizButton,        "Frame3", 27},
-    {Kind::Frame,    "Frame4",   "Frame2",                 0,    840,  8775, 15,   {},                 "Frame3", 6},
+    quizRule(6),
     {Kind::TextBox,  "Text2",    kInstructions,  120,  240,  7215, 1095, kQuizInstructions,  "Frame3", 5},
     {Kind::Label,    "Label24",  "20",                     6480, 1560, 255,  255,  kQuizChoice,        nullptr,  26},
     {Kind::Label,    "Label23",  "19",                     6480, 1320, 255,  255,  kQuizChoice,        nullptr,  25},

@@ -2,14 +2,14 @@
 
 #include "awardscreen.h"
 #include "choicequiz.h"
-#include "form1.h"
 #include "frmcolors.h"
 #include "frmletters.h"
 #include "frmnumbers.h"
 #include "frmshapes.h"
-#include "games.h"
-#include "measure.h"
+#include "gamesmenu.h"
+#include "measurescreen.h"
 #include "spellword.h"
+#include "tictactoescreen.h"
 #include "sproutmain.h"
 
 namespace sprout {
@@ -22,9 +22,9 @@ std::unique_ptr<Screen> createScreen(ScreenId id, ScreenRegistry& registry)
     case ScreenId::frmShapes: return std::make_unique<frmShapes>(registry);
     case ScreenId::frmLetters: return std::make_unique<frmLetters>(registry);
     case ScreenId::FrmNumbers: return std::make_unique<FrmNumbers>(registry);
-    case ScreenId::measure: return std::make_unique<measure>(registry);
-    case ScreenId::Games: return std::make_unique<Games>(registry);
-    case ScreenId::Form1: return std::make_unique<Form1>(registry);
+    case ScreenId::measure: return std::make_unique<MeasureScreen>(registry);
+    case ScreenId::Games: return std::make_unique<GamesMenu>(registry);
+    case ScreenId::Form1: return std::make_unique<TicTacToeScreen>(registry);
     case ScreenId::GuessColor: return std::make_unique<ChoiceQuiz>(registry, kGuessColorQuiz);
     case ScreenId::Guessshape: return std::make_unique<ChoiceQuiz>(registry, kGuessShapeQuiz);
     case ScreenId::Spellword: return std::make_unique<Spellword>(registry);

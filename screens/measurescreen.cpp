@@ -1,4 +1,4 @@
-#include "measure.h"
+#include "measurescreen.h"
 
 namespace sprout {
 
@@ -29,7 +29,7 @@ constexpr Control kControls[] = {
 
 } // namespace
 
-measure::measure(ScreenRegistry& registry)
+MeasureScreen::MeasureScreen(ScreenRegistry& registry)
     : Screen(registry, ScreenId::measure, kWindow, kControls)
 {
     onClick("Label11", [this] { navigate(ScreenId::SproutMain, Order::ShowThenHide); });

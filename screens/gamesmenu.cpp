@@ -1,4 +1,4 @@
-#include "games.h"
+#include "gamesmenu.h"
 
 namespace sprout {
 
@@ -28,7 +28,7 @@ constexpr Control kControls[] = {
 
 } // namespace
 
-Games::Games(ScreenRegistry& registry) : Screen(registry, ScreenId::Games, kWindow, kControls)
+GamesMenu::GamesMenu(ScreenRegistry& registry) : Screen(registry, ScreenId::Games, kWindow, kControls)
 {
     onClick("Label2", [this] { navigate(ScreenId::Form1, Order::ShowThenHide); });
     onClick("Label3", [this] { navigate(ScreenId::GuessColor, Order::ShowThenHide); });
