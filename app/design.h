@@ -82,6 +82,10 @@ inline constexpr QRgb kWhite = rgb(255, 255, 255);
 inline constexpr QRgb kLightYellow = rgb(255, 255, 128);
 inline constexpr QRgb kGreen = rgb(0, 255, 0);
 inline constexpr Look kBackLink{{"Trebuchet MS", 15.75, true}, kGreen};
+inline constexpr Look kStretched{{}, kDefault, kDefault, Stretch}; // a picture filling its rectangle
+inline constexpr Look kLessonTitle{{"Trebuchet MS", 15.75, true}, kWhite};
+inline constexpr Look kLessonText{{"Trebuchet MS", 11.25, true}, kLightYellow};
+inline constexpr Look kMenuLink{{"Trebuchet MS", 14.25, true}, kWhite};
 } // namespace looks
 
 } // namespace sprout
