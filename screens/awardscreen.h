@@ -2,6 +2,7 @@
 
 #include "screen.h"
 
+#include <QImage>
 #include <QString>
 
 namespace sprout {
@@ -28,6 +29,8 @@ protected:
 private:
     void Command1_Click(); // "Print Award"
     void Command2_Click(); // "Continue": the award goes, the quiz beneath keeps its score
+    // The way out when the award could not be printed.
+    void saveAsPdf(const QImage& certificate);
 
     QString m_pictureFolder;
 };
