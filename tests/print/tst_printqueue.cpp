@@ -3,7 +3,7 @@
 #include "module1.h"
 #include "pdfprobe.h"
 #include "picture.h"
-#include "printfitted.h"
+#include "defaultprinter.h"
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
@@ -62,7 +62,7 @@ private slots:
                      qPrintable(result.message()));
         }
         // The default queue takes the next press, and only that job made a page.
-        const PrintResult again = printFitted(testCertificate(), title);
+        const PrintResult again = printOnDefaultPrinter(testCertificate(), title);
         QVERIFY2(again.ok(), qPrintable(again.message()));
         const QStringList files = pdfprobe::newPages(m_queue, title + "*.pdf", m_seen, 1);
         QCOMPARE(files.size(), 1);

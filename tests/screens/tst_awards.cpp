@@ -4,6 +4,7 @@
 // queue is tst_awardprinting.
 #include "awardscreen.h"
 #include "pictures.h"
+#include "noprinter.h"
 #include "quiztesting.h"
 
 using namespace sprout;

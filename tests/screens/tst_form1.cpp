@@ -1,8 +1,9 @@
 // Tic-Tac-Toe on its screen: a whole game clicked through the real cells, with the
 // pause and the computer's chances in the test's hands. The rules are tst_tictactoe's.
-#include "form1.h"
+#include "tictactoescreen.h"
 #include "pictures.h"
 #include "randomsource.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 
 #include <QLabel>
@@ -28,14 +29,14 @@ struct Game {
 
     Game()
     {
-        Form1::replacePause([this](int milliseconds) {
+        TicTacToeScreen::replacePause([this](int milliseconds) {
             pauses << milliseconds;
             if (duringPause)
                 duringPause();
         });
         // A game that wants more chances than scripted fails at once; the cycle
         // that follows always finds a free cell, so the click still ends.
-        Form1::replaceRandom([this, cycle = 0]() mutable {
+        TicTacToeScreen::replaceRandom([this, cycle = 0]() mutable {
             if (!draws.isEmpty())
                 return draws.takeFirst();
             if (cycle == 0)
@@ -45,8 +46,8 @@ struct Game {
     }
     ~Game()
     {
-        Form1::replacePause({});
-        Form1::replaceRandom({});
+        TicTacToeScreen::replacePause({});
+        TicTacToeScreen::replaceRandom({});
     }
     Screen& open()
     {
@@ -145,7 +146,7 @@ private slots:
     void theComputerDrawsFromTheProgramsSource()
     {
         Game game;
-        Form1::replaceRandom({});
+        TicTacToeScreen::replaceRandom({});
         Screen& screen = game.open();
         click(screen, "Cmdgamestart");
         RandomSource ahead = RandomSource::program();

@@ -5,8 +5,9 @@
 //
 // SPROUT_RANDOM_SEED and SPROUT_RANDOM_ACTIONS repeat or lengthen a run; the seed
 // is printed first, and a failure names the action and the ones before it.
-#include "form1.h"
+#include "tictactoescreen.h"
 #include "pictures.h"
+#include "noprinter.h"
 #include "quiztesting.h"
 
 #include <QMouseEvent>
@@ -219,14 +220,14 @@ private slots:
                     previous(type, context, message);
             });
         withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
-        Form1::replacePause([](int) {}); // the computer's turn must not sleep in a test
+        TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
         for (int image = 0; image <= TicTacToe::Blank; ++image)
             m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
     }
 
     void cleanupTestCase()
     {
-        Form1::replacePause({});
+        TicTacToeScreen::replacePause({});
     }
 
     // Found by the random player: the quiz closed beneath its award, "Continue" hid the
