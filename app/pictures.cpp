@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "picturefile.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -21,7 +23,7 @@ qreal screenScale()
     return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
 }
 
-// Drawings are PNG, the pictures designed as photographs JPEG. Qt does not choose a
+// Drawings are bitmaps, the pictures designed as photographs JPEG. Qt does not choose a
 // resource's "@2x" drawing by itself: on a screen that magnifies, take it where the
 // picture has one.
 QString resourceOf(const QString& name, bool magnified)
@@ -29,7 +31,7 @@ QString resourceOf(const QString& name, bool magnified)
     const QStringList candidates = magnified ? QStringList{name + QStringLiteral("@2x"), name}
                                              : QStringList{name};
     for (const QString& candidate : candidates)
-        for (const char* type : {".png", ".jpg"})
+        for (const char* type : {".bmp", ".jpg"})
             if (const QString file = QStringLiteral(":/pictures/") + candidate + QLatin1String(type);
                 QFile::exists(file))
                 return file;
@@ -43,6 +45,22 @@ QHash<QString, QPixmap>& decoded()
     return pictures;
 }
 
+// A drawing is read by copying its rows; Qt's general decoders go pixel by pixel.
+// A photograph is decoded straight at the size shown, which JPEG does cheaply.
+QImage read(const QString& file, QSize pixels)
+{
+    if (file.endsWith(QLatin1String(".bmp"))) {
+        const QImage picture = PictureFile::load(file).picture;
+        if (pixels.isEmpty() || picture.size() == pixels)
+            return picture;
+        return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QImageReader reader(file);
+    if (!pixels.isEmpty())
+        reader.setScaledSize(pixels);
+    return reader.read();
+}
+
 } // namespace
 
 QPixmap builtInPicture(const QString& name)
@@ -52,7 +70,7 @@ QPixmap builtInPicture(const QString& name)
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
     const QString file = resourceOf(name, magnified);
-    QPixmap picture(file);
+    QPixmap picture = QPixmap::fromImage(read(file, {}));
     // The twice-size drawing keeps the size of the picture it stands in for.
     if (file.contains(QLatin1String("@2x.")))
         picture.setDevicePixelRatio(2);
@@ -67,10 +85,7 @@ QPixmap builtInPicture(const QString& name, QSize shown)
     const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    QImageReader reader(resourceOf(name, scale > 1));
-    if (!pixels.isEmpty())
-        reader.setScaledSize(pixels);
-    QPixmap picture = QPixmap::fromImage(reader.read());
+    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, scale > 1), pixels));
     picture.setDevicePixelRatio(scale);
     decoded().insert(key, picture);
     return picture;
