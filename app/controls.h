@@ -22,6 +22,9 @@ public:
     // How many pixels the caption is drawn above the label's top to fit.
     int captionLift() const { return m_lift; }
 
+    // Lets the picture of the drawn caption go; it is drawn afresh when next painted.
+    void releaseDrawnCaption() { m_drawn = {}; }
+
 signals:
     void clicked();
     void changed();

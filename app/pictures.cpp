@@ -1,11 +1,12 @@
 #include "pictures.h"
 
-#include "picturefile.h"
+#include "bitmapcheck.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QResource>
 
 static void initPictureResources()
 {
@@ -45,12 +46,31 @@ QHash<QString, QPixmap>& decoded()
     return pictures;
 }
 
-// A drawing is read by copying its rows; Qt's general decoders go pixel by pixel.
+// Drawings are the 24-bit bitmaps that assetgen writes. They are read straight into
+// the pixel format a pixmap keeps, from the resource's own bytes, so that no pixel is
+// copied twice and no second copy of a picture is held while it is read.
+QImage readDrawing(const QString& file)
+{
+    const QByteArray bytes = QResource(file).uncompressedData();
+    const BitmapCheck check = checkBitmap(bytes);
+    if (!check.ok() || check.bitsPerPixel != 24)
+        return QImage(file);
+    QImage image(check.width, check.height, QImage::Format_RGB32);
+    const qint64 stride = (qint64(check.width) * 3 + 3) / 4 * 4; // rows padded to 4 bytes
+    for (int row = 0; row < check.height; ++row) {
+        const auto* from = reinterpret_cast<const uchar*>(bytes.constData()) + check.pixelOffset + row * stride;
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(check.topRowFirst ? row : check.height - 1 - row));
+        for (int x = 0; x < check.width; ++x, from += 3)
+            to[x] = qRgb(from[2], from[1], from[0]); // a bitmap stores blue first
+    }
+    return image;
+}
+
 // A photograph is decoded straight at the size shown, which JPEG does cheaply.
 QImage read(const QString& file, QSize pixels)
 {
     if (file.endsWith(QLatin1String(".bmp"))) {
-        const QImage picture = PictureFile::load(file).picture;
+        QImage picture = readDrawing(file);
         if (pixels.isEmpty() || picture.size() == pixels)
             return picture;
         return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
