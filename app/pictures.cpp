@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QResource>
+#include <cstring>
 
 static void initPictureResources()
 {
@@ -55,15 +56,16 @@ QImage readDrawing(const QString& file)
     const BitmapCheck check = checkBitmap(bytes);
     if (!check.ok() || check.bitsPerPixel != 24)
         return QImage(file);
-    QImage image(check.width, check.height, QImage::Format_RGB32);
-    const qint64 stride = (qint64(check.width) * 3 + 3) / 4 * 4; // rows padded to 4 bytes
-    for (int row = 0; row < check.height; ++row) {
-        const auto* from = reinterpret_cast<const uchar*>(bytes.constData()) + check.pixelOffset + row * stride;
-        auto* to = reinterpret_cast<QRgb*>(image.scanLine(check.topRowFirst ? row : check.height - 1 - row));
-        for (int x = 0; x < check.width; ++x, from += 3)
-            to[x] = qRgb(from[2], from[1], from[0]); // a bitmap stores blue first
-    }
-    return image;
+    // Rows are padded to 4 bytes. A bitmap stores blue first: the rows are copied as
+    // they are and red and blue swapped while the pixels are 24 bits, the order in
+    // which Qt's conversions are quickest (measured).
+    const qint64 stride = (qint64(check.width) * 3 + 3) / 4 * 4;
+    QImage stored(check.width, check.height, QImage::Format_RGB888);
+    for (int row = 0; row < check.height; ++row)
+        std::memcpy(stored.scanLine(check.topRowFirst ? row : check.height - 1 - row),
+                    bytes.constData() + check.pixelOffset + row * stride, size_t(check.width) * 3);
+    stored.rgbSwap();
+    return stored.convertToFormat(QImage::Format_RGB32);
 }
 
 // A photograph is decoded straight at the size shown, which JPEG does cheaply.
