@@ -47,25 +47,28 @@ QHash<QString, QPixmap>& decoded()
     return pictures;
 }
 
-// Drawings are the 24-bit bitmaps that assetgen writes. They are read straight into
-// the pixel format a pixmap keeps, from the resource's own bytes, so that no pixel is
-// copied twice and no second copy of a picture is held while it is read.
-QImage readDrawing(const QString& file)
+// Drawings are the 24-bit bitmaps that assetgen writes, read by copying their rows
+// from the resource's own bytes. The bytes go before the pixels are converted, so
+// that no more than two copies of a picture are held at once.
+QImage copyRows(const QString& file)
 {
     const QByteArray bytes = QResource(file).uncompressedData();
     const BitmapCheck check = checkBitmap(bytes);
     if (!check.ok() || check.bitsPerPixel != 24)
-        return QImage(file);
-    // Rows are padded to 4 bytes. A bitmap stores blue first: the rows are copied as
-    // they are and red and blue swapped while the pixels are 24 bits, the order in
-    // which Qt's conversions are quickest (measured).
-    const qint64 stride = (qint64(check.width) * 3 + 3) / 4 * 4;
+        return QImage(file).convertToFormat(QImage::Format_RGB888);
+    const qint64 stride = (qint64(check.width) * 3 + 3) / 4 * 4; // rows padded to 4 bytes
     QImage stored(check.width, check.height, QImage::Format_RGB888);
     for (int row = 0; row < check.height; ++row)
         std::memcpy(stored.scanLine(check.topRowFirst ? row : check.height - 1 - row),
                     bytes.constData() + check.pixelOffset + row * stride, size_t(check.width) * 3);
-    stored.rgbSwap();
-    return stored.convertToFormat(QImage::Format_RGB32);
+    stored.rgbSwap(); // a bitmap stores blue first
+    return stored;
+}
+
+// Swapping red and blue at 24 bits and then converting is the quickest order (measured).
+QImage readDrawing(const QString& file)
+{
+    return copyRows(file).convertToFormat(QImage::Format_RGB32);
 }
 
 // A photograph is decoded straight at the size shown, which JPEG does cheaply.
