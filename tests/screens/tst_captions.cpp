@@ -111,6 +111,13 @@ private slots:
             option.initFrom(button);
             const QRect area = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
             note(button, button->text(), fitProblem(button->text(), button->font(), area, area, Qt::AlignCenter));
+            // And the caption is really painted: dark ink inside the button's contents.
+            const QImage shown = button->grab(area).toImage();
+            int ink = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    ink += qGray(shown.pixel(x, y)) < 80;
+            note(button, button->text(), ink < 20 ? "is not painted" : "");
         }
         for (auto* frame : client->findChildren<QGroupBox*>())
             if (frame->height() >= 4 // a separator line's caption never shows
