@@ -1,5 +1,5 @@
 #include "firstframereporter.h"
-#include "screenregistry.h"
+#include "screenfactory.h"
 
 #include <QApplication>
 

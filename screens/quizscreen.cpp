@@ -1,6 +1,7 @@
 #include "quizscreen.h"
 
 #include "controls.h"
+#include "designcheck.h"
 #include "picturefile.h"
 #include "quizscore.h"
 #include "randomsource.h"
@@ -24,6 +25,23 @@ QuizScreen::QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign
     : Screen(registry, id, window, design), m_quiz(std::move(quiz))
 {
     onChange("Label1", [this] { Label1_Change(); });
+}
+
+QStringList QuizScreen::designProblems() const
+{
+    QStringList problems = Screen::designProblems();
+    switch (m_quiz.award) {
+    case ScreenId::awardcolor:
+    case ScreenId::awardshape:
+    case ScreenId::awardword:
+    case ScreenId::awardmath: break;
+    default:
+        problems << QStringLiteral("award: %1 is no award screen")
+                        .arg(QLatin1String(screenName(m_quiz.award)));
+    }
+    if (!DesignCheck::hasControl(design(), QString::fromLatin1(m_quiz.scoreBox)))
+        problems << QStringLiteral("%1: no such score box").arg(QLatin1String(m_quiz.scoreBox));
+    return problems;
 }
 
 bool QuizScreen::readPictureFiles()

@@ -5,7 +5,7 @@
 #include "errorreporter.h"
 #include "picturefile.h"
 #include "programfolder.h"
-#include "screenregistry.h"
+#include "screenfactory.h"
 
 #include <QDirIterator>
 #include <QImageReader>
