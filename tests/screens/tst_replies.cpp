@@ -1,7 +1,7 @@
 // What the screens say in reply, heard through a recording speaker: the greeting,
 // the board text, each verdict, question, award and game result, and each letter
 // typed; one phrase for one action, and nothing from a hidden screen or when muted.
-#include "form1.h"
+#include "tictactoescreen.h"
 #include "quiztesting.h"
 #include "screenwords.h"
 #include "speaker.h"
@@ -90,9 +90,9 @@ private slots:
     void initTestCase()
     {
         Speech::setSpeaker(m_speaker);
-        Form1::replacePause([](int) {});
+        TicTacToeScreen::replacePause([](int) {});
     }
-    void cleanupTestCase() { Form1::replacePause({}); }
+    void cleanupTestCase() { TicTacToeScreen::replacePause({}); }
     void init()
     {
         heard();
@@ -218,7 +218,7 @@ private slots:
         QFETCH(QList<int>, moves);
         QFETCH(double, draw);
         QFETCH(QString, result);
-        Form1::replaceRandom([draw] { return draw; });
+        TicTacToeScreen::replaceRandom([draw] { return draw; });
         ScreenRegistry registry(createScreen);
         QVERIFY(registry.show(ScreenId::Form1));
         Screen& screen = registry.reference(ScreenId::Form1);
@@ -228,7 +228,7 @@ private slots:
             click(screen, QStringLiteral("Picture1(%1)").arg(moves[i]));
             QCOMPARE(heard(), i + 1 < moves.size() ? QStringList() : QStringList{result});
         }
-        Form1::replaceRandom({});
+        TicTacToeScreen::replaceRandom({});
     }
 
     void hiddenScreensSayNothing()
