@@ -6,7 +6,6 @@
 #include "screenwords.h"
 #include "speaker.h"
 
-#include <QPlainTextEdit>
 
 Q_DECLARE_METATYPE(sprout::ScreenId)
 
