@@ -9,6 +9,8 @@
 #include "pictures.h"
 #include "noprinter.h"
 #include "quiztesting.h"
+#include "screenwords.h"
+#include "speaker.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -30,6 +32,47 @@ std::vector<Screen*> visibleScreens(const ScreenRegistry& registry)
             screens.push_back(screen);
     return screens;
 }
+
+// Hears each phrase the moment it is said. A recording cannot hear two voices at
+// once, so it checks what would betray them: every phrase belongs to a screen on
+// show, a letter to its row of letters or to a text box the child can type into.
+struct CheckingSpeaker : Speaker {
+    const ScreenRegistry* registry = nullptr;
+    int heard = 0;
+    QString fault;
+
+    void say(const words::Phrase& phrase) override
+    {
+        ++heard;
+        if (fault.isEmpty() && registry && !belongsToShownScreen(phrase))
+            fault = "\"" + QString::fromUtf8(phrase.text.data(), phrase.text.size()) + "\" was said, which no screen on show says";
+    }
+    void stop() override {}
+
+    bool belongsToShownScreen(const words::Phrase& phrase) const
+    {
+        const bool letter = words::letter(phrase.text[0]) == phrase;
+        for (const Screen* screen : visibleScreens(*registry)) {
+            for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
+                if (letter && box->isVisible() && !box->isReadOnly())
+                    return true;
+            const words::ScreenWords& table = *words::wordsOfScreen(screenName(screen->id()));
+            for (const words::Reply& reply : table.replies)
+                if (reply.said == phrase)
+                    return true;
+            for (const words::ControlWords& control : table.controls) {
+                const bool inStrip = (control.strip == words::Strip::Text && letter)
+                                     || (control.strip == words::Strip::Marks && phrase.text.size() <= 2);
+                if (control.said == phrase || inStrip)
+                    return true;
+                for (const words::PictureWords& picture : control.pictures)
+                    if (picture.said == phrase)
+                        return true;
+            }
+        }
+        return false;
+    }
+};
 
 class RandomPlayer {
 public:
@@ -201,6 +244,15 @@ private:
 class TestRandomPlayer : public QObject {
     Q_OBJECT
 
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void continueOnTheLastAwardEndsTheProgram();
+    void childPlaysAtRandom();
+
+private:
+    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd);
+
     QTemporaryDir m_workDir;
     // Each loaded quiz's score box and the score last seen in it.
     std::map<ScreenId, std::pair<QPointer<QLineEdit>, int>> m_scores;
@@ -208,171 +260,176 @@ class TestRandomPlayer : public QObject {
     int m_awardsAppeared = 0;
     int m_boardsWithO = 0;
     QList<QImage> m_cellImages; // by their numbers in the game
-
-private slots:
-    void initTestCase()
-    {
-        // Thousands of windows shown on a platform without a window manager: its word
-        // that it cannot raise them drowns everything else.
-        static const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                if (!message.startsWith("This plugin does not support"))
-                    previous(type, context, message);
-            });
-        withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
-        TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
-        for (int image = 0; image <= TicTacToe::Blank; ++image)
-            m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
-    }
-
-    void cleanupTestCase()
-    {
-        TicTacToeScreen::replacePause({});
-    }
-
-    // Found by the random player: the quiz closed beneath its award, "Continue" hid the
-    // last window, and the program ran on with nothing on show.
-    void continueOnTheLastAwardEndsTheProgram()
-    {
-        ScreenRegistry registry(createScreen);
-        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        QVERIFY(registry.show(ScreenId::awardword));
-        Screen& award = registry.reference(ScreenId::awardword);
-        chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
-        settle();
-        QVERIFY(award.isVisible());
-        QCOMPARE(ended.count(), 0);
-
-        click(award, "Command2");
-        settle();
-        QVERIFY(!registry.anyVisible());
-        QCOMPARE(ended.count(), 1);
-    }
-
-    void childPlaysAtRandom()
-    {
-        bool ok = false;
-        quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED").toUInt(&ok);
-        if (!ok)
-            seed = 20240611;
-        int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS").toInt(&ok);
-        if (!ok || actions <= 0)
-            actions = 10000;
-        qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
-
-        ReportRecorder reports;
-        ScreenRegistry registry(createScreen);
-        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        RandomPlayer player(registry, seed);
-        std::deque<QString> history;
-        int restarts = 0;
-        for (int action = 1; action <= actions; ++action) {
-            const qsizetype endedBefore = ended.count();
-            history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
-            settle();
-            if (history.size() > 25)
-                history.pop_front();
-            QString fault = checkAfterAction(registry, ended.count() > endedBefore);
-            // Without a printer the only thing ever told is that an award was not printed.
-            for (const QString& message : std::as_const(reports.messages))
-                if (!message.startsWith("The award was not printed: "))
-                    fault = "unexpected report: " + message;
-            if (!fault.isEmpty())
-                QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
-                                     .arg(fault).arg(seed).arg(action)
-                                     .arg(QStringList(history.begin(), history.end()).join('\n'))));
-            if (visibleScreens(registry).empty()) { // the program has ended; a child starts it again
-                ++restarts;
-                QVERIFY(registry.show(ScreenId::SproutMain));
-            }
-        }
-        QStringList summary;
-        for (int kind = 0; kind < RandomPlayer::ActionCount; ++kind)
-            summary << QStringLiteral("%1 %2").arg(player.counted(RandomPlayer::Action(kind))).arg(RandomPlayer::kNames[kind]);
-        qInfo("random player: %s; %d restarts, %d award appearances, %d checks of a board with an O, "
-              "%d prints refused",
-              qPrintable(summary.join(", ")), restarts, m_awardsAppeared, m_boardsWithO,
-              int(reports.messages.size()));
-    }
-
-private:
-    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
-    {
-        const std::vector<Screen*> visible = visibleScreens(registry);
-        if (visible.empty() != toldToEnd)
-            return toldToEnd ? "the program was told to end while a screen is on show"
-                             : "no screen is on show, yet the program was not told to end";
-        if (QApplication::activeModalWidget())
-            return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
-        QStringList names;
-        int outsideAwards = 0;
-        for (Screen* screen : visible) {
-            names << screenName(screen->id());
-            const ScreenId id = screen->id();
-            outsideAwards += id != ScreenId::awardcolor && id != ScreenId::awardshape && id != ScreenId::awardword
-                             && id != ScreenId::awardmath;
-        }
-        // Only awards may stay on show alone, once the quiz beneath them was closed.
-        if (outsideAwards > 1)
-            return "outside the awards exactly one screen must be on show, but these are: " + names.join(", ");
-
-        // A quiz's score never goes down while its screen stays loaded, and its award
-        // appears only in an action that leaves that score at exactly ten.
-        for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord}) {
-            Screen* screen = registry.find(quiz->id);
-            QLineEdit* box = screen && screen->isLoaded() ? screen->control<QLineEdit>(quiz->scoreBox) : nullptr;
-            const QString name = screenName(quiz->id);
-            int now = 0;
-            bool reachedTen = false;
-            if (box) {
-                bool number = box->text().isEmpty();
-                if (!number)
-                    number = (now = box->text().toInt(&number)) > 0 && number;
-                if (!number)
-                    return name + "'s score box holds \"" + box->text() + "\", not a count";
-                auto& [seenBox, before] = m_scores[quiz->id];
-                if (seenBox != box && now != 0)
-                    return name + " came up with the score " + box->text();
-                if (seenBox == box && (now < before || now > before + 1))
-                    return QStringLiteral("%1's score went from %2 to %3 in one action").arg(name).arg(before).arg(now);
-                reachedTen = now == 10 && (seenBox != box || before != 10);
-                seenBox = box;
-                before = now;
-            }
-            const Screen* award = registry.find(quiz->award);
-            const bool shown = award && award->isVisible();
-            if (reachedTen && !shown)
-                return name + "'s score reached 10 but " + screenName(quiz->award) + " is not on show";
-            if (shown && !m_awardShown[quiz->award]) {
-                ++m_awardsAppeared;
-                if (now != 10)
-                    return QString(screenName(quiz->award)) + " appeared while " + name + "'s score is not 10";
-            }
-            m_awardShown[quiz->award] = shown;
-        }
-
-        // The child moves first: the board never holds more O than X.
-        Screen* board = registry.find(ScreenId::Form1);
-        if (!board || !board->isLoaded())
-            return {};
-        int xs = 0;
-        int os = 0;
-        for (int cell = 1; cell <= 9; ++cell) {
-            const int image = int(m_cellImages.indexOf(
-                comparable(board->control<QLabel>(QStringLiteral("Picture1(%1)").arg(cell))->pixmap().toImage())));
-            if (image < 1)
-                return QStringLiteral("Form1's cell %1 shows no known image").arg(cell);
-            xs += image == TicTacToe::BlackX || image == TicTacToe::RedX;
-            os += image == TicTacToe::BlackO || image == TicTacToe::RedO;
-        }
-        if (os > xs || xs > os + 1)
-            return QStringLiteral("the Tic-Tac-Toe board holds %1 X and %2 O").arg(xs).arg(os);
-        m_boardsWithO += os > 0;
-        return {};
-    }
+    std::shared_ptr<CheckingSpeaker> m_speaker = std::make_shared<CheckingSpeaker>();
 };
+
+void TestRandomPlayer::initTestCase()
+{
+    // Thousands of windows shown on a platform without a window manager: its word
+    // that it cannot raise them drowns everything else.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith("This plugin does not support"))
+                previous(type, context, message);
+        });
+    withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
+    TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
+    Speech::setSpeaker(m_speaker);
+    for (int image = 0; image <= TicTacToe::Blank; ++image)
+        m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
+}
+
+void TestRandomPlayer::cleanupTestCase()
+{
+    TicTacToeScreen::replacePause({});
+    Speech::setSpeaker(nullptr);
+}
+
+// Found by the random player: the quiz closed beneath its award, "Continue" hid the
+// last window, and the program ran on with nothing on show.
+void TestRandomPlayer::continueOnTheLastAwardEndsTheProgram()
+{
+    ScreenRegistry registry(createScreen);
+    QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+    QVERIFY(registry.show(ScreenId::SproutMain));
+    QVERIFY(registry.show(ScreenId::awardword));
+    Screen& award = registry.reference(ScreenId::awardword);
+    chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
+    settle();
+    QVERIFY(award.isVisible());
+    QCOMPARE(ended.count(), 0);
+
+    click(award, "Command2");
+    settle();
+    QVERIFY(!registry.anyVisible());
+    QCOMPARE(ended.count(), 1);
+}
+
+void TestRandomPlayer::childPlaysAtRandom()
+{
+    bool ok = false;
+    quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED").toUInt(&ok);
+    if (!ok)
+        seed = 20240611;
+    int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS").toInt(&ok);
+    if (!ok || actions <= 0)
+        actions = 10000;
+    qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
+
+    ReportRecorder reports;
+    ScreenRegistry registry(createScreen);
+    QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+    m_speaker->registry = &registry;
+    QVERIFY(registry.show(ScreenId::SproutMain));
+    RandomPlayer player(registry, seed);
+    std::deque<QString> history;
+    int restarts = 0;
+    for (int action = 1; action <= actions; ++action) {
+        const qsizetype endedBefore = ended.count();
+        history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
+        settle();
+        if (history.size() > 25)
+            history.pop_front();
+        QString fault = checkAfterAction(registry, ended.count() > endedBefore);
+        if (!m_speaker->fault.isEmpty())
+            fault = m_speaker->fault;
+        // Without a printer the only thing ever told is that an award was not printed.
+        for (const QString& message : std::as_const(reports.messages))
+            if (!message.startsWith("The award was not printed: "))
+                fault = "unexpected report: " + message;
+        if (!fault.isEmpty())
+            QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
+                                 .arg(fault).arg(seed).arg(action)
+                                 .arg(QStringList(history.begin(), history.end()).join('\n'))));
+        if (visibleScreens(registry).empty()) { // the program has ended; a child starts it again
+            ++restarts;
+            QVERIFY(registry.show(ScreenId::SproutMain));
+        }
+    }
+    QStringList summary;
+    for (int kind = 0; kind < RandomPlayer::ActionCount; ++kind)
+        summary << QStringLiteral("%1 %2").arg(player.counted(RandomPlayer::Action(kind))).arg(RandomPlayer::kNames[kind]);
+    qInfo("random player: %s; %d restarts, %d award appearances, %d checks of a board with an O, "
+          "%d prints refused, %d phrases heard",
+          qPrintable(summary.join(", ")), restarts, m_awardsAppeared, m_boardsWithO,
+          int(reports.messages.size()), m_speaker->heard);
+    m_speaker->registry = nullptr;
+}
+
+QString TestRandomPlayer::checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
+{
+    const std::vector<Screen*> visible = visibleScreens(registry);
+    if (visible.empty() != toldToEnd)
+        return toldToEnd ? "the program was told to end while a screen is on show"
+                         : "no screen is on show, yet the program was not told to end";
+    if (QApplication::activeModalWidget())
+        return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
+    QStringList names;
+    int outsideAwards = 0;
+    for (Screen* screen : visible) {
+        names << screenName(screen->id());
+        const ScreenId id = screen->id();
+        outsideAwards += id != ScreenId::awardcolor && id != ScreenId::awardshape && id != ScreenId::awardword
+                         && id != ScreenId::awardmath;
+    }
+    // Only awards may stay on show alone, once the quiz beneath them was closed.
+    if (outsideAwards > 1)
+        return "outside the awards exactly one screen must be on show, but these are: " + names.join(", ");
+
+    // A quiz's score never goes down while its screen stays loaded, and its award
+    // appears only in an action that leaves that score at exactly ten.
+    for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord}) {
+        Screen* screen = registry.find(quiz->id);
+        QLineEdit* box = screen && screen->isLoaded() ? screen->control<QLineEdit>(quiz->scoreBox) : nullptr;
+        const QString name = screenName(quiz->id);
+        int now = 0;
+        bool reachedTen = false;
+        if (box) {
+            bool number = box->text().isEmpty();
+            if (!number)
+                number = (now = box->text().toInt(&number)) > 0 && number;
+            if (!number)
+                return name + "'s score box holds \"" + box->text() + "\", not a count";
+            auto& [seenBox, before] = m_scores[quiz->id];
+            if (seenBox != box && now != 0)
+                return name + " came up with the score " + box->text();
+            if (seenBox == box && (now < before || now > before + 1))
+                return QStringLiteral("%1's score went from %2 to %3 in one action").arg(name).arg(before).arg(now);
+            reachedTen = now == 10 && (seenBox != box || before != 10);
+            seenBox = box;
+            before = now;
+        }
+        const Screen* award = registry.find(quiz->award);
+        const bool shown = award && award->isVisible();
+        if (reachedTen && !shown)
+            return name + "'s score reached 10 but " + screenName(quiz->award) + " is not on show";
+        if (shown && !m_awardShown[quiz->award]) {
+            ++m_awardsAppeared;
+            if (now != 10)
+                return QString(screenName(quiz->award)) + " appeared while " + name + "'s score is not 10";
+        }
+        m_awardShown[quiz->award] = shown;
+    }
+
+    // The child moves first: the board never holds more O than X.
+    Screen* board = registry.find(ScreenId::Form1);
+    if (!board || !board->isLoaded())
+        return {};
+    int xs = 0;
+    int os = 0;
+    for (int cell = 1; cell <= 9; ++cell) {
+        const int image = int(m_cellImages.indexOf(
+            comparable(board->control<QLabel>(QStringLiteral("Picture1(%1)").arg(cell))->pixmap().toImage())));
+        if (image < 1)
+            return QStringLiteral("Form1's cell %1 shows no known image").arg(cell);
+        xs += image == TicTacToe::BlackX || image == TicTacToe::RedX;
+        os += image == TicTacToe::BlackO || image == TicTacToe::RedO;
+    }
+    if (os > xs || xs > os + 1)
+        return QStringLiteral("the Tic-Tac-Toe board holds %1 X and %2 O").arg(xs).arg(os);
+    m_boardsWithO += os > 0;
+    return {};
+}
 
 QTEST_MAIN(TestRandomPlayer)
 #include "tst_randomplayer.moc"
