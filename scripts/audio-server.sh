@@ -52,7 +52,7 @@ pactl set-default-sink vnull
 # The keeper: without a stream the null sink sleeps and a recording of its monitor
 # stands still instead of running in real time.
 if ! pactl list sink-inputs | grep -q 'application.name = "sproutkin-keeper"'; then
-  setsid pacat --raw --format=s16le --rate=48000 --channels=1 -d vnull \
+  setsid pacat --raw --format=s16le --rate=48000 --channels=1 -d vnull --latency-msec=20 \
     --client-name=sproutkin-keeper </dev/zero >/dev/null 2>&1 &
   sleep 0.2
 fi
