@@ -91,11 +91,6 @@ class TestVoiceServer : public QObject {
         m_recorder.terminate();
         m_recorder.waitForFinished();
         const QByteArray recording = m_recorder.readAllStandardOutput();
-        if (qEnvironmentVariableIsSet("SPROUT_DUMP")) {
-            QFile f(QString("/tmp/rec-%1.raw").arg(QTest::currentTestFunction()));
-            f.open(QIODevice::WriteOnly);
-            f.write(recording);
-        }
         return pitches(recording);
     }
 

@@ -1,0 +1,37 @@
+#include "mutekey.h"
+
+#include "speaker.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace sprout {
+
+namespace {
+const words::Phrase kVoiceOn{words::Voice::Narrator, "Voice on"};
+} // namespace
+
+void MuteKey::install()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(new MuteKey(app));
+}
+
+bool MuteKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_M || key->modifiers() != Qt::ControlModifier)
+        return QObject::eventFilter(watched, event);
+    // Held down, the key would flicker the voice on and off.
+    if (!key->isAutoRepeat()) {
+        const bool muting = !Speech::isMuted();
+        Speech::setMuted(muting);
+        if (!muting)
+            Speech::say(kVoiceOn);
+    }
+    return true;
+}
+
+} // namespace sprout
