@@ -48,6 +48,7 @@ public:
 
     static SinkMaker defaultSink();
 
+    // What the player and its thread share; defined with the thread's code.
     struct State;
 
 private:
