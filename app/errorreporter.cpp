@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace sprout {
 
@@ -10,6 +11,12 @@ ErrorReporter::Sink& currentSink()
 {
     static ErrorReporter::Sink sink;
     return sink;
+}
+
+ErrorReporter::Chooser& currentChooser()
+{
+    static ErrorReporter::Chooser chooser;
+    return chooser;
 }
 } // namespace
 
@@ -22,9 +29,43 @@ void ErrorReporter::report(const QString& title, const QString& message)
     QMessageBox::warning(QApplication::activeWindow(), title, message);
 }
 
+bool ErrorReporter::reportWithOffer(const QString& title, const QString& message,
+                                    const QString& offer)
+{
+    if (currentChooser())
+        return currentChooser()(title, message, offer);
+    if (currentSink()) {
+        currentSink()(title, message);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* takeOffer = box.addButton(offer, QMessageBox::AcceptRole);
+    // "OK" leads and answers Escape: a stray key press opens no dialog.
+    QPushButton* ok = box.addButton(QMessageBox::Ok);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+    return box.clickedButton() == takeOffer;
+}
+
+void ErrorReporter::inform(const QString& title, const QString& message)
+{
+    if (currentSink()) {
+        currentSink()(title, message);
+        return;
+    }
+    QMessageBox::information(QApplication::activeWindow(), title, message);
+}
+
 void ErrorReporter::setSink(Sink sink)
 {
     currentSink() = std::move(sink);
+}
+
+void ErrorReporter::setChooser(Chooser chooser)
+{
+    currentChooser() = std::move(chooser);
 }
 
 } // namespace sprout

@@ -6,16 +6,29 @@
 namespace sprout {
 
 // The one way the program tells the person at the computer that something went
-// wrong. The program shows a message box; tests install a recorder so that no
-// test ever waits on a dialog.
+// wrong, and how a way out of it turned out. The program shows a message box;
+// tests install a recorder so that no test ever waits on a dialog.
 class ErrorReporter {
 public:
     using Sink = std::function<void(const QString& title, const QString& message)>;
+    // Answers a report that offers a way out: true takes the offer, false is "OK".
+    using Chooser =
+        std::function<bool(const QString& title, const QString& message, const QString& offer)>;
 
     static void report(const QString& title, const QString& message);
 
+    // Reports the failure with a button for the way out beside "OK"; true when the
+    // person takes it. A sink only listens, so with a sink and no chooser the
+    // report goes to the sink and the answer is "OK".
+    static bool reportWithOffer(const QString& title, const QString& message, const QString& offer);
+
+    // Tells how things went after a way out was taken; not a warning.
+    static void inform(const QString& title, const QString& message);
+
     // Replaces where reports go; an empty sink restores the message box.
     static void setSink(Sink sink);
+    // Replaces who answers offers; an empty chooser restores the message box.
+    static void setChooser(Chooser chooser);
 };
 
 } // namespace sprout

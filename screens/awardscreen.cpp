@@ -5,11 +5,16 @@
 #include "pictures.h"
 #include "printfitted.h"
 #include "programfolder.h"
+#include "savedialog.h"
+#include "savefittedpdf.h"
 #include "screenregistry.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
+#include <QStandardPaths>
 
 namespace sprout {
 
@@ -73,20 +78,41 @@ struct AwardDesign {
     const char* awardFile;        // read by "Print Award"
     const char* arrivalFocus;     // the first button in the tab order
     const char* windowPicture;    // the window's own background picture, if any
+    const char* subject;          // names a saved certificate for a parent
 };
 
 const AwardDesign& designOf(ScreenId id)
 {
-    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", "Command1", nullptr};
-    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", "Command1", nullptr};
-    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", "Command2", nullptr};
-    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "Command2", "certificate-math"};
+    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", "Command1", nullptr, "colors"};
+    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", "Command1", nullptr, "shapes"};
+    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", "Command2", nullptr, "spelling"};
+    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "Command2", "certificate-math", "math"};
     switch (id) {
     case ScreenId::awardshape: return shape;
     case ScreenId::awardword: return word;
     case ScreenId::awardmath: return math;
     default: return color;
     }
+}
+
+// Documents where the person has such a folder, else home.
+QString saveFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return documents;
+    return QDir::homePath();
+}
+
+// A name not taken yet, so that an award saved before is only replaced when the
+// parent picks its name in the dialog and confirms it there.
+QString freePath(const QString& folder, const QString& name)
+{
+    const QDir dir(folder);
+    QString path = dir.filePath(name + QStringLiteral(".pdf"));
+    for (int copy = 2; copy < 1000 && QFileInfo::exists(path); ++copy)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(name).arg(copy));
+    return path;
 }
 
 } // namespace
@@ -145,8 +171,32 @@ void AwardScreen::Command1_Click()
     if (!printed) {
         // Nothing came of the press, so the screen looks as it did before it.
         box->setPixmap(shownBefore);
-        ErrorReporter::report(QStringLiteral("The award was not printed"), printed.message());
+        if (ErrorReporter::reportWithOffer(QStringLiteral("The award was not printed"),
+                                           printed.message(), QStringLiteral("Save as PDF...")))
+            saveAsPdf(loaded.picture);
     }
+}
+
+void AwardScreen::saveAsPdf(const QImage& certificate)
+{
+    const QString name =
+        QStringLiteral("Sproutkin award - %1").arg(QLatin1String(designOf(id()).subject));
+    const QString path = SaveDialog::ask(QStringLiteral("Save the award as a PDF"),
+                                         freePath(saveFolder(), name),
+                                         QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const PrintResult saved = saveFittedPdf(certificate, path, name);
+    if (!saved) {
+        ErrorReporter::report(QStringLiteral("The award was not saved"), saved.message());
+        return;
+    }
+    const QFileInfo file(path);
+    ErrorReporter::inform(
+        QStringLiteral("The award was saved"),
+        QStringLiteral("The award was saved as \"%1\" in this folder:\n%2\n\nOpen it from there "
+                       "to look at it, or print it on a computer that has a printer.")
+            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
 }
 
 void AwardScreen::Command2_Click()

@@ -2,6 +2,7 @@
 
 #include "screen.h"
 
+#include <QImage>
 #include <QString>
 
 namespace sprout {
@@ -25,6 +26,8 @@ protected:
 private:
     void Command1_Click();
     void Command2_Click();
+    // The way out when the award could not be printed.
+    void saveAsPdf(const QImage& certificate);
 
     QString m_pictureFolder;
 };

@@ -1,0 +1,224 @@
+// "Print Award" on a computer without a printer offers to save the certificate as
+// a PDF file, written through the real PDF printer and read back with the poppler
+// tools. The person's answers come from a script, never from a dialog.
+#include "../print/pdfprobe.h"
+#include "quiztesting.h"
+#include "savedialog.h"
+
+#include <QPrinterInfo>
+
+using namespace sprout;
+using namespace sprout::testing;
+
+Q_DECLARE_METATYPE(const sprout::testing::QuizTable*)
+
+namespace {
+
+const QString kOffer = "The award was not printed: No printer is set up on this computer, so nothing was "
+                       "printed. Set up a printer in the computer's printer settings, then try printing "
+                       "again. [Save as PDF...]";
+const QString kAskWhere = "Save the award as a PDF PDF files (*.pdf)";
+
+// Answers the offer and the save dialog ("" cancels), and notes what was asked.
+struct ScriptedParent {
+    bool takeOffer = true;
+    QString savePath; // the suggested path when null
+    QStringList asked;
+    QString suggested;
+    ScriptedParent()
+    {
+        ErrorReporter::setChooser([this](const QString& title, const QString& message, const QString& offer) {
+            asked << title + ": " + message + " [" + offer + "]";
+            return takeOffer;
+        });
+        SaveDialog::setAnswer([this](const QString& caption, const QString& path, const QString& filter) {
+            asked << caption + " " + filter;
+            suggested = path;
+            return savePath.isNull() ? path : savePath;
+        });
+    }
+    ~ScriptedParent()
+    {
+        ErrorReporter::setChooser({});
+        SaveDialog::setAnswer({});
+    }
+};
+
+// A quiz played to ten right answers, its award on show, "Print Award" pressed.
+struct PressedPrint {
+    ScreenRegistry registry{createScreen};
+    const QuizTable& quiz;
+    explicit PressedPrint(const QuizTable& played) : quiz(played)
+    {
+        registry.show(quiz.id);
+        for (int right = 0; right < 10; ++right)
+            play(registry.reference(quiz.id), quiz, quiz.newQuestion ? "RP" : "R");
+        click(registry.reference(quiz.award), "Command1");
+    }
+    bool awardAndScoreKept()
+    {
+        return registry.reference(quiz.award).isVisible() && score(registry.reference(quiz.id), quiz) == "10";
+    }
+};
+
+// Asked by name, a queue that does not exist stands for no printer at all.
+void setHasPrinter(bool has)
+{
+    if (has)
+        qunsetenv("PRINTER");
+    else
+        qputenv("PRINTER", "Sproutkin_no_such_printer");
+}
+
+} // namespace
+
+class TestAwardPdf : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_home;
+    QTemporaryDir m_workDir; // where Qt would drop a PDF of its own making
+
+    void freshHome(bool documents)
+    {
+        QDir(m_home.path()).removeRecursively();
+        QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
+        qunsetenv("LPDEST");
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        QVERIFY(QDir::setCurrent(m_workDir.path()));
+    }
+    void init()
+    {
+        setHasPrinter(false);
+        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    }
+    void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
+
+    // Suggested in Documents, or home where there is none, under a name not yet
+    // taken; one landscape page, the certificate spanning the printable width with
+    // its proportions kept and its sun top right.
+    void savesTheCertificateFittedToALandscapePage_data()
+    {
+        QTest::addColumn<const QuizTable*>("quiz");
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("savedBefore");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("colors") << &kGuessColor << true << "" << "Documents/Sproutkin award - colors.pdf";
+        QTest::newRow("shapes again") << &kGuessShape << true << "Documents/Sproutkin award - shapes.pdf"
+                                      << "Documents/Sproutkin award - shapes (2).pdf";
+        QTest::newRow("spelling, no Documents") << &kSpellWord << false << "" << "Sproutkin award - spelling.pdf";
+        QTest::newRow("math") << &kMathTest << true << "" << "Documents/Sproutkin award - math.pdf";
+    }
+    void savesTheCertificateFittedToALandscapePage()
+    {
+        QFETCH(const QuizTable*, quiz);
+        QFETCH(bool, documents);
+        QFETCH(QString, savedBefore);
+        QFETCH(QString, expected);
+        freshHome(documents);
+        QFile earlier(m_home.filePath(savedBefore));
+        QVERIFY(savedBefore.isEmpty() || (earlier.open(QIODevice::WriteOnly) && earlier.write("last week's") > 0));
+        earlier.close();
+        ReportRecorder reports;
+        ScriptedParent parent;
+        PressedPrint pressed(*quiz);
+
+        const QFileInfo saved(m_home.filePath(expected));
+        QCOMPARE(parent.asked, QStringList({kOffer, kAskWhere}));
+        QCOMPARE(parent.suggested, saved.filePath());
+        QCOMPARE(reports.messages, QStringList("The award was saved: The award was saved as \"" + saved.fileName()
+                                               + "\" in this folder:\n" + saved.absolutePath()
+                                               + "\n\nOpen it from there to look at it, or print it on a "
+                                                 "computer that has a printer."));
+        QVERIFY(pressed.awardAndScoreKept());
+        QVERIFY(savedBefore.isEmpty() || (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "last week's"));
+
+        QCOMPARE(pdfprobe::pageCount(saved.filePath()), 1);
+        const auto size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")
+                              .match(pdfprobe::output("pdfinfo", {saved.filePath()}));
+        QVERIFY2(size.captured(1).toDouble() > size.captured(2).toDouble(), "the page is not landscape");
+        const QImage page = pdfprobe::render(saved.filePath(), 72); // a pixel a point
+        const QRect ink = pdfprobe::inkBounds(page);
+        const QRect sun = pdfprobe::sunBounds(page);
+        QVERIFY2(ink.width() > page.width() * 0.9, "the certificate does not span the page");
+        QVERIFY2(qAbs(ink.left() - (page.width() - 1 - ink.right())) <= 2, "unequal margins left and right");
+        QVERIFY2(qAbs(ink.top() - ink.left()) <= 2, "not at the top of the printable area");
+        QCOMPARE(qRound(ink.height() * 505.0 / ink.width()), 344);
+        QVERIFY2(sun.center().x() > ink.center().x() && sun.center().y() < ink.center().y(), "no sun top right");
+    }
+
+    // "OK", Cancel, or a folder that takes no file even from root: nothing is
+    // written, a folder that refused is named, the award and the score stay.
+    void nothingSaved_data()
+    {
+        QTest::addColumn<bool>("takeOffer");
+        QTest::addColumn<QString>("savePath");
+        QTest::addColumn<QString>("said"); // the start of what the person is told
+        QTest::newRow("OK") << false << "" << "";
+        QTest::newRow("Cancel") << true << "" << "";
+        QTest::newRow("a file, not a folder") << true << m_home.filePath("letter.txt/award.pdf")
+                                              << "The file could not be saved in the folder "
+                                                     + m_home.filePath("letter.txt") + ", because there is no such folder.";
+        QTest::newRow("a system folder") << true << "/proc/award.pdf"
+                                         << "The file could not be saved in the folder /proc (the computer said: ";
+    }
+    void nothingSaved()
+    {
+        QFETCH(bool, takeOffer);
+        QFETCH(QString, savePath);
+        QFETCH(QString, said);
+        freshHome(true);
+        QFile letter(m_home.filePath("letter.txt"));
+        QVERIFY(letter.open(QIODevice::WriteOnly) && letter.write("Dear parent") > 0);
+        letter.close();
+        ReportRecorder reports;
+        ScriptedParent parent;
+        parent.takeOffer = takeOffer;
+        parent.savePath = savePath;
+        PressedPrint pressed(kMathTest);
+
+        QCOMPARE(parent.asked, takeOffer ? QStringList({kOffer, kAskWhere}) : QStringList(kOffer));
+        QCOMPARE(reports.messages.size(), said.isEmpty() ? 0 : 1);
+        const QString endsWith = " Nothing was saved. Choose another folder, such as your Documents folder, and try again.";
+        QVERIFY2(said.isEmpty() || (reports.messages[0].startsWith("The award was not saved: " + said)
+                                    && reports.messages[0].endsWith(endsWith)),
+                 qPrintable(reports.messages.value(0)));
+        QCOMPARE(QDir(m_home.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(!QFile::exists(savePath));
+        QVERIFY(pressed.awardAndScoreKept());
+    }
+
+    // With a printer one click prints, and nothing is asked.
+    void workingPrinterAsksNothing()
+    {
+        setHasPrinter(true);
+        const QString queue = QPrinterInfo::defaultPrinter().printerName();
+        if (queue.isEmpty() || !pdfprobe::output("lpstat", {"-v", queue}).contains("cups-pdf:"))
+            QSKIP("No PDF queue as default printer (scripts/print-queue.sh sets one up).");
+        const QDir out(pdfprobe::outputFolder());
+        const QStringList before = out.entryList({"Sproutkin_award*.pdf"}, QDir::Files);
+        ReportRecorder reports;
+        ScriptedParent parent;
+        PressedPrint pressed(kGuessShape);
+        QCOMPARE(parent.asked, QStringList());
+        QCOMPARE(reports.messages, QStringList());
+        QStringList printed;
+        QVERIFY(QTest::qWaitFor([&] {
+            printed = out.entryList({"Sproutkin_award*.pdf"}, QDir::Files);
+            for (const QString& file : before)
+                printed.removeAll(file);
+            return printed.size() == 1 && pdfprobe::jobDone(queue, printed[0]);
+        }, 60000));
+        QCOMPARE(pdfprobe::pageCount(out.filePath(printed[0])), 1);
+        QFile::remove(out.filePath(printed[0]));
+        QVERIFY(pressed.awardAndScoreKept());
+    }
+};
+
+QTEST_MAIN(TestAwardPdf)
+#include "tst_awardpdf.moc"
