@@ -60,16 +60,20 @@ struct MenuEntry {
     const char* caption;
 };
 
+inline constexpr MenuEntry kExitOnly[] = {{"mnuExit", "Exit Program"}};
+
 enum class Placement { Centre, PlatformDefault };
 
-// The window frame of a screen.
+// The window frame of a screen. The defaults are the window most screens have:
+// centred, of a fixed size, without an icon, with only "Exit Program" on its menu
+// bar; a screen's table names its caption, its size and what it does otherwise.
 struct WindowDesign {
     const char* caption;
     int clientWidth, clientHeight; // twips
     Placement placement = Placement::Centre;
     bool resizable = false;
     bool icon = false;
-    std::span<const MenuEntry> menu = {};
+    std::span<const MenuEntry> menu = kExitOnly;
 };
 
 // Shared looks.
@@ -78,8 +82,10 @@ inline constexpr QRgb kWhite = rgb(255, 255, 255);
 inline constexpr QRgb kLightYellow = rgb(255, 255, 128);
 inline constexpr QRgb kGreen = rgb(0, 255, 0);
 inline constexpr Look kBackLink{{"Trebuchet MS", 15.75, true}, kGreen};
+inline constexpr Look kStretched{{}, kDefault, kDefault, Stretch}; // a picture filling its rectangle
+inline constexpr Look kLessonTitle{{"Trebuchet MS", 15.75, true}, kWhite};
+inline constexpr Look kLessonText{{"Trebuchet MS", 11.25, true}, kLightYellow};
+inline constexpr Look kMenuLink{{"Trebuchet MS", 14.25, true}, kWhite};
 } // namespace looks
-
-inline constexpr MenuEntry kExitOnly[] = {{"mnuExit", "Exit Program"}};
 
 } // namespace sprout

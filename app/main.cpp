@@ -3,7 +3,7 @@
 #include "firstframereporter.h"
 #include "mutekey.h"
 #include "programfolder.h"
-#include "screenregistry.h"
+#include "screenfactory.h"
 #include "voiceplayer.h"
 
 #include <QApplication>

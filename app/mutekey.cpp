@@ -1,15 +1,12 @@
 #include "mutekey.h"
 
+#include "screenwords.h"
 #include "speaker.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace sprout {
-
-namespace {
-const words::Phrase kVoiceOn{words::Voice::Narrator, "Voice on"};
-} // namespace
 
 void MuteKey::install()
 {
@@ -29,7 +26,7 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
         const bool muting = !Speech::isMuted();
         Speech::setMuted(muting);
         if (!muting)
-            Speech::say(kVoiceOn);
+            Speech::say(words::voiceOn());
     }
     return true;
 }

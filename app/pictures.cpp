@@ -76,4 +76,10 @@ QPixmap builtInPicture(const QString& name, QSize shown)
     return picture;
 }
 
+bool hasBuiltInPicture(const QString& name)
+{
+    screenScale(); // makes the resources known
+    return !resourceOf(name, false).isEmpty();
+}
+
 } // namespace sprout

@@ -18,4 +18,7 @@ QPixmap builtInPicture(const QString& name);
 // the ruler alone is 14 MiB, and would scale again on every first paint.
 QPixmap builtInPicture(const QString& name, QSize shown);
 
+// Whether the program holds a built-in picture of that name, without decoding it.
+bool hasBuiltInPicture(const QString& name);
+
 } // namespace sprout

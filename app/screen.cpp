@@ -1,9 +1,12 @@
 #include "screen.h"
 
 #include "controls.h"
+#include "designcheck.h"
+#include "errorreporter.h"
 #include "pictures.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
+#include "spokencontrols.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -43,7 +46,9 @@ Screen::Screen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window
                std::span<const Control> design)
     : m_registry(registry), m_id(id), m_window(window), m_design(design)
 {
-    onClick("mnuExit", [this] { mnuExit_Click(); });
+    for (const MenuEntry& entry : window.menu)
+        if (QLatin1String(entry.name) == QLatin1String("mnuExit"))
+            onClick("mnuExit", [this] { mnuExit_Click(); });
 }
 
 Screen::~Screen()
@@ -72,9 +77,11 @@ bool Screen::load()
         return true;
     if (!readPictureFiles())
         return false;
+    reportDesignProblems();
     buildWindow();
     m_controls = FormBuilder::build(client(), m_design);
     controlsBuilt();
+    SpokenControls::attach(client(), screenName(m_id), m_controls);
     wireHandlers();
     focusFirstControl();
     Form_Load();
@@ -92,6 +99,23 @@ void Screen::unload()
     // Unloading usually happens inside one of the window's own events (its menu,
     // its close box), so the window goes once that event is over.
     frame->deleteLater();
+}
+
+QStringList Screen::designProblems() const
+{
+    QStringList handled = m_clickHandlers.keys();
+    handled += m_indexedClickHandlers.keys();
+    handled += m_changeHandlers.keys();
+    return DesignCheck::problems(m_window, m_design, handled);
+}
+
+void Screen::reportDesignProblems() const
+{
+    const QStringList problems = designProblems();
+    if (!problems.isEmpty())
+        ErrorReporter::report(QStringLiteral("A screen is built wrongly"),
+                              QStringLiteral("%1: %2").arg(QLatin1String(screenName(m_id)),
+                                                           problems.join(QStringLiteral("; "))));
 }
 
 void Screen::buildWindow()

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -30,6 +31,7 @@ public:
 
     ScreenId id() const { return m_id; }
     const WindowDesign& windowDesign() const { return m_window; }
+    std::span<const Control> design() const { return m_design; }
     bool isLoaded() const { return m_frame != nullptr; }
     bool isVisible() const;
 
@@ -45,9 +47,14 @@ public:
     }
 
     // For the registry: build the window and controls and run Form_Load. Returns
-    // false, with nothing built, when the screen cannot come up.
+    // false, with nothing built, when the screen cannot come up. Faults of the
+    // design are reported, and the screen comes up as well as it can.
     bool load();
     void unload();
+
+    // What in the design table and its wiring would otherwise fail silently (see
+    // DesignCheck); empty for a sound screen.
+    virtual QStringList designProblems() const;
 
 protected:
     // Reads what the screen needs from disk before anything is built; a screen
@@ -72,6 +79,7 @@ private:
     void buildMenu();
     void wireHandlers();
     void focusFirstControl();
+    void reportDesignProblems() const;
 
     ScreenRegistry& m_registry;
     const ScreenId m_id;

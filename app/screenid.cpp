@@ -8,7 +8,8 @@ const char* screenName(ScreenId id)
         "SproutMain", "frmColors", "frmShapes", "frmLetters", "FrmNumbers", "measure",
         "Games", "Form1", "GuessColor", "Guessshape", "Spellword", "MathTest",
         "awardcolor", "awardshape", "awardword", "awardmath"};
-    return kNames[static_cast<int>(id)];
+    const int number = static_cast<int>(id);
+    return number >= 0 && number < kScreenCount ? kNames[number] : "(no such screen)";
 }
 
 } // namespace sprout

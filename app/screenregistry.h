@@ -52,7 +52,4 @@ private:
     QList<ScreenId> m_recentlyHidden; // most recent first
 };
 
-// Creates the screen for a slot; the program's factory for ScreenRegistry.
-std::unique_ptr<Screen> createScreen(ScreenId id, ScreenRegistry& registry);
-
 } // namespace sprout

@@ -4,7 +4,7 @@
 #include "benchapp.h"
 #include "firstframereporter.h"
 #include "firstpaint.h"
-#include "screenregistry.h"
+#include "screenfactory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

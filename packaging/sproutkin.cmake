@@ -24,6 +24,10 @@ install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/
         DESTINATION ${SPROUT_PROGRAM_DIR}
         FILES_MATCHING PATTERN "*.bmp"
         PATTERN "CMakeFiles" EXCLUDE)
+# The recorded voice lies beside the pictures, made at build time by voicegen.
+install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/voice
+        DESTINATION ${SPROUT_PROGRAM_DIR}
+        FILES_MATCHING PATTERN "*.wav")
 
 # A relative link, so that the installed tree can be moved or packaged as it is.
 file(RELATIVE_PATH sprout_link_target

@@ -14,7 +14,15 @@ class PrinterSurface {
 public:
     static constexpr int kPortrait = 1;
     static constexpr int kLandscape = 2;
-    static constexpr qint16 kHimetric = 8;
+
+    // Unit codes, as the printer numbers them.
+    static constexpr qint16 kTwips = 1;        // 1440 to the inch
+    static constexpr qint16 kPoints = 2;       // 72 to the inch
+    static constexpr qint16 kDevicePixels = 3; // the printer's own resolution
+    static constexpr qint16 kInches = 5;
+    static constexpr qint16 kMillimetres = 6;
+    static constexpr qint16 kCentimetres = 7;
+    static constexpr qint16 kHimetric = 8;     // hundredths of a millimetre
 
     virtual ~PrinterSurface() = default;
 

@@ -16,18 +16,17 @@ QString tr(const char* text)
 
 constexpr double kTwipsPerInch = 1440.0;
 
-// Unit codes as the printer numbers them, and how many of each make an inch.
-// Code 3 is the printer's own device pixel.
+// How many of each unit make an inch.
 double unitsPerInch(qint16 unit, double devicePixelsPerInch)
 {
     switch (unit) {
-    case 1: return kTwipsPerInch;
-    case 2: return 72.0;
-    case 3: return devicePixelsPerInch;
-    case 5: return 1.0;
-    case 6: return 25.4;
-    case 7: return 2.54;
-    case 8: return 2540.0;
+    case PrinterSurface::kTwips: return kTwipsPerInch;
+    case PrinterSurface::kPoints: return 72.0;
+    case PrinterSurface::kDevicePixels: return devicePixelsPerInch;
+    case PrinterSurface::kInches: return 1.0;
+    case PrinterSurface::kMillimetres: return 25.4;
+    case PrinterSurface::kCentimetres: return 2.54;
+    case PrinterSurface::kHimetric: return 2540.0;
     default: return 0.0;
     }
 }

@@ -20,8 +20,6 @@ namespace sprout {
 // size computed, from the top-left corner of the printable area.
 class QtPrinterAdapter final : public PrinterSurface {
 public:
-    static constexpr qint16 kTwips = 1;
-
     explicit QtPrinterAdapter(QPrinter& printer);
     // A document that was started but not ended is thrown away, not printed.
     ~QtPrinterAdapter() override;

@@ -1,9 +1,9 @@
 #include "awardscreen.h"
 
+#include "defaultprinter.h"
 #include "errorreporter.h"
 #include "picturefile.h"
 #include "pictures.h"
-#include "printfitted.h"
 #include "programfolder.h"
 #include "savedialog.h"
 #include "savefittedpdf.h"
@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStandardPaths>
+#include <array>
 
 namespace sprout {
 
@@ -25,7 +26,6 @@ constexpr WindowDesign kWindow{
     .clientWidth = 8130,
     .clientHeight = 8280,
     .placement = Placement::PlatformDefault,
-    .menu = kExitOnly,
 };
 
 constexpr Look kSaying{{"Arial", 15.75, true}, kDefault, kDefault, Opaque};
@@ -39,60 +39,68 @@ constexpr const char* kInstruction =
     "The award looks like this, press the print button to print the award out,  or click "
     "continue to move on.";
 
-constexpr Control kAwardColor[] = {
-    // kind             name        text                 left  top   width height look          parent   tab
-    {Kind::PictureBox, "Picture1", "certificate-color", 120,  2040, 7695, 5295, kCertificate, nullptr, 4},
-    {Kind::Button,     "Command1", "Print Award",       1680, 7320, 1455, 855,  kButton,      nullptr, 2},
-    {Kind::Button,     "Command2", "Continue",          4920, 7320, 1455, 855,  kButton,      nullptr, 3},
-    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 1},
-    {Kind::Label,      "Label1",   kGreeting,           120,  0,    7935, 1335, kSaying,      nullptr, 0},
+// Where the four twins differ: the places of the certificate and the sayings, the
+// buttons' left edge, and which button the tab order (and so the arrival) starts at.
+struct AwardLayout {
+    const char* certificate; // the built-in picture shown until "Print Award"
+    int certificateLeft, certificateTop;
+    int printLeft; // "Print Award"; "Continue" lies 3240 twips to its right
+    int instructionTop;
+    int greetingLeft, greetingTop;
+    bool continueFirst; // "Continue" before "Print Award" in the tab order
 };
 
-constexpr Control kAwardShape[] = {
-    {Kind::PictureBox, "Picture1", "certificate-shape", 240,  2040, 7695, 5295, kCertificate, nullptr, 4},
-    {Kind::Button,     "Command1", "Print Award",       1680, 7320, 1455, 855,  kButton,      nullptr, 2},
-    {Kind::Button,     "Command2", "Continue",          4920, 7320, 1455, 855,  kButton,      nullptr, 3},
-    {Kind::Label,      "Label2",   kInstruction,        0,    1320, 8055, 855,  kSaying,      nullptr, 1},
-    {Kind::Label,      "Label1",   kGreeting,           120,  120,  7935, 1335, kSaying,      nullptr, 0},
-};
+constexpr std::array<Control, 5> awardControls(const AwardLayout& at)
+{
+    const int printTab = at.continueFirst ? 1 : 2;
+    const int continueTab = at.continueFirst ? 0 : 3;
+    const int instructionTab = at.continueFirst ? 2 : 1;
+    const int greetingTab = at.continueFirst ? 3 : 0;
+    // kind              name        text            left                top                width height look          parent   tab
+    return {{
+        {Kind::PictureBox, "Picture1", at.certificate, at.certificateLeft, at.certificateTop, 7695, 5295, kCertificate, nullptr, 4},
+        {Kind::Button,     "Command1", "Print Award",  at.printLeft,       7320,              1455, 855,  kButton,      nullptr, printTab},
+        {Kind::Button,     "Command2", "Continue",     at.printLeft + 3240, 7320,             1455, 855,  kButton,      nullptr, continueTab},
+        {Kind::Label,      "Label2",   kInstruction,   0,                  at.instructionTop, 8055, 855,  kSaying,      nullptr, instructionTab},
+        {Kind::Label,      "Label1",   kGreeting,      at.greetingLeft,    at.greetingTop,    7935, 1335, kSaying,      nullptr, greetingTab},
+    }};
+}
 
-constexpr Control kAwardWord[] = {
-    {Kind::PictureBox, "Picture1", "certificate-word",  240,  1920, 7695, 5295, kCertificate, nullptr, 4},
-    {Kind::Button,     "Command1", "Print Award",       1800, 7320, 1455, 855,  kButton,      nullptr, 1},
-    {Kind::Button,     "Command2", "Continue",          5040, 7320, 1455, 855,  kButton,      nullptr, 0},
-    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 2},
-    {Kind::Label,      "Label1",   kGreeting,           120,  0,    7935, 1335, kSaying,      nullptr, 3},
-};
-
-constexpr Control kAwardMath[] = {
-    {Kind::PictureBox, "Picture1", "certificate-math",  0,    2040, 7695, 5295, kCertificate, nullptr, 4},
-    {Kind::Button,     "Command1", "Print Award",       1560, 7320, 1455, 855,  kButton,      nullptr, 1},
-    {Kind::Button,     "Command2", "Continue",          4800, 7320, 1455, 855,  kButton,      nullptr, 0},
-    {Kind::Label,      "Label2",   kInstruction,        0,    1200, 8055, 855,  kSaying,      nullptr, 2},
-    {Kind::Label,      "Label1",   kGreeting,           0,    0,    7935, 1335, kSaying,      nullptr, 3},
-};
+constexpr auto kAwardColor = awardControls({"certificate-color", 120, 2040, 1680, 1200, 120, 0, false});
+constexpr auto kAwardShape = awardControls({"certificate-shape", 240, 2040, 1680, 1320, 120, 120, false});
+constexpr auto kAwardWord = awardControls({"certificate-word", 240, 1920, 1800, 1200, 120, 0, true});
+constexpr auto kAwardMath = awardControls({"certificate-math", 0, 2040, 1560, 1200, 0, 0, true});
 
 // What sets one twin apart from the others.
 struct AwardDesign {
     std::span<const Control> controls;
-    const char* awardFile;        // read by "Print Award"
-    const char* arrivalFocus;     // the first button in the tab order
-    const char* windowPicture;    // the window's own background picture, if any
-    const char* subject;          // names a saved certificate for a parent
+    const char* awardFile;     // read by "Print Award"
+    const char* windowPicture; // the window's own background picture, if any
+    const char* subject;       // names a saved certificate for a parent
 };
 
 const AwardDesign& designOf(ScreenId id)
 {
-    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", "Command1", nullptr, "colors"};
-    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", "Command1", nullptr, "shapes"};
-    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", "Command2", nullptr, "spelling"};
-    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "Command2", "certificate-math", "math"};
+    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", nullptr, "colors"};
+    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", nullptr, "shapes"};
+    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", nullptr, "spelling"};
+    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "certificate-math", "math"};
     switch (id) {
     case ScreenId::awardshape: return shape;
     case ScreenId::awardword: return word;
     case ScreenId::awardmath: return math;
     default: return color;
     }
+}
+
+// The first button in the tab order, where the focus lands on arrival.
+const char* arrivalFocusOf(std::span<const Control> controls)
+{
+    const Control* first = nullptr;
+    for (const Control& row : controls)
+        if (row.kind == Kind::Button && (!first || row.tabIndex < first->tabIndex))
+            first = &row;
+    return first ? first->name : "";
 }
 
 // Documents where the person has such a folder, else home.
@@ -129,6 +137,15 @@ QString AwardScreen::pictureFolder() const
     return m_pictureFolder.isEmpty() ? programFolder() : m_pictureFolder;
 }
 
+QStringList AwardScreen::designProblems() const
+{
+    QStringList problems = Screen::designProblems();
+    if (const char* picture = designOf(id()).windowPicture;
+        picture && !hasBuiltInPicture(QString::fromLatin1(picture)))
+        problems << QStringLiteral("window: no built-in picture \"%1\"").arg(QLatin1String(picture));
+    return problems;
+}
+
 void AwardScreen::controlsBuilt()
 {
     // The window is only hidden by "Continue" and remembers which button had the
@@ -142,7 +159,7 @@ void AwardScreen::controlsBuilt()
 bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window() && event->type() == QEvent::Show) {
-        if (QWidget* button = control(QString::fromLatin1(designOf(id()).arrivalFocus)))
+        if (QWidget* button = control(QString::fromLatin1(arrivalFocusOf(designOf(id()).controls))))
             button->setFocus(Qt::OtherFocusReason);
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
@@ -167,7 +184,7 @@ void AwardScreen::Command1_Click()
     auto* box = control<QLabel>(QStringLiteral("Picture1"));
     const QPixmap shownBefore = box->pixmap();
     box->setPixmap(QPixmap::fromImage(loaded.picture));
-    const PrintResult printed = printFitted(loaded.picture);
+    const PrintResult printed = printOnDefaultPrinter(loaded.picture);
     if (!printed) {
         // Nothing came of the press, so the screen looks as it did before it.
         box->setPixmap(shownBefore);

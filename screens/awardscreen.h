@@ -19,13 +19,16 @@ public:
     void setPictureFolder(const QString& folder) { m_pictureFolder = folder; }
     QString pictureFolder() const;
 
+    // Also a background picture that does not exist.
+    QStringList designProblems() const override;
+
 protected:
     void controlsBuilt() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
+    void Command1_Click(); // "Print Award"
+    void Command2_Click(); // "Continue": the award goes, the quiz beneath keeps its score
     // The way out when the award could not be printed.
     void saveAsPdf(const QImage& certificate);
 

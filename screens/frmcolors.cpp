@@ -10,10 +10,6 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere",
     .clientWidth = 8760,
     .clientHeight = 5010,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 // A colour's name is written in a colour, its swatch is a captionless label
@@ -35,7 +31,6 @@ constexpr Look kQuizLink{{"Trebuchet MS", 12, true}, looks::kGreen};
 constexpr Look kNoteHeading{{"Trebuchet MS", 12, true}, looks::kLightYellow};
 constexpr Look kNote{{"Trebuchet MS", 9.75, false}, looks::kLightYellow};
 constexpr Look kTitle{{"Arial", 14.25, true}, looks::kWhite};
-constexpr Look kBackdrop{{}, kDefault, kDefault, Stretch};
 
 constexpr Control kControls[] = {
     // kind         name       text                        left  top   width height look
@@ -66,7 +61,7 @@ constexpr Control kControls[] = {
     {Kind::Label,  "Label21", "White and black are not actually colors, but instead are called \"Shades\".",
                                                            5160, 3360, 2895, 855,  kNote},
     {Kind::Label,  "Label20", "Common Colors",             3240, 240,  2295, 495,  kTitle},
-    {Kind::Image,  "Image8",  "backdrop",                  0,    0,    8775, 5040, kBackdrop},
+    {Kind::Image,  "Image8",  "backdrop",                  0,    0,    8775, 5040, looks::kStretched},
 };
 
 } // namespace

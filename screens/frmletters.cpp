@@ -8,9 +8,7 @@ constexpr WindowDesign kWindow{
     .caption = "QZV Preschool Sproutkin by Tallowmere ",
     .clientWidth = 9735,
     .clientHeight = 5865,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
+    .menu = {}, // the one screen without a menu bar
 };
 
 constexpr QRgb kBlack = rgb(0, 0, 0);
@@ -20,8 +18,6 @@ constexpr Look kAlphabetBox{{"Trebuchet MS", 9.75, false}, looks::kWhite, kBlack
 constexpr Look kAlphabet{{"Trebuchet MS", 14.25, true}, looks::kWhite};
 constexpr Look kExample{{"Arial", 11.25, true}, looks::kLightYellow};
 constexpr Look kExplanation{{"Trebuchet MS", 12, true}, looks::kLightYellow};
-constexpr Look kTitle{{"Trebuchet MS", 15.75, true}, looks::kWhite};
-constexpr Look kBackdrop{{}, kDefault, kDefault, Stretch};
 
 constexpr Control kControls[] = {
     // kind         name       text                                                      left  top   width height look
@@ -38,8 +34,8 @@ constexpr Control kControls[] = {
                                                                                          240,  1560, 9255, 735,  kExplanation},
     {Kind::Label,  "Label1",  "What is a letter? A letter is a member of the alphabet, which contains 26 letters that make up all the words we have in the whole world.",
                                                                                          240,  720,  9495, 855,  kExplanation},
-    {Kind::Label,  "Label8",  "Letters!",                                                4440, 240,  1335, 735,  kTitle},
-    {Kind::Image,  "Image8",  "backdrop",                                                0,    0,    9735, 5880, kBackdrop},
+    {Kind::Label,  "Label8",  "Letters!",                                                4440, 240,  1335, 735,  looks::kLessonTitle},
+    {Kind::Image,  "Image8",  "backdrop",                                                0,    0,    9735, 5880, looks::kStretched},
 };
 
 } // namespace

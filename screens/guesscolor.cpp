@@ -1,4 +1,5 @@
-#include "guesscolor.h"
+#include "choicequizzes.h"
+#include "quizscreen.h"
 
 namespace sprout {
 
@@ -8,10 +9,6 @@ constexpr WindowDesign kWindow{
     .caption = "Guess the Color",
     .clientWidth = 8790,
     .clientHeight = 6855,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;
@@ -25,7 +22,7 @@ constexpr Control kControls[] = {
     // kind           name        text                    left  top   width height look                                   parent    tab
     {Kind::TextBox,  "Text1",    "",                     2160, 3960, 615,  285,  kScoreBox,                             nullptr,  20},
     {Kind::Frame,    "Frame3",   "How to play",          0,    5520, 8775, 1335, kQuizFrame,                            nullptr,  0},
-    {Kind::Frame,    "Frame4",   "Frame2",               0,    840,  8775, 15,   {},                                    "Frame3", 3},
+    quizRule(3),
     {Kind::TextBox,  "Text2",    kInstructionText,       120,  240,  7215, 975,  kQuizInstructions,                     "Frame3", 2},
     {Kind::Button,   "Command2", "Play Again",           7440, 240,  1215, 855,  kQuizButton,                           "Frame3", 1},
     {Kind::Label,    "Label13",  "Back to Games",        4680, 3120, 2175, 375,  kBackLink,                             nullptr,  4},
@@ -46,52 +43,30 @@ constexpr Control kControls[] = {
     {Kind::Image,    "Image1",   "board",                0,    0,    8790, 5520},
 };
 
-// Each colour by its number in Pics: its picture file and the name that accepts it.
-struct Colour {
-    const char* file;
-    const char* choice;
+constexpr const char* kQuestionFiles[] = {
+    "\\Pink.bmp",  "\\Grey.bmp",   "\\Black.bmp",  "\\Green.bmp", "\\Red.bmp",
+    "\\Yellow.bmp", "\\White.bmp", "\\Purple.bmp", "\\Blue.bmp",  "\\Orange.bmp",
 };
 
-constexpr Colour kColours[] = {
-    {"\\Pink.bmp", "Label4"},   {"\\Grey.bmp", "Label10"},  {"\\Black.bmp", "Label8"},
-    {"\\Green.bmp", "Label5"},  {"\\Red.bmp", "Label3"},    {"\\Yellow.bmp", "Label9"},
-    {"\\White.bmp", "Label12"}, {"\\Purple.bmp", "Label7"}, {"\\Blue.bmp", "Label6"},
-    {"\\Orange.bmp", "Label11"},
+// Each colour name and the question number (above) it accepts.
+constexpr ChoiceQuizDescription::Choice kChoices[] = {
+    {"Label4", 0}, {"Label10", 1}, {"Label8", 2}, {"Label5", 3},  {"Label3", 4},
+    {"Label9", 5}, {"Label12", 6}, {"Label7", 7}, {"Label6", 8}, {"Label11", 9},
 };
-
-QuizScreen::Quiz quiz()
-{
-    QStringList files;
-    for (const Colour& colour : kColours)
-        files << QString::fromLatin1(colour.file);
-    return {files, "Text1", ScreenId::awardcolor};
-}
 
 } // namespace
 
-GuessColor::GuessColor(ScreenRegistry& registry)
-    : QuizScreen(registry, ScreenId::GuessColor, kWindow, kControls, quiz())
-{
-    onClick("Command2", [this] { Command2_Click(); });
-    onClick("Label13", [this] { Label13_Click(); });
-    for (int number = 0; number < int(std::size(kColours)); ++number)
-        onClick(kColours[number].choice, [this, number] { judge(number); });
-}
-
-void GuessColor::Form_Load()
-{
-    drawQuestion();
-}
-
-void GuessColor::Command2_Click()
-{
-    drawQuestion();
-    setResult(u"");
-}
-
-void GuessColor::Label13_Click()
-{
-    navigate(ScreenId::Games, Order::HideThenShow);
-}
+// Guess the Color: one colour on the board, ten colour names to choose from.
+constinit const ChoiceQuizDescription kGuessColorQuiz{
+    .id = ScreenId::GuessColor,
+    .window = kWindow,
+    .controls = kControls,
+    .questionFiles = kQuestionFiles,
+    .choices = kChoices,
+    .newQuestionButton = "Command2",
+    .backLink = "Label13",
+    .scoreBox = "Text1",
+    .award = ScreenId::awardcolor,
+};
 
 } // namespace sprout

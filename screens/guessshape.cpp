@@ -1,4 +1,5 @@
-#include "guessshape.h"
+#include "choicequizzes.h"
+#include "quizscreen.h"
 
 namespace sprout {
 
@@ -8,10 +9,6 @@ constexpr WindowDesign kWindow{
     .caption = "Guess the Shape",
     .clientWidth = 8775,
     .clientHeight = 6915,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;
@@ -28,7 +25,7 @@ constexpr Control kControls[] = {
     {Kind::Frame,    "Frame3",   "How to play",          0,    5520, 8775, 1335, kQuizFrame,        nullptr,  14},
     {Kind::Button,   "Command2", "Play Again",           7440, 240,  1215, 975,  kQuizButton,       "Frame3", 17},
     {Kind::TextBox,  "Text2",    kInstructionText,       120,  240,  7215, 975,  kQuizInstructions, "Frame3", 16},
-    {Kind::Frame,    "Frame4",   "Frame2",               0,    840,  8775, 15,   {},                "Frame3", 15},
+    quizRule(15),
     {Kind::Label,    "Label9",   "Oval",                 5040, 2760, 615,  255,  kQuizChoice,       nullptr,  13},
     {Kind::Label,    "Label8",   "Pentagon",             5040, 2520, 1095, 255,  kQuizChoice,       nullptr,  12},
     {Kind::Label,    "Label7",   "Rectangle",            5040, 2280, 1095, 255,  kQuizChoice,       nullptr,  11},
@@ -44,51 +41,30 @@ constexpr Control kControls[] = {
     {Kind::Image,    "Image1",   "board",                0,    0,    8790, 5520},
 };
 
-// Each shape by its number in Pics: its picture file and the name that accepts it.
-struct Shape {
-    const char* file;
-    const char* choice;
+constexpr const char* kQuestionFiles[] = {
+    "\\triangle.bmp", "\\circle.bmp",  "\\oval.bmp",    "\\Rectangle.bmp",
+    "\\square.bmp",   "\\hexigon.bmp", "\\Pentagon.bmp",
 };
 
-constexpr Shape kShapes[] = {
-    {"\\triangle.bmp", "Label3"},  {"\\circle.bmp", "Label4"}, {"\\oval.bmp", "Label9"},
-    {"\\Rectangle.bmp", "Label7"}, {"\\square.bmp", "Label5"}, {"\\hexigon.bmp", "Label6"},
-    {"\\Pentagon.bmp", "Label8"},
+// Each shape name and the question number (above) it accepts.
+constexpr ChoiceQuizDescription::Choice kChoices[] = {
+    {"Label3", 0}, {"Label4", 1}, {"Label9", 2}, {"Label7", 3},
+    {"Label5", 4}, {"Label6", 5}, {"Label8", 6},
 };
-
-QuizScreen::Quiz quiz()
-{
-    QStringList files;
-    for (const Shape& shape : kShapes)
-        files << QString::fromLatin1(shape.file);
-    return {files, "Text1", ScreenId::awardshape};
-}
 
 } // namespace
 
-Guessshape::Guessshape(ScreenRegistry& registry)
-    : QuizScreen(registry, ScreenId::Guessshape, kWindow, kControls, quiz())
-{
-    onClick("Command2", [this] { Command2_Click(); });
-    onClick("Label11", [this] { Label11_Click(); });
-    for (int number = 0; number < int(std::size(kShapes)); ++number)
-        onClick(kShapes[number].choice, [this, number] { judge(number); });
-}
-
-void Guessshape::Form_Load()
-{
-    drawQuestion();
-}
-
-void Guessshape::Command2_Click()
-{
-    drawQuestion();
-    setResult(u"");
-}
-
-void Guessshape::Label11_Click()
-{
-    navigate(ScreenId::Games, Order::HideThenShow);
-}
+// Guess the Shape: one shape on the board, seven shape names to choose from.
+constinit const ChoiceQuizDescription kGuessShapeQuiz{
+    .id = ScreenId::Guessshape,
+    .window = kWindow,
+    .controls = kControls,
+    .questionFiles = kQuestionFiles,
+    .choices = kChoices,
+    .newQuestionButton = "Command2",
+    .backLink = "Label11",
+    .scoreBox = "Text1",
+    .award = ScreenId::awardshape,
+};
 
 } // namespace sprout

@@ -1,8 +1,11 @@
-#include "mathtest.h"
+#include "choicequizzes.h"
+#include "quizscreen.h"
 
 namespace sprout {
 
-const char* const MathTest::kInstructions =
+namespace {
+
+constexpr const char* kInstructions =
     "Here you can practice some basic math skills. For each question that \r\n"
     "shows up on the \r\n"
     "board, pick the answer you think is right from the choices for answers \r\n"
@@ -10,7 +13,7 @@ const char* const MathTest::kInstructions =
 
 // Number 8 is "1 + 2", so that the choice "3" has a question too; 7 and 19 have
 // none and are never put on the board.
-const char* const MathTest::kQuestionFiles[kQuestionCount] = {
+constexpr const char* kQuestionFiles[] = {
     "\\11.bmp",  "\\22.bmp",   "\\23.bmp",   "\\33.bmp",  "\\34.bmp",  "\\44.bmp",
     "\\47.bmp",  "",           "\\12.bmp",   "\\55.bmp",  "\\66.bmp",  "\\67.bmp",
     "\\72.bmp",  "\\98.bmp",   "\\99.bmp",   "\\105.bmp", "\\113.bmp", "\\118.bmp",
@@ -18,23 +21,17 @@ const char* const MathTest::kQuestionFiles[kQuestionCount] = {
 };
 
 // The control names do not follow the numbers written on them: "1" is Label9.
-const MathTest::Choice MathTest::kChoices[kChoiceCount] = {
+constexpr ChoiceQuizDescription::Choice kChoices[] = {
     {"Label9", 21},  {"Label3", 0},   {"Label4", 8},   {"Label5", 1},   {"Label6", 2},
     {"Label7", 3},   {"Label15", 4},  {"Label16", 5},  {"Label17", 12}, {"Label18", 9},
     {"Label19", 6},  {"Label8", 10},  {"Label10", 11}, {"Label11", 16}, {"Label12", 15},
     {"Label14", 18}, {"Label21", 13}, {"Label22", 14}, {"Label23", 17}, {"Label24", 20},
 };
 
-namespace {
-
 constexpr WindowDesign kWindow{
     .caption = "Test your math",
     .clientWidth = 8775,
     .clientHeight = 7500,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;
@@ -44,8 +41,8 @@ constexpr Control kControls[] = {
     {Kind::TextBox,  "Text1",    "",                       1560, 3960, 615,  285,  kScoreBox,          nullptr,  28},
     {Kind::Frame,    "Frame3",   "How to play",            0,    5520, 8775, 1455, kQuizFrame,         nullptr,  4},
     {Kind::Button,   "Command1", "Pick new question",      7440, 240,  1215, 1095, kQuizButton,        "Frame3", 27},
-    {Kind::Frame,    "Frame4",   "Frame2",                 0,    840,  8775, 15,   {},                 "Frame3", 6},
-    {Kind::TextBox,  "Text2",    MathTest::kInstructions,  120,  240,  7215, 1095, kQuizInstructions,  "Frame3", 5},
+    quizRule(6),
+    {Kind::TextBox,  "Text2",    kInstructions,  120,  240,  7215, 1095, kQuizInstructions,  "Frame3", 5},
     {Kind::Label,    "Label24",  "20",                     6480, 1560, 255,  255,  kQuizChoice,        nullptr,  26},
     {Kind::Label,    "Label23",  "19",                     6480, 1320, 255,  255,  kQuizChoice,        nullptr,  25},
     {Kind::Label,    "Label22",  "18",                     6000, 2520, 255,  255,  kQuizChoice,        nullptr,  24},
@@ -74,53 +71,20 @@ constexpr Control kControls[] = {
     {Kind::Image,    "Image1",   "board",                  0,    0,    8790, 5520},
 };
 
-QuizScreen::Quiz quiz()
-{
-    QStringList files;
-    for (const char* file : MathTest::kQuestionFiles)
-        files << QString::fromLatin1(file);
-    return {files, "Text1", ScreenId::awardmath};
-}
-
 } // namespace
 
-MathTest::MathTest(ScreenRegistry& registry)
-    : QuizScreen(registry, ScreenId::MathTest, kWindow, kControls, quiz())
-{
-    onClick("Command1", [this] { Command1_Click(); });
-    onClick("Label13", [this] { Label13_Click(); });
-    for (const Choice& choice : kChoices)
-        onClick(choice.label, [this, question = choice.question] { judge(question); });
-}
-
-bool MathTest::hasQuestion(int number)
-{
-    return number >= 0 && number < kQuestionCount && kQuestionFiles[number][0] != '\0';
-}
-
-void MathTest::Form_Load()
-{
-    drawAskedQuestion();
-}
-
-void MathTest::drawAskedQuestion()
-{
-    // A number without a question would leave the board empty: draw again from
-    // the same source. Nothing is painted in between, so the child never sees it.
-    do
-        drawQuestion();
-    while (!hasQuestion(Pick));
-}
-
-void MathTest::Command1_Click()
-{
-    drawAskedQuestion();
-    setResult(u"");
-}
-
-void MathTest::Label13_Click()
-{
-    navigate(ScreenId::Games, Order::HideThenShow);
-}
+// Test your math: a sum on the board, the numbers 1 to 20 to choose from, and a
+// button for a new question.
+constinit const ChoiceQuizDescription kMathTestQuiz{
+    .id = ScreenId::MathTest,
+    .window = kWindow,
+    .controls = kControls,
+    .questionFiles = kQuestionFiles,
+    .choices = kChoices,
+    .newQuestionButton = "Command1",
+    .backLink = "Label13",
+    .scoreBox = "Text1",
+    .award = ScreenId::awardmath,
+};
 
 } // namespace sprout

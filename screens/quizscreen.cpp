@@ -1,6 +1,7 @@
 #include "quizscreen.h"
 
 #include "controls.h"
+#include "designcheck.h"
 #include "picturefile.h"
 #include "quizscore.h"
 #include "randomsource.h"
@@ -26,6 +27,23 @@ QuizScreen::QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign
     onChange("Label1", [this] { Label1_Change(); });
 }
 
+QStringList QuizScreen::designProblems() const
+{
+    QStringList problems = Screen::designProblems();
+    switch (m_quiz.award) {
+    case ScreenId::awardcolor:
+    case ScreenId::awardshape:
+    case ScreenId::awardword:
+    case ScreenId::awardmath: break;
+    default:
+        problems << QStringLiteral("award: %1 is no award screen")
+                        .arg(QLatin1String(screenName(m_quiz.award)));
+    }
+    if (!DesignCheck::hasControl(design(), QString::fromLatin1(m_quiz.scoreBox)))
+        problems << QStringLiteral("%1: no such score box").arg(QLatin1String(m_quiz.scoreBox));
+    return problems;
+}
+
 bool QuizScreen::readPictureFiles()
 {
     return PictureFile::loadTable(m_quiz.pictureFiles, Pics);
@@ -35,6 +53,7 @@ void QuizScreen::drawQuestion()
 {
     Pick = static_cast<std::int16_t>(RandomSource::program().draw(static_cast<int>(Pics.size())));
     showPicture(Pics.value(Pick));
+    control(QStringLiteral("Image2"))->setProperty("pictureFile", m_quiz.pictureFiles.value(Pick));
 }
 
 void QuizScreen::judge(int accepted)

@@ -21,6 +21,13 @@ inline constexpr Look kQuizInstructions{{"Arial", 9.75, true}, kDefault, kDefaul
 inline constexpr Look kScoreBox{{}, kDefault, kDefault, Hidden};
 } // namespace looks
 
+// Frame4, captioned "Frame2" by its designer: a frame one pixel high across the
+// "How to play" box, a rule under its heading; the caption never shows.
+constexpr Control quizRule(int tabIndex)
+{
+    return {Kind::Frame, "Frame4", "Frame2", 0, 840, 8775, 15, {}, "Frame3", tabIndex};
+}
+
 // What the four quizzes share: the picture table read when the screen loads, the
 // question on show, the result label Label1 whose changes count right answers in
 // a hidden score box, and the award that ten counted answers open.
@@ -37,6 +44,9 @@ public:
 
     QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
                std::span<const Control> design, Quiz quiz);
+
+    // Also an award that is no award screen and a score box the table lacks.
+    QStringList designProblems() const override;
 
 protected:
     bool readPictureFiles() override;

@@ -1,16 +1,15 @@
+#include "screenfactory.h"
+
 #include "awardscreen.h"
-#include "form1.h"
+#include "choicequiz.h"
 #include "frmcolors.h"
 #include "frmletters.h"
 #include "frmnumbers.h"
 #include "frmshapes.h"
-#include "games.h"
-#include "guesscolor.h"
-#include "guessshape.h"
-#include "mathtest.h"
-#include "measure.h"
-#include "screenregistry.h"
+#include "gamesmenu.h"
+#include "measurescreen.h"
 #include "spellword.h"
+#include "tictactoescreen.h"
 #include "sproutmain.h"
 
 namespace sprout {
@@ -23,13 +22,13 @@ std::unique_ptr<Screen> createScreen(ScreenId id, ScreenRegistry& registry)
     case ScreenId::frmShapes: return std::make_unique<frmShapes>(registry);
     case ScreenId::frmLetters: return std::make_unique<frmLetters>(registry);
     case ScreenId::FrmNumbers: return std::make_unique<FrmNumbers>(registry);
-    case ScreenId::measure: return std::make_unique<measure>(registry);
-    case ScreenId::Games: return std::make_unique<Games>(registry);
-    case ScreenId::Form1: return std::make_unique<Form1>(registry);
-    case ScreenId::GuessColor: return std::make_unique<GuessColor>(registry);
-    case ScreenId::Guessshape: return std::make_unique<Guessshape>(registry);
+    case ScreenId::measure: return std::make_unique<MeasureScreen>(registry);
+    case ScreenId::Games: return std::make_unique<GamesMenu>(registry);
+    case ScreenId::Form1: return std::make_unique<TicTacToeScreen>(registry);
+    case ScreenId::GuessColor: return std::make_unique<ChoiceQuiz>(registry, kGuessColorQuiz);
+    case ScreenId::Guessshape: return std::make_unique<ChoiceQuiz>(registry, kGuessShapeQuiz);
     case ScreenId::Spellword: return std::make_unique<Spellword>(registry);
-    case ScreenId::MathTest: return std::make_unique<MathTest>(registry);
+    case ScreenId::MathTest: return std::make_unique<ChoiceQuiz>(registry, kMathTestQuiz);
     case ScreenId::awardcolor:
     case ScreenId::awardshape:
     case ScreenId::awardword:

@@ -25,10 +25,6 @@ constexpr WindowDesign kWindow{
     .caption = "Spell the word!",
     .clientWidth = 8745,
     .clientHeight = 6975,
-    .placement = Placement::Centre,
-    .resizable = false,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 using namespace looks;
@@ -45,7 +41,7 @@ constexpr Control kControls[] = {
     {Kind::Button,   "Command1", "Check Spelling",          5160, 3120, 1695, 375,  kCheckButton,       nullptr,  6},
     {Kind::TextBox,  "Text1",    "",                        2640, 2640, 3615, 405,  kAnswerBox,         nullptr,  4},
     {Kind::Frame,    "Frame3",   "How to play",             0,    5520, 8775, 1215, kQuizFrame,         nullptr,  0},
-    {Kind::Frame,    "Frame4",   "Frame2",                  0,    840,  8775, 15,   {},                 "Frame3", 2},
+    quizRule(2),
     {Kind::TextBox,  "Text2",    Spellword::kInstructions,  120,  240,  7215, 855,  kQuizInstructions,  "Frame3", 1},
     {Kind::Label,    "Label13",  "Back to Games",           3120, 5040, 2775, 375,  kDarkBackLink,      nullptr,  7},
     {Kind::Image,    "Image2",   nullptr,                   2760, 1200, 3255, 1215},

@@ -34,21 +34,19 @@ constexpr WindowDesign kWindow{
     .menu = kMenu,
 };
 
-constexpr Look kLink{{"Trebuchet MS", 14.25, true}, looks::kWhite};
-
 constexpr Control kControls[] = {
     // kind           name        text                                   left  top   width height look
     {Kind::Frame,    "Frame1",   "Conversation History",                  0,    5520, 8775, 1455, {{"Trebuchet MS", 9.75, true}}},
     {Kind::Button,   "Command1", "Click to continue",                     7320, 240,  1335, 1095, {{"Trebuchet MS", 12, true}}, "Frame1", 8},
     {Kind::TextBox,  "Text1",    "",                                      120,  240,  7095, 1125, {{"Arial", 9.75, true}, kDefault, kDefault, MultiLine | ScrollBar}, "Frame1", 7},
     {Kind::Image,    "Image2",   "cover",                                 0,    0,    8790, 5520},
-    {Kind::Label,    "Label7",   "-  Learn how to measure.",              1080, 2760, 4935, 375,  kLink},
-    {Kind::Label,    "Label6",   "-  Play a game.",                       1080, 3120, 2055, 375,  kLink},
-    {Kind::Label,    "Label5",   "-  Learn Colors.",                      1080, 2400, 2175, 375,  kLink},
-    {Kind::Label,    "Label3",   "-  Learn Letters.",                     1080, 1680, 2295, 375,  kLink},
-    {Kind::Label,    "Label4",   "-  Learn Numbers and how to count.",    1080, 2040, 4935, 375,  kLink},
-    {Kind::Label,    "Label2",   "-  Learn Shapes.",                      1080, 1320, 2295, 375,  kLink},
-    {Kind::Label,    "Label1",   "What would you like to learn today?",   1680, 840,  5055, 735,  kLink},
+    {Kind::Label,    "Label7",   "-  Learn how to measure.",              1080, 2760, 4935, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label6",   "-  Play a game.",                       1080, 3120, 2055, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label5",   "-  Learn Colors.",                      1080, 2400, 2175, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label3",   "-  Learn Letters.",                     1080, 1680, 2295, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label4",   "-  Learn Numbers and how to count.",    1080, 2040, 4935, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label2",   "-  Learn Shapes.",                      1080, 1320, 2295, 375,  looks::kMenuLink},
+    {Kind::Label,    "Label1",   "What would you like to learn today?",   1680, 840,  5055, 735,  looks::kMenuLink},
     {Kind::Image,    "Image1",   "board",                                 0,    0,    8790, 5520},
 };
 

@@ -12,6 +12,7 @@ PACKAGES=(
   fontconfig fonts-liberation2 fonts-cabin fonts-noto-color-emoji
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream lintian
+  festival festvox-us-slt-hts flite sox
   libpulse-dev pulseaudio pulseaudio-utils
 )
 

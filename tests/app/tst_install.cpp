@@ -5,7 +5,7 @@
 #include "errorreporter.h"
 #include "picturefile.h"
 #include "programfolder.h"
-#include "screenregistry.h"
+#include "screenfactory.h"
 
 #include <QDirIterator>
 #include <QImageReader>
@@ -92,7 +92,13 @@ private slots:
         QVERIFY(expected.size() >= 70);
         for (const QString& name : expected)
             QVERIFY2(contents(folder + "/" + name) == contents(bin + "/" + name), qPrintable(name + " differs"));
-        (expected << "sproutkin").sort();
+        // The recorded voice, file for file, and nothing of how it was made.
+        const QStringList voices = QDir(bin + "/voice").entryList({"*.wav"}, QDir::Files);
+        QVERIFY(!voices.isEmpty());
+        QCOMPARE(QDir(folder + "/voice").entryList(QDir::Files | QDir::Hidden), voices);
+        for (const QString& name : voices)
+            QVERIFY2(contents(folder + "/voice/" + name) == contents(bin + "/voice/" + name), qPrintable(name + " differs"));
+        (expected << "sproutkin" << "voice").sort();
         QStringList present = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::AllDirs | QDir::NoDotAndDotDot);
         present.sort();
         QCOMPARE(present, expected);

@@ -3,6 +3,7 @@
 #include "screentesting.h"
 
 #include "pictures.h"
+#include "screenfactory.h"
 
 #include <QLabel>
 #include <QSet>

@@ -1,5 +1,5 @@
 #include "certificate.h"
-#include "printfitted.h"
+#include "defaultprinter.h"
 
 #include <QPrinterInfo>
 #include <QtTest>
@@ -22,13 +22,13 @@ private slots:
         QVERIFY(QDir::setCurrent(m_workDir.path()));
         QVERIFY(QPrinterInfo::defaultPrinter().isNull());
         for (int press = 0; press < 2; ++press) { // and the program answers the same way again
-            const PrintResult result = printFitted(testCertificate());
+            const PrintResult result = printOnDefaultPrinter(testCertificate());
             QVERIFY(!result.ok());
             QCOMPARE(result.message(), "No printer is set up on this computer, so nothing was printed. Set up a "
                                        "printer in the computer's printer settings, then try printing again.");
         }
         QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(printFitted(QImage()).message(), "There is no picture to print, so nothing was printed.");
+        QCOMPARE(printOnDefaultPrinter(QImage()).message(), "There is no picture to print, so nothing was printed.");
     }
 };
 

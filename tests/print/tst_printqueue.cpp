@@ -4,7 +4,7 @@
 #include "module1.h"
 #include "pdfprobe.h"
 #include "picture.h"
-#include "printfitted.h"
+#include "defaultprinter.h"
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
@@ -61,7 +61,7 @@ private slots:
     {
         const QString title = uniqueTitle("award");
         for (int press = 0; press < 2; ++press) {
-            const PrintResult result = printFitted(testCertificate(505, 344), title);
+            const PrintResult result = printOnDefaultPrinter(testCertificate(505, 344), title);
             QVERIFY2(result.ok(), qPrintable(result.message()));
         }
         const QStringList files = pagesTitled(title, 2);
@@ -116,7 +116,7 @@ private slots:
                      qPrintable(result.message()));
         }
         // The default queue takes the next press, and only that job made a page.
-        const PrintResult again = printFitted(testCertificate(), title);
+        const PrintResult again = printOnDefaultPrinter(testCertificate(), title);
         QVERIFY2(again.ok(), qPrintable(again.message()));
         const QStringList files = pagesTitled(title, 1);
         QCOMPARE(files.size(), 1);

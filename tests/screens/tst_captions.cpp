@@ -2,6 +2,7 @@
 // keeps its ink inside its label, button or frame and never loses a line.
 #include "controls.h"
 #include "fonts.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 
 #include <QGroupBox>

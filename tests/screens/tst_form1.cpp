@@ -1,8 +1,9 @@
 // Tic-Tac-Toe on its screen: whole games clicked through the real cells, with
 // the pause and the computer's chances in the test's hands.
-#include "form1.h"
+#include "tictactoescreen.h"
 #include "pictures.h"
 #include "randomsource.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 
 #include <QLabel>
@@ -46,17 +47,17 @@ struct Game {
 
     Game()
     {
-        Form1::replacePause([this](int milliseconds) {
+        TicTacToeScreen::replacePause([this](int milliseconds) {
             pauses << milliseconds;
             if (duringPause)
                 duringPause();
         });
-        Form1::replaceRandom([this] { return draws.isEmpty() ? 0.0 : draws.takeFirst(); });
+        TicTacToeScreen::replaceRandom([this] { return draws.isEmpty() ? 0.0 : draws.takeFirst(); });
     }
     ~Game()
     {
-        Form1::replacePause({});
-        Form1::replaceRandom({});
+        TicTacToeScreen::replacePause({});
+        TicTacToeScreen::replaceRandom({});
     }
     Screen& open()
     {
@@ -181,7 +182,7 @@ private slots:
     void theComputerDrawsFromTheProgramsSource()
     {
         Game game;
-        Form1::replaceRandom({});
+        TicTacToeScreen::replaceRandom({});
         Screen& screen = game.open();
         click(screen, "Cmdgamestart");
         RandomSource ahead = RandomSource::program();

@@ -5,7 +5,7 @@
 //
 // SPROUT_RANDOM_SEED and SPROUT_RANDOM_ACTIONS repeat or lengthen a run; the seed
 // is printed first, and a failure names the action and the ones before it.
-#include "form1.h"
+#include "tictactoescreen.h"
 #include "pictures.h"
 #include "quiztesting.h"
 
@@ -243,14 +243,14 @@ void TestRandomPlayer::initTestCase()
     qunsetenv("LPDEST");
     QVERIFY(m_workDir.isValid() && QDir::setCurrent(m_workDir.path()));
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
-    Form1::replacePause([](int) {}); // the computer's turn must not sleep in a test
+    TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
     for (int image = 0; image <= TicTacToe::Blank; ++image)
         m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
 }
 
 void TestRandomPlayer::cleanupTestCase()
 {
-    Form1::replacePause({});
+    TicTacToeScreen::replacePause({});
 }
 
 // Found by the random player: the quiz closed beneath its award, "Continue" hid the

@@ -1,6 +1,7 @@
 // Every way from one screen to another, taken by clicking the real control, with
 // the show and hide in the order each edge is designed with; and the clicks,
 // keys and closings on the lessons and the games menu that lead nowhere else.
+#include "screenfactory.h"
 #include "screentesting.h"
 
 Q_DECLARE_METATYPE(sprout::ScreenId)

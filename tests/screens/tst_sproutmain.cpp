@@ -1,5 +1,6 @@
 // The main menu as a child meets it: the cover, "Click to continue", the board
 // with its links, the web pages, and the end of the program.
+#include "screenfactory.h"
 #include "screentesting.h"
 #include "sproutmain.h"
 #include "webpages.h"

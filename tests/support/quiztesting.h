@@ -3,8 +3,10 @@
 // Plays the four quizzes the way a child does and reads back what the child sees:
 // the picture on the board, the result text and the hidden score box.
 
+#include "choicequizzes.h"
 #include "picturefile.h"
 #include "programfolder.h"
+#include "screenfactory.h"
 #include "screentesting.h"
 #include "spellword.h"
 
@@ -32,26 +34,31 @@ struct QuizTable {
     QStringList answers;
 };
 
-inline const QuizTable kGuessColor{
-    ScreenId::GuessColor, ScreenId::awardcolor, "Label3", "Label13", "Command2", "Text1",
-    {"\\Pink.bmp", "\\Grey.bmp", "\\Black.bmp", "\\Green.bmp", "\\Red.bmp", "\\Yellow.bmp",
-     "\\White.bmp", "\\Purple.bmp", "\\Blue.bmp", "\\Orange.bmp"},
-    {"Pink", "Grey", "Black", "Green", "Red", "Yellow", "White", "Purple", "Blue", "Orange"}};
+// A choice quiz's table from the program's own description, with the captions the
+// child reads written here.
+inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* gamesLink,
+                                 QStringList answers)
+{
+    QuizTable table{quiz.id,       quiz.award, gamesLink, quiz.backLink, quiz.newQuestionButton,
+                    quiz.scoreBox, {},         std::move(answers)};
+    for (const char* file : quiz.questionFiles)
+        table.files << QString::fromLatin1(file);
+    return table;
+}
 
-inline const QuizTable kGuessShape{
-    ScreenId::Guessshape, ScreenId::awardshape, "Label4", "Label11", "Command2", "Text1",
-    {"\\triangle.bmp", "\\circle.bmp", "\\oval.bmp", "\\Rectangle.bmp", "\\square.bmp",
-     "\\hexigon.bmp", "\\Pentagon.bmp"},
-    {"Triangle", "Circle", "Oval", "Rectangle", "Square", "Hexagon", "Pentagon"}};
+inline const QuizTable kGuessColor = choiceQuizTable(
+    kGuessColorQuiz, "Label3",
+    {"Pink", "Grey", "Black", "Green", "Red", "Yellow", "White", "Purple", "Blue", "Orange"});
+
+inline const QuizTable kGuessShape = choiceQuizTable(
+    kGuessShapeQuiz, "Label4",
+    {"Triangle", "Circle", "Oval", "Rectangle", "Square", "Hexagon", "Pentagon"});
 
 // 7 and 19 have no question; 8 shows "12.bmp" and is answered by "3".
-inline const QuizTable kMathTest{
-    ScreenId::MathTest, ScreenId::awardmath, "Label6", "Label13", "Command1", "Text1",
-    {"\\11.bmp", "\\22.bmp", "\\23.bmp", "\\33.bmp", "\\34.bmp", "\\44.bmp", "\\47.bmp", "",
-     "\\12.bmp", "\\55.bmp", "\\66.bmp", "\\67.bmp", "\\72.bmp", "\\98.bmp", "\\99.bmp",
-     "\\105.bmp", "\\113.bmp", "\\118.bmp", "\\124.bmp", "", "\\1010.bmp", "\\1110.bmp"},
+inline const QuizTable kMathTest = choiceQuizTable(
+    kMathTestQuiz, "Label6",
     {"2", "4", "5", "6", "7", "8", "11", "", "3", "10", "12", "13", "9", "17", "18", "15", "14",
-     "19", "16", "", "20", "1"}};
+     "19", "16", "", "20", "1"});
 
 inline const QuizTable kSpellWord = [] {
     QuizTable quiz{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13", nullptr, "Text3", {}, {}};

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "tictactoescreen.h"
 
 #include "controls.h"
 #include "pictures.h"
@@ -15,10 +15,7 @@ constexpr WindowDesign kWindow{
     .caption = "Tic-Tac-Toe",
     .clientWidth = 8760,
     .clientHeight = 6930,
-    .placement = Placement::Centre,
     .resizable = true,
-    .icon = false,
-    .menu = kExitOnly,
 };
 
 constexpr char kStartCaption[] = "Click to start game";
@@ -71,15 +68,15 @@ constexpr Control kControls[] = {
     {Kind::Line,      "Line1",        nullptr,              3990, 1230, 3990, 3435},
 };
 
-Form1::PauseFunction& pauseReplacement()
+TicTacToeScreen::PauseFunction& pauseReplacement()
 {
-    static Form1::PauseFunction replacement;
+    static TicTacToeScreen::PauseFunction replacement;
     return replacement;
 }
 
-Form1::RandomFunction& randomReplacement()
+TicTacToeScreen::RandomFunction& randomReplacement()
 {
-    static Form1::RandomFunction replacement;
+    static TicTacToeScreen::RandomFunction replacement;
     return replacement;
 }
 
@@ -90,57 +87,57 @@ QString cellName(int index)
 
 } // namespace
 
-Form1::Form1(ScreenRegistry& registry) : Screen(registry, ScreenId::Form1, kWindow, kControls)
+TicTacToeScreen::TicTacToeScreen(ScreenRegistry& registry) : Screen(registry, ScreenId::Form1, kWindow, kControls)
 {
     onClick("Cmdgamestart", [this] { Cmdgamestart_Click(); });
     onIndexedClick("Picture1", [this](int index) { Picture1_Click(index); });
     onClick("Label11", [this] { navigate(ScreenId::SproutMain, Order::HideThenShow); });
 }
 
-void Form1::replacePause(PauseFunction pause)
+void TicTacToeScreen::replacePause(PauseFunction pause)
 {
     pauseReplacement() = std::move(pause);
 }
 
-void Form1::replaceRandom(RandomFunction random)
+void TicTacToeScreen::replaceRandom(RandomFunction random)
 {
     randomReplacement() = std::move(random);
 }
 
-void Form1::controlsBuilt()
+void TicTacToeScreen::controlsBuilt()
 {
     for (int image = TicTacToe::BlackX; image <= TicTacToe::Blank; ++image)
         m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image));
 }
 
-void Form1::Form_Load()
+void TicTacToeScreen::Form_Load()
 {
     m_game.initialise();
 }
 
-void Form1::Cmdgamestart_Click()
+void TicTacToeScreen::Cmdgamestart_Click()
 {
     m_game.startGame();
     control<QPushButton>("Cmdgamestart")->setText(QString::fromLatin1(kRestartCaption));
 }
 
-void Form1::Picture1_Click(int index)
+void TicTacToeScreen::Picture1_Click(int index)
 {
     m_game.cellClicked(index);
 }
 
-void Form1::showImage(int cell, int image)
+void TicTacToeScreen::showImage(int cell, int image)
 {
     if (auto* box = control<ClickLabel>(cellName(cell)))
         box->setPixmap(m_imageList.at(image));
 }
 
-void Form1::setResultText(const std::string& text)
+void TicTacToeScreen::setResultText(const std::string& text)
 {
     control<ClickLabel>("Label2")->setCaption(QString::fromStdString(text));
 }
 
-void Form1::pause(int milliseconds)
+void TicTacToeScreen::pause(int milliseconds)
 {
     // The child must see the X (and any result) before the screen freezes, so the
     // pending changes are painted now rather than after the pause.
@@ -155,7 +152,7 @@ void Form1::pause(int milliseconds)
     QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-double Form1::nextRandom()
+double TicTacToeScreen::nextRandom()
 {
     if (const RandomFunction& replacement = randomReplacement())
         return replacement();

@@ -10,12 +10,12 @@
 
 namespace sprout {
 
-// Tic-Tac-Toe against the computer. The screen shows what the game logic tells it
-// and gives the logic its pause and its chances.
-class Form1 : public Screen, private TicTacToeView {
+// The screen Form1: Tic-Tac-Toe against the computer. The screen shows what the
+// game logic tells it and gives the logic its pause and its chances.
+class TicTacToeScreen : public Screen, private TicTacToeView {
     Q_OBJECT
 public:
-    explicit Form1(ScreenRegistry& registry);
+    explicit TicTacToeScreen(ScreenRegistry& registry);
 
     // For tests only: a game must neither sleep nor depend on what was drawn from
     // the program's random source before. An empty function restores the real one.

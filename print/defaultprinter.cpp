@@ -1,4 +1,4 @@
-#include "printfitted.h"
+#include "defaultprinter.h"
 
 #include "module1.h"
 #include "picture.h"
@@ -13,11 +13,11 @@ namespace sprout {
 namespace {
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("sprout::printFitted", text);
+    return QCoreApplication::translate("sprout::printOnDefaultPrinter", text);
 }
 } // namespace
 
-PrintResult printFitted(const QImage& picture, const QString& documentName)
+PrintResult printOnDefaultPrinter(const QImage& picture, const QString& documentName)
 {
     if (picture.isNull()) {
         return PrintResult::failure(
