@@ -52,15 +52,45 @@ void ClickLabel::fitCaption()
 
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
-    if (m_lift == 0 || !pixmap().isNull()) {
+    if (!pixmap().isNull() || text().isEmpty() || textFormat() == Qt::RichText
+        || (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()))) {
         QLabel::paintEvent(event);
         return;
     }
-    // As QLabel draws plain text, a few pixels higher.
-    QPainter painter(this);
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap;
-    style()->drawItemText(&painter, contentsRect().translated(0, -m_lift), flags, palette(),
-                          isEnabled(), text(), foregroundRole());
+    if (!drawnCaptionIsCurrent(flags))
+        drawCaption(flags);
+    QPainter painter(this);
+    painter.drawPixmap(m_drawn.at, m_drawn.ink);
+}
+
+bool ClickLabel::drawnCaptionIsCurrent(int flags) const
+{
+    return !m_drawn.ink.isNull() && m_drawn.text == text() && m_drawn.size == size()
+           && m_drawn.font == font() && m_drawn.colour == palette().color(foregroundRole()).rgba()
+           && m_drawn.flags == flags && m_drawn.lift == m_lift
+           && m_drawn.ink.devicePixelRatio() == devicePixelRatioF() && isEnabled();
+}
+
+// As QLabel draws plain text (a few pixels higher where the caption was lifted to
+// fit), into a clear picture of the area the text takes.
+void ClickLabel::drawCaption(int flags)
+{
+    const QRect area = contentsRect().translated(0, -m_lift);
+    // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
+    const QRect inked = style()->itemTextRect(fontMetrics(), area, flags, true, text())
+                            .adjusted(-3, -3, 3, 3).intersected(rect());
+    const qreal scale = devicePixelRatioF();
+    QPixmap ink((QSizeF(inked.size()) * scale).toSize());
+    ink.setDevicePixelRatio(scale);
+    ink.fill(Qt::transparent);
+    QPainter painter(&ink);
+    painter.setFont(font());
+    painter.translate(-inked.topLeft());
+    style()->drawItemText(&painter, area, flags, palette(), true, text(), foregroundRole());
+    painter.end();
+    m_drawn = {ink, inked.topLeft(), text(), size(), font(), palette().color(foregroundRole()).rgba(),
+               flags, m_lift};
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

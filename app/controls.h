@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
@@ -21,6 +22,9 @@ public:
     // How many pixels the caption is drawn above the label's top to fit.
     int captionLift() const { return m_lift; }
 
+    // Lets the picture of the drawn caption go; it is drawn afresh when next painted.
+    void releaseDrawnCaption() { m_drawn = {}; }
+
 signals:
     void clicked();
     void changed();
@@ -31,8 +35,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The caption as last drawn, kept as a picture of its ink: a window shown again
+    // repaints every label, and laying glyphs onto the screen one by one costs ten
+    // times what laying down their finished picture does.
+    struct DrawnCaption {
+        QPixmap ink;
+        QPoint at;
+        QString text;
+        QSize size;
+        QFont font;
+        QRgb colour = 0;
+        int flags = 0;
+        int lift = 0;
+    };
+    bool drawnCaptionIsCurrent(int flags) const;
+    void drawCaption(int flags);
+
     bool m_pressed = false;
     int m_lift = 0;
+    DrawnCaption m_drawn;
 };
 
 // A push button whose caption wraps at word boundaries inside the button.

@@ -54,20 +54,23 @@ bool FirstFrameReporter::asked()
     return qEnvironmentVariableIntValue("SPROUTKIN_BENCH_FIRST_FRAME") == 1;
 }
 
+// A window whose pictures cover it is never painted itself, only its controls: watch
+// every paint and take the first that belongs to the window.
 void FirstFrameReporter::watch(QWidget* window)
 {
     if (window)
-        window->installEventFilter(new FirstFrameReporter(window));
+        QCoreApplication::instance()->installEventFilter(new FirstFrameReporter(window));
 }
 
-FirstFrameReporter::FirstFrameReporter(QWidget* window) : QObject(window) {}
+FirstFrameReporter::FirstFrameReporter(QWidget* window) : QObject(window), m_window(window) {}
 
 bool FirstFrameReporter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Paint && !m_painted) {
+    if (event->type() == QEvent::Paint && !m_painted && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == m_window) {
         m_painted = true;
-        // The window is painted first and its controls after it, all in this one
-        // event: report once the whole frame is done.
+        // The window and its controls are painted in one go: report once the whole
+        // frame is done.
         QMetaObject::invokeMethod(this, &FirstFrameReporter::report, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);

@@ -30,6 +30,7 @@ private:
     explicit FirstFrameReporter(QWidget* window);
     void report();
 
+    QWidget* m_window;
     bool m_painted = false;
 };
 

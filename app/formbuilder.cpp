@@ -45,6 +45,18 @@ QWidget* createImage(const Control& control, QWidget* parent)
     return image;
 }
 
+// A picture without transparency that fills its image hides whatever lies beneath:
+// told so, Qt paints neither the window's background nor the controls under it (the
+// main menu's board and links under its cover) in a frame they cannot show in.
+void markOpaqueIfCovered(QLabel* image)
+{
+    const QPixmap& picture = image->pixmap();
+    const QSizeF covered = picture.deviceIndependentSize();
+    if (!picture.isNull() && !picture.hasAlphaChannel() && covered.width() >= image->width()
+        && covered.height() >= image->height())
+        image->setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
     auto* box = new ClickLabel(parent);
@@ -185,6 +197,8 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
                 if (auto* image = static_cast<QLabel*>(widget); !image->pixmap().isNull())
                     image->resize(image->pixmap().deviceIndependentSize().toSize());
             }
+            if (control.kind == Kind::Image)
+                markOpaqueIfCovered(static_cast<QLabel*>(widget));
             if (control.kind == Kind::Label)
                 static_cast<ClickLabel*>(widget)->fitCaption();
             if (control.look.flags & Hidden)

@@ -1,5 +1,7 @@
 #include "screenregistry.h"
 
+#include "controls.h"
+
 #include <QBackingStore>
 
 namespace sprout {
@@ -55,16 +57,27 @@ void ScreenRegistry::hide(ScreenId id)
 // quick. The way back from the deepest screen (main menu, games, a quiz) passes two
 // hidden screens; with all sixteen keeping theirs, hidden windows would hold a third
 // of the program's memory. A window without pixels is painted afresh when shown.
+// The pictures of the captions (up to half a MiB a screen) are kept by the screen
+// left last only, the one a child most often comes back to.
 void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
 {
     m_recentlyHidden.removeOne(hidden);
     m_recentlyHidden.prepend(hidden);
+    if (Screen* before = find(m_recentlyHidden.value(1, hidden)); before && before->isLoaded()
+        && !before->window()->isVisible())
+        releaseCaptions(before->window());
     while (m_recentlyHidden.size() > kHiddenWithPixels) {
         Screen* screen = find(m_recentlyHidden.takeLast());
         if (screen && screen->isLoaded() && !screen->window()->isVisible())
             if (QBackingStore* pixels = screen->window()->backingStore())
                 pixels->resize(QSize(0, 0));
     }
+}
+
+void ScreenRegistry::releaseCaptions(QWidget* window)
+{
+    for (ClickLabel* label : window->findChildren<ClickLabel*>())
+        label->releaseDrawnCaption();
 }
 
 void ScreenRegistry::endIfNothingShows()

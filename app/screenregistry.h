@@ -46,6 +46,7 @@ signals:
 private:
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
+    static void releaseCaptions(QWidget* window);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;

@@ -26,6 +26,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* m_target = nullptr;
     bool m_painted = false;
 };
 

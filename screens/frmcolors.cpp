@@ -1,7 +1,5 @@
 #include "frmcolors.h"
 
-#include <QGraphicsDropShadowEffect>
-
 namespace sprout {
 
 namespace {
@@ -61,7 +59,7 @@ constexpr Control kControls[] = {
     {Kind::Label,  "Label21", "White and black are not actually colors, but instead are called \"Shades\".",
                                                            5160, 3360, 2895, 855,  kNote},
     {Kind::Label,  "Label20", "Common Colors",             3240, 240,  2295, 495,  kTitle},
-    {Kind::Image,  "Image8",  "backdrop",                  0,    0,    8775, 5040, looks::kStretched},
+    {Kind::Image,  "Image8",  "colorsbackdrop",            0,    0,    8775, 5040, looks::kStretched},
 };
 
 } // namespace
@@ -71,29 +69,6 @@ frmColors::frmColors(ScreenRegistry& registry)
 {
     onClick("Label22", [this] { navigate(ScreenId::SproutMain, Order::HideThenShow); });
     onClick("Label25", [this] { navigate(ScreenId::GuessColor, Order::HideThenShow); });
-}
-
-void frmColors::controlsBuilt()
-{
-    // Some names are too dark for the evening sky behind them. A soft glow keeps
-    // each readable in its own colour: light around blue and purple, which are
-    // darker still than the sky, dark around red and grey.
-    const struct {
-        const char* name;
-        QColor glow;
-    } glows[] = {
-        {"Label1", Qt::black},
-        {"Label18", Qt::black},
-        {"Label9", Qt::white},
-        {"Label11", Qt::white},
-    };
-    for (const auto& [name, colour] : glows) {
-        auto* glow = new QGraphicsDropShadowEffect;
-        glow->setOffset(0, 0);
-        glow->setBlurRadius(8);
-        glow->setColor(colour);
-        control(QString::fromLatin1(name))->setGraphicsEffect(glow);
-    }
 }
 
 } // namespace sprout

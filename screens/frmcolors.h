@@ -9,9 +9,6 @@ class frmColors : public Screen {
     Q_OBJECT
 public:
     explicit frmColors(ScreenRegistry& registry);
-
-protected:
-    void controlsBuilt() override;
 };
 
 } // namespace sprout

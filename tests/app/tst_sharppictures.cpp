@@ -30,14 +30,14 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
         QVERIFY(!builtInPicture("board").isNull()); // brings the resources in
         int sharp = 0;
-        for (const QString& file : QDir(":/pictures").entryList({"*.png"}, QDir::Files)) {
-            if (file.endsWith("@2x.png"))
+        for (const QString& file : QDir(":/pictures").entryList({"*.bmp"}, QDir::Files)) {
+            if (file.endsWith("@2x.bmp"))
                 continue;
             const QString name = file.chopped(4);
             const QImage own = rgb(QImage(":/pictures/" + file));
             const QPixmap shown = builtInPicture(name);
             QCOMPARE(shown.deviceIndependentSize(), QSizeF(own.size()));
-            if (!QFile::exists(":/pictures/" + name + "@2x.png"))
+            if (!QFile::exists(":/pictures/" + name + "@2x.bmp"))
                 continue;
             ++sharp;
             QCOMPARE(shown.devicePixelRatio(), 2.0);
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(cover->size(), QSize(586, 368));
         const QPixmap painted = cover->grab();
         QCOMPARE(painted.devicePixelRatio(), 2.0);
-        QCOMPARE(rgb(painted.toImage()), rgb(QImage(":/pictures/cover@2x.png")));
+        QCOMPARE(rgb(painted.toImage()), rgb(QImage(":/pictures/cover@2x.bmp")));
         QVERIFY(registry.show(ScreenId::Form1));
         auto* cell = registry.reference(ScreenId::Form1).control<QLabel>("Picture1(5)");
         QVERIFY(cell);

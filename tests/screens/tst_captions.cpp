@@ -7,6 +7,9 @@
 
 #include <QGroupBox>
 #include <QStyleOptionButton>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -33,6 +36,38 @@ QString fitProblem(const QString& text, const QFont& font, const QRect& box, con
         return QString("needs %1 lines, its ink runs from %2 to %3 px in a %4 px box")
             .arg(lines).arg(inkTop).arg(inkBottom).arg(visible.height());
     return {};
+}
+
+// WCAG's relative luminance and contrast ratio.
+double luminance(QColor colour)
+{
+    auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+double contrast(double luminanceA, double luminanceB)
+{
+    const auto [dark, light] = std::minmax(luminanceA, luminanceB);
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The contrast of a caption's ink against the median of what lies around it in a
+// picture of the screen: the pixels of the label's box that are not the ink itself.
+double contrastInPicture(const QImage& picture, const QRect& box, QColor ink)
+{
+    std::vector<double> around;
+    for (int y = box.top(); y <= box.bottom(); ++y)
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            const int distance = std::max({std::abs(pixel.red() - ink.red()), std::abs(pixel.green() - ink.green()),
+                                           std::abs(pixel.blue() - ink.blue())});
+            if (distance > 48)
+                around.push_back(luminance(pixel));
+        }
+    if (around.empty())
+        return 1;
+    std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end());
+    return contrast(luminance(ink), around[around.size() / 2]);
 }
 
 } // namespace
@@ -80,6 +115,32 @@ private slots:
             if (frame->height() >= 4 // a separator line's caption never shows
                 && QFontMetrics(frame->font()).horizontalAdvance(frame->title()) > frame->width() - 16)
                 note(frame, frame->title(), "does not fit");
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    void everyCaptionReadable_data() { everyCaptionFits_data(); }
+    // Each caption a child sees, measured on a picture of the screen as drawn:
+    // 4.5:1 at least, as WCAG asks of text.
+    void everyCaptionReadable()
+    {
+        QFETCH(ScreenId, id);
+        ScreenRegistry registry(createScreen);
+        ReportRecorder reports;
+        QVERIFY2(registry.show(id), qPrintable(reports.messages.join("; ")));
+        QWidget* client = registry.reference(id).client();
+        const QImage picture = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal scale = picture.devicePixelRatio();
+        QStringList problems;
+        for (auto* label : client->findChildren<ClickLabel*>()) {
+            const QRect box(label->mapTo(client, QPoint(0, 0)), label->size());
+            if (label->text().isEmpty() || !label->isVisible() || client->childAt(box.center()) != label)
+                continue; // nothing to read, or hidden under a picture
+            const QRect pixels = QRectF(QPointF(box.topLeft()) * scale, QSizeF(box.size()) * scale).toRect();
+            const double ratio = contrastInPicture(picture, pixels.intersected(picture.rect()),
+                                                   label->palette().color(QPalette::WindowText));
+            if (ratio < 4.5)
+                problems << QString("%1 \"%2\" %3:1").arg(label->objectName(), label->text()).arg(ratio, 0, 'f', 2);
+        }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }
 };

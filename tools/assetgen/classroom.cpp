@@ -211,6 +211,37 @@ void drawBackdrop(QPainter& p)
         p.drawEllipse(star, 2.5, 2.5);
 }
 
+// The colours lesson shows the backdrop at 585 x 336 pixels. Red and grey are too
+// light for a pale card and too dark for the sky, blue and purple darker than the
+// sky itself: each of those names gets a patch it reads on, a dark slate under the
+// light ones and a pale card under the dark ones. The patches hug the names' bold
+// 19 px letters at the top left of their labels and stop short of the swatches.
+constexpr QSize kColoursLesson(585, 336);
+
+struct NamePatch {
+    QRectF area; // on the lesson screen, pixels
+    bool pale;
+};
+constexpr NamePatch kNamePatches[] = {
+    {{58, 53, 50, 28}, false},  // Red, label at 64, 56
+    {{290, 45, 60, 28}, false}, // Grey, label at 296, 48
+    {{58, 213, 52, 28}, true},  // Blue, label at 64, 216
+    {{42, 253, 72, 28}, true},  // Purple, label at 48, 256
+};
+
+void drawColoursBackdrop(QPainter& p)
+{
+    p.save();
+    p.scale(qreal(kColoursLesson.width()) / kWidth, qreal(kColoursLesson.height()) / kHeight);
+    drawBackdrop(p);
+    p.restore();
+    for (const NamePatch& patch : kNamePatches) {
+        p.setPen(QPen(patch.pale ? QColor(200, 190, 170) : QColor(90, 100, 150), 1.5));
+        p.setBrush(patch.pale ? QColor(252, 248, 236) : QColor(6, 6, 14));
+        p.drawRoundedRect(patch.area, 8, 8);
+    }
+}
+
 void drawIcon(QPainter& p)
 {
     // A sprouting seedling on a small chalkboard.
@@ -284,6 +315,7 @@ std::vector<Artwork> classroomPictures()
         {"board", paint(kWidth, kHeight, drawBoardPicture)},
         {"cover", paint(kWidth, kHeight, drawCoverPicture)},
         {"backdrop", paint(kWidth, kHeight, drawBackdrop)},
+        {"colorsbackdrop", paint(kColoursLesson.width(), kColoursLesson.height(), drawColoursBackdrop)},
         {"icon", paint(32, 32, drawIcon)},
     };
 }

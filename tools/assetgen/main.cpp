@@ -1,7 +1,7 @@
 // Draws every picture the program shows, so that no binary picture lives in the
 // source tree. Run at build time:
 //   assetgen <built-in folder> <program folder>
-// Built-in pictures go to the first folder as PNG with a Qt resource list, the
+// Built-in pictures go to the first folder with a Qt resource list, the
 // desktop icons to its subfolder desktop-icons;
 // picture files go to the second folder as 24-bit Windows bitmaps.
 #include "artwork.h"
@@ -16,10 +16,14 @@ using namespace sprout::art;
 
 namespace {
 
-// PNG takes the quality as its compression level: give it only to JPEG.
-int qualityOf(const Artwork& picture) { return picture.type == QLatin1String("jpg") ? 90 : -1; }
+bool save(const Artwork& picture, const QString& path)
+{
+    if (picture.type == QLatin1String("jpg"))
+        return picture.image.save(path, "JPEG", 90);
+    return picture.image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+}
 
-// The sharp copies are named "<name>@2x.png"; a picture that was drawn large
+// The sharp copies are named "<name>@2x.bmp"; a picture that was drawn large
 // enough at its own size has none.
 bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
                   const std::vector<Artwork>& sharp)
@@ -31,7 +35,7 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
     qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
     for (const Artwork& picture : pictures) {
         const QString file = picture.name + "." + picture.type;
-        if (!picture.image.save(folder + "/" + file, nullptr, qualityOf(picture)))
+        if (!save(picture, folder + "/" + file))
             return false;
         qrc << "    <file>" << file << "</file>\n";
     }
@@ -39,7 +43,7 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
         if (picture.image.devicePixelRatio() < 2)
             continue;
         const QString file = picture.name + "@2x." + picture.type;
-        if (!picture.image.save(folder + "/" + file, nullptr, qualityOf(picture)))
+        if (!save(picture, folder + "/" + file))
             return false;
         qrc << "    <file>" << file << "</file>\n";
     }
