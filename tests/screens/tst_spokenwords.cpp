@@ -1,6 +1,7 @@
 // The words of the screens, on the built screens themselves: every caption and
 // teaching picture a child can point at has words and an accessible name, every
 // phrase has its recording, and resting the pointer says the right phrase once.
+#include "screenfactory.h"
 #include "screentesting.h"
 
 #include "controls.h"
