@@ -15,11 +15,12 @@ ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 
 void ClickLabel::setCaption(const QString& text)
 {
-    if (text == this->text())
-        return;
-    setText(text);
-    fitCaption();
-    emit changed();
+    if (text != this->text()) {
+        setText(text);
+        fitCaption();
+        emit changed();
+    }
+    emit captionSet();
 }
 
 void ClickLabel::fitCaption()

@@ -14,7 +14,8 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
 
-    // Sets the caption; a change is reported only when the text really differs.
+    // Sets the caption; a change is reported only when the text really differs,
+    // while every setting is reported as set (a verdict given twice is heard twice).
     void setCaption(const QString& text);
 
     // Keeps the caption's ink inside the label where it spills by a little.
@@ -28,6 +29,7 @@ public:
 signals:
     void clicked();
     void changed();
+    void captionSet();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

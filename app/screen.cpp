@@ -7,6 +7,7 @@
 #include "screenregistry.h"
 #include "screenwindow.h"
 #include "spokencontrols.h"
+#include "spokenreplies.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -82,6 +83,7 @@ bool Screen::load()
     m_controls = FormBuilder::build(client(), m_design);
     controlsBuilt();
     SpokenControls::attach(client(), screenName(m_id), m_controls);
+    SpokenReplies::attach(client(), screenName(m_id), m_controls);
     wireHandlers();
     focusFirstControl();
     Form_Load();

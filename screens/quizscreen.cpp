@@ -53,6 +53,8 @@ void QuizScreen::drawQuestion()
 {
     Pick = static_cast<std::int16_t>(RandomSource::program().draw(static_cast<int>(Pics.size())));
     showPicture(Pics.value(Pick));
+    // Named afresh each time, so that the same picture drawn again is a new question too.
+    control(QStringLiteral("Image2"))->setProperty("pictureFile", QVariant());
     control(QStringLiteral("Image2"))->setProperty("pictureFile", m_quiz.pictureFiles.value(Pick));
 }
 

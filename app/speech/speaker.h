@@ -19,7 +19,8 @@ public:
 };
 
 // The program's one voice, which every screen talks through. Muted, it says
-// nothing; with no speaker installed it is silent too.
+// nothing. Before a speaker is installed the latest phrase waits, and is said when
+// one comes within two seconds (the greeting comes before the player is ready).
 class Speech {
 public:
     static void say(const words::Phrase& phrase);

@@ -8,6 +8,8 @@
 #include "tictactoescreen.h"
 #include "pictures.h"
 #include "quiztesting.h"
+#include "screenwords.h"
+#include "speaker.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -30,6 +32,47 @@ std::vector<Screen*> visibleScreens(const ScreenRegistry& registry)
             screens.push_back(screen);
     return screens;
 }
+
+// Hears each phrase the moment it is said. A recording cannot hear two voices at
+// once, so it checks what would betray them: every phrase belongs to a screen on
+// show, a letter to its row of letters or to a text box the child can type into.
+struct CheckingSpeaker : Speaker {
+    const ScreenRegistry* registry = nullptr;
+    int heard = 0;
+    QString fault;
+
+    void say(const words::Phrase& phrase) override
+    {
+        ++heard;
+        if (fault.isEmpty() && registry && !belongsToShownScreen(phrase))
+            fault = "\"" + QString::fromUtf8(phrase.text.data(), phrase.text.size()) + "\" was said, which no screen on show says";
+    }
+    void stop() override {}
+
+    bool belongsToShownScreen(const words::Phrase& phrase) const
+    {
+        const bool letter = words::letter(phrase.text[0]) == phrase;
+        for (const Screen* screen : visibleScreens(*registry)) {
+            for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
+                if (letter && box->isVisible() && !box->isReadOnly())
+                    return true;
+            const words::ScreenWords& table = *words::wordsOfScreen(screenName(screen->id()));
+            for (const words::Reply& reply : table.replies)
+                if (reply.said == phrase)
+                    return true;
+            for (const words::ControlWords& control : table.controls) {
+                const bool inStrip = (control.strip == words::Strip::Text && letter)
+                                     || (control.strip == words::Strip::Marks && phrase.text.size() <= 2);
+                if (control.said == phrase || inStrip)
+                    return true;
+                for (const words::PictureWords& picture : control.pictures)
+                    if (picture.said == phrase)
+                        return true;
+            }
+        }
+        return false;
+    }
+};
 
 class RandomPlayer {
 public:
@@ -225,6 +268,7 @@ private:
     int m_awardsAppeared = 0;
     int m_boardsWithO = 0;
     QList<QImage> m_cellImages; // by their numbers in the game
+    std::shared_ptr<CheckingSpeaker> m_speaker = std::make_shared<CheckingSpeaker>();
 };
 
 void TestRandomPlayer::initTestCase()
@@ -244,6 +288,7 @@ void TestRandomPlayer::initTestCase()
     QVERIFY(m_workDir.isValid() && QDir::setCurrent(m_workDir.path()));
     QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
+    Speech::setSpeaker(m_speaker);
     for (int image = 0; image <= TicTacToe::Blank; ++image)
         m_cellImages << (image ? comparable(builtInPicture(QStringLiteral("cell%1").arg(image)).toImage()) : QImage());
 }
@@ -251,6 +296,7 @@ void TestRandomPlayer::initTestCase()
 void TestRandomPlayer::cleanupTestCase()
 {
     TicTacToeScreen::replacePause({});
+    Speech::setSpeaker(nullptr);
 }
 
 // Found by the random player: the quiz closed beneath its award, "Continue" hid the
@@ -287,6 +333,7 @@ void TestRandomPlayer::childPlaysAtRandom()
     ReportRecorder reports;
     ScreenRegistry registry(createScreen);
     QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+    m_speaker->registry = &registry;
     QVERIFY(registry.show(ScreenId::SproutMain));
     RandomPlayer player(registry, seed);
     std::deque<QString> history;
@@ -298,6 +345,8 @@ void TestRandomPlayer::childPlaysAtRandom()
         if (history.size() > 25)
             history.pop_front();
         QString fault = checkAfterAction(registry, ended.count() > endedBefore);
+        if (!m_speaker->fault.isEmpty())
+            fault = m_speaker->fault;
         // Without a printer the only thing ever told is that an award was not printed.
         for (const QString& message : std::as_const(reports.messages))
             if (!message.startsWith("The award was not printed: "))
@@ -315,9 +364,10 @@ void TestRandomPlayer::childPlaysAtRandom()
     for (int kind = 0; kind < RandomPlayer::ActionCount; ++kind)
         summary << QStringLiteral("%1 %2").arg(player.counted(RandomPlayer::Action(kind))).arg(RandomPlayer::kNames[kind]);
     qInfo("random player: %s; %d restarts, %d award appearances, %d checks of a board with an O, "
-          "%d prints refused",
+          "%d prints refused, %d phrases heard",
           qPrintable(summary.join(", ")), restarts, m_awardsAppeared, m_boardsWithO,
-          int(reports.messages.size()));
+          int(reports.messages.size()), m_speaker->heard);
+    m_speaker->registry = nullptr;
 }
 
 QString TestRandomPlayer::checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
