@@ -4,12 +4,10 @@
 // person would see on the page; and the machine's PDF queue that writes them.
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QRect>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -51,28 +49,15 @@ inline QString output(const QString& program, const QStringList& arguments)
 // Where the PDF queue writes: the "Out" folder of its settings, for this user.
 inline QString outputFolder()
 {
-    QString out = "/var/spool/cups-pdf/${USER}";
     QFile settings("/etc/cups/cups-pdf.conf");
-    if (settings.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QRegularExpression outLine("^\\s*Out\\s+(\\S.*?)\\s*$");
-        while (!settings.atEnd()) {
-            const auto match = outLine.match(QString::fromLocal8Bit(settings.readLine()));
-            if (match.hasMatch())
-                out = match.captured(1);
-        }
-    }
+    const QString text = settings.open(QIODevice::ReadOnly | QIODevice::Text) ? QString::fromLocal8Bit(settings.readAll()) : QString();
+    QString out = "/var/spool/cups-pdf/${USER}";
+    for (auto lines = QRegularExpression("^\\s*Out\\s+(\\S.*?)\\s*$", QRegularExpression::MultilineOption).globalMatch(text);
+         lines.hasNext();)
+        out = lines.next().captured(1);
     if (const passwd* user = getpwuid(getuid()))
         out.replace("${HOME}", QString::fromLocal8Bit(user->pw_dir)).replace("${USER}", QString::fromLocal8Bit(user->pw_name));
     return out;
-}
-
-// The queue may write a job's file more than once; it is whole once the job is
-// done. Its job number ends the file's name ("...-job_12.pdf").
-inline bool jobDone(const QString& queue, const QString& file)
-{
-    const auto job = QRegularExpression("-job_(\\d+)\\.pdf$").match(file);
-    return job.hasMatch()
-        && output("lpstat", {"-W", "completed", "-o", queue}).contains(QStringLiteral("%1-%2 ").arg(queue, job.captured(1)));
 }
 
 inline int pageCount(const QString& file)
@@ -89,8 +74,9 @@ inline QString pdfQueue()
     return !queue.isEmpty() && output("lpstat", {"-v", queue}).contains("cups-pdf:") ? queue : QString();
 }
 
-// The PDF files matching `pattern` not yet in `seen`, once their jobs are done and
-// at least `expected` have come; they join `seen`.
+// The PDF files matching `pattern` not yet in `seen`, once at least `expected` have
+// come and their jobs are done; they join `seen`. The queue may write a job's file
+// more than once; it is whole once its job ("...-job_12.pdf") is listed completed.
 inline QStringList newPages(const QString& queue, const QString& pattern, QSet<QString>& seen, int expected)
 {
     QStringList fresh;
@@ -99,9 +85,12 @@ inline QStringList newPages(const QString& queue, const QString& pattern, QSet<Q
         for (const QFileInfo& entry : QDir(outputFolder()).entryInfoList({pattern}, QDir::Files))
             if (!seen.contains(entry.absoluteFilePath()))
                 fresh << entry.absoluteFilePath();
-        for (const QString& file : std::as_const(fresh))
-            if (!jobDone(queue, file) || pageCount(file) < 1)
+        const QString completed = output("lpstat", {"-W", "completed", "-o", queue});
+        for (const QString& file : std::as_const(fresh)) {
+            const auto job = QRegularExpression("-job_(\\d+)\\.pdf$").match(file);
+            if (!job.hasMatch() || !completed.contains(QStringLiteral("%1-%2 ").arg(queue, job.captured(1))) || pageCount(file) < 1)
                 return false;
+        }
         return fresh.size() >= expected;
     }, 60000);
     for (const QString& file : std::as_const(fresh))
@@ -113,8 +102,7 @@ inline QStringList newPages(const QString& queue, const QString& pattern, QSet<Q
 inline QImage render(const QString& file, int dotsPerInch)
 {
     QTemporaryDir dir;
-    output("pdftoppm", {"-r", QString::number(dotsPerInch), "-png", "-singlefile", "-f", "1", "-l", "1", file,
-                        dir.filePath("page")});
+    output("pdftoppm", {"-r", QString::number(dotsPerInch), "-png", "-singlefile", "-f", "1", "-l", "1", file, dir.filePath("page")});
     return QImage(dir.filePath("page.png"));
 }
 

@@ -1,53 +1,45 @@
 // Prints through the machine's real print queue: the default CUPS printer, which
 // scripts/print-queue.sh sets up as a queue that writes PDF files.
+#include "defaultprinter.h"
 #include "module1.h"
 #include "pdfprobe.h"
 #include "picture.h"
-#include "defaultprinter.h"
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
 #include <QtTest>
 
 using namespace sprout;
-using pdfprobe::testCertificate;
+
+namespace {
+
+bool succeeds(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace
 
 class TestPrintQueue : public QObject {
     Q_OBJECT
-    QString m_queue;
-    QSet<QString> m_seen;
-
-    static int run(const QString& program, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    }
-
 private slots:
-    void initTestCase()
+    // Qt hands the job to CUPS and does not look at the answer: a queue of our own
+    // that refuses jobs shows whether the adapter does. The default queue then takes
+    // the next press, and only that job makes a page.
+    void reportsQueueThatRefusesJobsThenPrints()
     {
-        m_queue = pdfprobe::pdfQueue();
-        if (m_queue.isEmpty()) {
-            if (qgetenv("CI") == "true")
-                QFAIL("The default printer is not the PDF queue of scripts/print-queue.sh.");
-            QSKIP("The default printer is not a PDF queue (scripts/print-queue.sh sets one up).");
-        }
-        QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
-    }
-
-    void reportsQueueThatRefusesJobs()
-    {
-        // Qt hands the job to CUPS and does not look at the answer. A queue of our own
-        // that refuses jobs shows whether the adapter does.
+        const QString queue = pdfprobe::pdfQueue();
         const QString refusing = QStringLiteral("Sproutkin_Refusing_%1").arg(QCoreApplication::applicationPid());
-        if (run("lpadmin", {"-p", refusing, "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) != 0) {
-            if (qgetenv("CI") == "true")
-                QFAIL("Cannot add a print queue (lpadmin needs administrator rights).");
-            QSKIP("Cannot add a print queue here (lpadmin needs administrator rights).");
-        }
-        const auto removeQueue = qScopeGuard([&] { run("lpadmin", {"-x", refusing}); });
-        QCOMPARE(run("cupsreject", {refusing}), 0);
+        const bool ready = !queue.isEmpty() && pdfprobe::toolsPresent()
+            && succeeds("lpadmin", {"-p", refusing, "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"});
+        if (!ready && qgetenv("CI") == "true")
+            QFAIL("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
+        if (!ready)
+            QSKIP("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
+        const auto removeQueue = qScopeGuard([&] { succeeds("lpadmin", {"-x", refusing}); });
+        QVERIFY(succeeds("cupsreject", {refusing}));
         const QString title = QStringLiteral("sproutkin-refused-%1-%2").arg(QCoreApplication::applicationPid())
                                   .arg(QDateTime::currentMSecsSinceEpoch());
         {
@@ -55,16 +47,16 @@ private slots:
             QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
             printer.setDocName(title);
             QtPrinterAdapter adapter(printer);
-            QVERIFY(PrintFittedPicture(adapter, Picture::fromImage(testCertificate())).ok());
+            QVERIFY(PrintFittedPicture(adapter, Picture::fromImage(pdfprobe::testCertificate())).ok());
             const PrintResult result = adapter.endDoc();
             QVERIFY2(result.message().startsWith("The printer did not take the page, so nothing was printed. Check that "
                                                  "the printer is switched on and ready to print, then try again."),
                      qPrintable(result.message()));
         }
-        // The default queue takes the next press, and only that job made a page.
-        const PrintResult again = printOnDefaultPrinter(testCertificate(), title);
+        const PrintResult again = printOnDefaultPrinter(pdfprobe::testCertificate(), title);
         QVERIFY2(again.ok(), qPrintable(again.message()));
-        const QStringList files = pdfprobe::newPages(m_queue, title + "*.pdf", m_seen, 1);
+        QSet<QString> seen;
+        const QStringList files = pdfprobe::newPages(queue, title + "*.pdf", seen, 1);
         QCOMPARE(files.size(), 1);
         QFile::remove(files.first());
     }

@@ -12,17 +12,22 @@ using pdfprobe::testCertificate;
 
 namespace {
 
-// A4 with a different margin on every side, so that a picture drawn from the
-// wrong corner or at the wrong size shows in the page.
+// A4 with a different margin on every side, so that a picture drawn from the wrong
+// corner or at the wrong size shows in the page.
 const QMarginsF kMargins(15.0, 20.0, 25.0, 30.0); // left, top, right, bottom in mm
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
-void preparePdfPrinter(QPrinter& printer, const QString& file)
+// Fits the picture to a PDF page and ends the document.
+PrintResult printToPdf(const QString& file, const Picture& picture, bool* fitted)
 {
+    QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageMargins(kMargins, QPageLayout::Millimeter);
+    QtPrinterAdapter adapter(printer);
+    *fitted = PrintFittedPicture(adapter, picture).ok();
+    return adapter.endDoc();
 }
 
 } // namespace
@@ -32,22 +37,6 @@ class TestQtPrinterAdapter : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    // The printable area in twips, upright and turned: the paper less the margins.
-    void measuresThePrintableArea()
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        preparePdfPrinter(printer, m_dir.filePath("unused.pdf"));
-        QtPrinterAdapter adapter(printer);
-        QCOMPARE(adapter.scaleMode(), QtPrinterAdapter::kTwips);
-        // Qt keeps the area in whole points (20 twips), plus a pixel.
-        const double slack = 20.0 + 1440.0 / printer.resolution(), twipsPerMm = 1440.0 / 25.4;
-        adapter.setOrientation(PrinterSurface::kLandscape);
-        QVERIFY(qAbs(adapter.scaleWidth() - (297.0 - 40.0) * twipsPerMm) <= slack);
-        QVERIFY(qAbs(adapter.scaleHeight() - (210.0 - 50.0) * twipsPerMm) <= slack);
-        adapter.setOrientation(PrinterSurface::kPortrait);
-        QVERIFY(qAbs(adapter.scaleWidth() - (210.0 - 40.0) * twipsPerMm) <= slack);
-    }
-
     void printsFittedPictureToPdf_data()
     {
         QTest::addColumn<QSize>("pixels");
@@ -66,14 +55,9 @@ private slots:
         QFETCH(bool, fullWidth);
         QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
         const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
-        {
-            QPrinter printer(QPrinter::HighResolution);
-            preparePdfPrinter(printer, file);
-            QtPrinterAdapter adapter(printer);
-            QVERIFY(PrintFittedPicture(adapter, Picture::fromImage(testCertificate(pixels.width(), pixels.height()))).ok());
-            const PrintResult ended = adapter.endDoc();
-            QVERIFY2(ended.ok(), qPrintable(ended.message()));
-        }
+        bool fitted = false;
+        const PrintResult ended = printToPdf(file, Picture::fromImage(testCertificate(pixels.width(), pixels.height())), &fitted);
+        QVERIFY2(fitted && ended.ok(), qPrintable(ended.message()));
         QCOMPARE(pdfprobe::pageCount(file), 1);
         const QImage page = pdfprobe::render(file, 144); // two pixels to the point
         QCOMPARE(page.width() > page.height(), landscape);
@@ -99,20 +83,13 @@ private slots:
     {
         // Qt only notices an unusable printer when drawing begins.
         const QString unwritable = m_dir.filePath("no-such-folder/award.pdf");
-        QPrinter printer(QPrinter::HighResolution);
-        preparePdfPrinter(printer, unwritable);
-        QtPrinterAdapter adapter(printer);
-        QVERIFY(PrintFittedPicture(adapter, Picture::fromImage(testCertificate())).ok());
-        const PrintResult ended = adapter.endDoc();
-        QVERIFY2(ended.message().startsWith("The printer could not be started, so nothing was printed."),
+        bool fitted = false;
+        const PrintResult ended = printToPdf(unwritable, Picture::fromImage(testCertificate()), &fitted);
+        QVERIFY2(fitted && ended.message().startsWith("The printer could not be started, so nothing was printed."),
                  qPrintable(ended.message()));
-
+        // A picture without size starts nothing, so there is nothing to end.
         const QString refused = m_dir.filePath("refused.pdf");
-        QPrinter other(QPrinter::HighResolution);
-        preparePdfPrinter(other, refused);
-        QtPrinterAdapter second(other);
-        QVERIFY(!PrintFittedPicture(second, Picture(QImage(10, 1, QImage::Format_RGB32), 264, 0)).ok());
-        QVERIFY(second.endDoc().ok()); // nothing was started, so nothing to end
+        QVERIFY(printToPdf(refused, Picture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok() && !fitted);
         QVERIFY(!QFile::exists(unwritable) && !QFile::exists(refused));
     }
 };

@@ -1,23 +1,20 @@
 #pragma once
 
+#include "bitmapcheck.h"
+
 #include <QBuffer>
-#include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QtEndian>
 
-// Builds the bytes of a Windows bitmap by hand, so that tests can write any
-// header, sensible or not.
+// Windows bitmaps built byte by byte, so that tests and the fuzzer's seeds can write
+// any header, sensible or not.
 namespace sprout::testing {
 
 struct BitmapHeader {
-    qint32 width = 4;
-    qint32 height = 3;
-    quint16 planes = 1;
-    quint16 bits = 24;
-    quint32 compression = 0;
-    quint32 coloursUsed = 0;
-    quint32 headerSize = 40;
+    qint32 width = 4, height = 3;
+    quint16 planes = 1, bits = 24;
+    quint32 compression = 0, coloursUsed = 0, headerSize = 40;
     qint64 pixelOffset = -1; // -1: right after the header and palette
 };
 
@@ -25,7 +22,7 @@ inline void put16(QByteArray& bytes, int at, quint16 value) { qToLittleEndian(va
 inline void put32(QByteArray& bytes, int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); }
 
 // Header, palette (for 8 bits or fewer) and, unless pixelBytes says otherwise, all
-// pixel rows, filled with a pattern.
+// pixel rows, filled with a pattern that differs from row to row.
 inline QByteArray bitmapBytes(const BitmapHeader& h, qint64 pixelBytes = -1)
 {
     const int palette = h.bits <= 8 ? (h.coloursUsed ? int(h.coloursUsed) : 1 << h.bits) * 4 : 0;
@@ -38,15 +35,11 @@ inline QByteArray bitmapBytes(const BitmapHeader& h, qint64 pixelBytes = -1)
     QByteArray bytes(int(pixelsAt + pixelBytes), '\0');
     bytes[0] = 'B';
     bytes[1] = 'M';
-    put32(bytes, 2, quint32(bytes.size()));
-    put32(bytes, 10, quint32(offset));
-    put32(bytes, 14, h.headerSize);
-    put32(bytes, 18, quint32(h.width));
-    put32(bytes, 22, quint32(h.height));
+    for (const auto& [at, value] : {std::pair{2, quint32(bytes.size())}, {10, quint32(offset)}, {14, h.headerSize},
+                                    {18, quint32(h.width)}, {22, quint32(h.height)}, {30, h.compression}, {46, h.coloursUsed}})
+        put32(bytes, at, value);
     put16(bytes, 26, h.planes);
     put16(bytes, 28, h.bits);
-    put32(bytes, 30, h.compression);
-    put32(bytes, 46, h.coloursUsed);
     for (qint64 i = 14 + h.headerSize; i < bytes.size(); ++i)
         bytes[int(i)] = char(i * (i < pixelsAt ? 7 : 13));
     return bytes;
@@ -78,12 +71,8 @@ inline QList<GoodBitmap> goodBitmaps()
     QByteArray core(14 + 12 + 2 * 8, '\0');
     core[0] = 'B';
     core[1] = 'M';
-    put32(core, 10, 26);
-    put32(core, 14, 12);
-    put16(core, 18, 2);
-    put16(core, 20, 2);
-    put16(core, 22, 1);
-    put16(core, 24, 24);
+    for (const auto& [at, value] : {std::pair{10, 26}, {14, 12}, {18, 2}, {20, 2}, {22, 1}, {24, 24}})
+        put16(core, at, quint16(value));
     return {
         {"rgb24", bitmapBytes({}), 4, 3},
         {"rgb24-padded-rows", bitmapBytes({.width = 5, .height = 2}), 5, 2},
@@ -96,10 +85,60 @@ inline QList<GoodBitmap> goodBitmaps()
         {"v5-header", bitmapBytes({.headerSize = 124}), 4, 3},
         {"oldest-header", core, 2, 2},
         {"bytes-after-the-pixels", bitmapBytes({}) + "trailing", 4, 3},
+        {"largest-side", bitmapBytes({.width = kMaxBitmapSide, .height = 1, .bits = 1}), kMaxBitmapSide, 1},
         {"saved-rgb888", savedBitmap(QImage::Format_RGB888, 9, 7), 9, 7},
         {"saved-argb32", savedBitmap(QImage::Format_ARGB32, 6, 3), 6, 3},
         {"saved-indexed8", savedBitmap(QImage::Format_Indexed8, 7, 5), 7, 5},
         {"saved-mono", savedBitmap(QImage::Format_Mono, 17, 3), 17, 3},
+    };
+}
+
+struct BadBitmap {
+    const char* name;
+    QByteArray bytes;
+    BitmapCheck::Problem problem;
+    const char* detail; // part of the reason given
+    bool decoderFails = false; // found by the fuzzer: the decoder could not read it at all
+};
+
+// Headers that lie, one of each way the check refuses.
+inline QList<BadBitmap> badBitmaps()
+{
+    using P = BitmapCheck::Problem;
+    // Masks of all 32 bits leave the decoder no way to scale a colour.
+    QByteArray fullMasks = bitmapBytes({.width = 5, .bits = 32, .compression = 3, .headerSize = 124});
+    for (int at = 54; at < 70; at += 4)
+        put32(fullMasks, at, 0xFFFFFFFFu);
+    QByteArray fullRed = bitmapBytes({.width = 3, .bits = 16, .compression = 3, .pixelOffset = 66});
+    for (const auto& [at, mask] : {std::pair{54, 0xFFFFFFFFu}, {58, 0x03e0u}, {62, 0x001fu}})
+        put32(fullRed, at, mask);
+    QByteArray fullAlpha = bitmapBytes({.bits = 32, .compression = 3, .headerSize = 108});
+    for (const auto& [at, mask] : {std::pair{54, 0x00ff0000u}, {58, 0x0000ff00u}, {62, 0x000000ffu}, {66, 0xFFFFFFFFu}})
+        put32(fullAlpha, at, mask);
+    return {
+        {"empty", {}, P::Empty, "empty"},
+        {"text", "Chair\nTable\n", P::NotABitmap, "not hold"},
+        {"only-the-signature", "BM", P::Damaged, "header"},
+        {"unknown-header-size", bitmapBytes({.headerSize = 64}), P::Damaged, "no known kind"},
+        {"huge", bitmapBytes({.width = 100000, .height = 100000}, 0), P::TooLarge, "100000 x 100000"},
+        {"one-side-too-long", bitmapBytes({.width = kMaxBitmapSide + 1, .height = 1}, 0), P::TooLarge, "8193 x 1"},
+        {"too-many-pixels", bitmapBytes({.width = 8000, .height = 8000}, 0), P::TooLarge, "8000 x 8000"},
+        {"most-negative-height", bitmapBytes({.height = std::numeric_limits<qint32>::min()}, 0), P::TooLarge, "far more"},
+        {"zero-width", bitmapBytes({.width = 0}), P::Damaged, "0 x 3"},
+        {"negative-width", bitmapBytes({.width = -4}, 36), P::Damaged, "-4 x 3"},
+        {"no-planes", bitmapBytes({.planes = 0}), P::Damaged, "planes"},
+        {"7-bits", bitmapBytes({.bits = 7}), P::Damaged, "7 bits"},
+        {"rle8", bitmapBytes({.bits = 8, .compression = 1}), P::Unsupported, "compressed"},
+        {"bitfields-on-24-bits", bitmapBytes({.compression = 3}), P::Unsupported, "unknown way"},
+        {"palette-too-large", bitmapBytes({.bits = 4, .coloursUsed = 17}), P::Damaged, "17 colours"},
+        {"offset-in-header", bitmapBytes({.pixelOffset = 20}), P::Damaged, "inside its header"},
+        {"offset-beyond-the-end", bitmapBytes({.pixelOffset = 0xFFFFFFFFu}, 0), P::Damaged, "after the end"},
+        {"cut-short", bitmapBytes({}).chopped(1), P::Damaged, "need 90 bytes, but the file holds 89 bytes"},
+        {"v5-masks-of-all-bits", fullMasks, P::Damaged, "masks", true},
+        {"short-header-red-mask-of-all-bits", fullRed, P::Damaged, "masks", true},
+        {"v4-alpha-mask-of-all-bits", fullAlpha, P::Damaged, "masks", true},
+        {"52-byte-header", bitmapBytes({.width = 5, .bits = 32, .compression = 3, .headerSize = 52}), P::Unsupported, "52 bytes", true},
+        {"56-byte-header", bitmapBytes({.width = 5, .headerSize = 56}), P::Unsupported, "56 bytes", true},
     };
 }
 
