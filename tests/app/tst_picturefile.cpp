@@ -1,10 +1,12 @@
-// The picture files beside the program, and what the program does when one of them
-// is missing or spoilt.
+// The picture files beside the program: the bitmap check that decides what reaches
+// the picture decoder, tried on good bitmaps of every kind and on headers that lie,
+// and what the program does when a file is missing or spoilt.
 #include "bitmapbytes.h"
 #include "picturefile.h"
 #include "programfolder.h"
 #include "screentesting.h"
 
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -78,15 +80,51 @@ private slots:
 
     // The program copies the rows of 24-bit bitmaps itself: it must see what the
     // general decoder sees, whichever way up the rows are stored.
-    void picturesReadAsTheDecoderSeesThem()
+    void goodBitmapsPassTheCheckAndReadAsTheDecoderSeesThem()
     {
         const QString path = m_folder.filePath("picture.bmp");
         for (const GoodBitmap& bitmap : goodBitmaps()) {
+            const BitmapCheck check = checkBitmap(bitmap.bytes);
+            QVERIFY2(check.ok() && check.detail.isEmpty(), qPrintable(bitmap.name + (": " + check.detail)));
+            QCOMPARE(QSize(check.width, check.height), QSize(bitmap.width, bitmap.height));
             QVERIFY(writeFile(path, bitmap.bytes));
             const PictureFile::Loaded loaded = PictureFile::load(path);
             const QImage decoded = QImage::fromData(bitmap.bytes, "BMP").convertToFormat(QImage::Format_RGB32);
             QVERIFY2(loaded.ok() && loaded.picture.convertToFormat(QImage::Format_RGB32) == decoded, bitmap.name);
         }
+    }
+
+    void badBitmapsAreRefusedWithTheirReason()
+    {
+        for (const BadBitmap& bad : badBitmaps()) {
+            QVERIFY2(!bad.decoderFails || QImage::fromData(bad.bytes, "BMP").isNull(), bad.name);
+            const BitmapCheck check = checkBitmap(bad.bytes);
+            QVERIFY2(check.problem == bad.problem && check.detail.contains(bad.detail), qPrintable(bad.name + (": " + check.detail)));
+        }
+        const QByteArray whole = bitmapBytes({.width = 6, .height = 5, .bits = 8, .coloursUsed = 3});
+        QVERIFY(checkBitmap(whole).ok());
+        for (qsizetype length = 0; length < whole.size(); ++length) { // every copy cut short
+            const BitmapCheck check = checkBitmap(QByteArrayView(whole).first(length));
+            QVERIFY2(!check.ok() && !check.detail.isEmpty(), qPrintable(QString("accepted %1 bytes").arg(length)));
+        }
+    }
+
+    // Whatever mangled header the check lets through, the decoder reads completely
+    // and at the size the check saw.
+    void checkAgreesWithTheDecoderOnMangledHeaders()
+    {
+        const QByteArray original = savedBitmap(QImage::Format_RGB888, 9, 7);
+        QRandomGenerator random(20240611);
+        int accepted = 0;
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes = original;
+            for (int changes = 1 + random.bounded(3); changes > 0; --changes)
+                bytes[random.bounded(54)] = char(random.bounded(256));
+            const BitmapCheck check = checkBitmap(bytes);
+            if (check.ok() && ++accepted)
+                QCOMPARE(QImage::fromData(bytes, "BMP").size(), QSize(check.width, check.height));
+        }
+        QVERIFY(accepted > 0); // harmless changes, such as to the resolution, still pass
     }
 
     void badFileIsRefusedWithItsReason_data()
