@@ -76,6 +76,10 @@ private slots:
         QCOMPARE(rgb(painted.toImage()), rgb(QImage(":/pictures/cover@2x.bmp")));
         auto* cell = registry.reference(ScreenId::Form1).control<QLabel>("Picture1(5)");
         QVERIFY(cell && cell->pixmap().devicePixelRatio() == 2.0 && cell->pixmap().deviceIndependentSize() == QSizeF(32, 32));
+        // A stretched picture is drawn for the place it fills, with twice its pixels.
+        QVERIFY(registry.show(ScreenId::frmColors));
+        auto* backdrop = registry.reference(ScreenId::frmColors).control<QLabel>("Image8");
+        QVERIFY(backdrop && backdrop->pixmap().devicePixelRatio() == 2.0 && backdrop->pixmap().size() == backdrop->size() * 2);
         QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
     }
 };
