@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QtTest>
 
 namespace sprout::testing {
@@ -60,6 +61,14 @@ inline void click(Screen& screen, const QString& name)
         if (point.y() >= middle)
             return void(clickAtPixel(screen, point));
     QFAIL(qPrintable("control " + name + " is covered everywhere"));
+}
+
+// Posts a click on the middle of a control, handled when events are next let through.
+inline void postClick(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    for (auto [type, held] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton), std::pair(QEvent::MouseButtonRelease, Qt::NoButton)})
+        QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
 inline QAction* menuEntry(Screen& screen, const QString& name)
