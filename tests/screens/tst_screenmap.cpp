@@ -5,7 +5,6 @@
 #include "screentesting.h"
 
 Q_DECLARE_METATYPE(sprout::ScreenId)
-Q_DECLARE_METATYPE(sprout::Order)
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -57,42 +56,29 @@ class TestScreenMap : public QObject {
 private slots:
     void everyEdge_data()
     {
-        QTest::addColumn<ScreenId>("from");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<ScreenId>("to");
-        QTest::addColumn<Order>("order");
+        QTest::addColumn<int>("edge");
         for (const Edge& edge : kEdges)
-            QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(edge.from), edge.control)))
-                << edge.from << QString(edge.control) << edge.to << edge.order;
+            QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(edge.from), edge.control))) << int(&edge - kEdges);
     }
     void everyEdge()
     {
-        QFETCH(ScreenId, from);
-        QFETCH(QString, control);
-        QFETCH(ScreenId, to);
-        QFETCH(Order, order);
+        QFETCH(int, edge);
+        const auto [from, control, to, order] = kEdges[edge];
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        click(registry.reference(ScreenId::SproutMain), "Command1"); // the links lie under the cover until then
-        QVERIFY2(registry.show(from), qPrintable(reports.messages.join("; ")));
+        click(shown(registry, ScreenId::SproutMain), "Command1"); // the links lie under the cover until then
+        Screen& screen = shown(registry, from);
         if (from != ScreenId::SproutMain)
             registry.hide(ScreenId::SproutMain);
-        Screen& screen = registry.reference(from);
         QWidget* widget = screen.control(control);
-
         WindowLog log;
         if (widget->geometry().intersects(screen.client()->rect()))
             click(screen, control);
         else // the shapes screen's button lies outside the window: the keyboard presses it
             QTest::keyClick(widget, Qt::Key_Space);
-
-        const QString shown = "show " + QString(screenName(to));
-        const QString hidden = "hide " + QString(screenName(from));
-        const QStringList expected = order == Order::ShowThenHide ? QStringList{shown, hidden} : QStringList{hidden, shown};
-        QCOMPARE(log.events, expected);
-        QVERIFY(registry.reference(to).isVisible());
-        QVERIFY(!screen.isVisible() && screen.isLoaded());
+        const QStringList showThenHide{"show " + QString(screenName(to)), "hide " + QString(screenName(from))};
+        QCOMPARE(log.events, (order == Order::ShowThenHide ? showThenHide : QStringList{showThenHide[1], showThenHide[0]}));
+        QVERIFY(registry.reference(to).isVisible() && !screen.isVisible() && screen.isLoaded());
         QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
     }
 
@@ -112,8 +98,7 @@ private slots:
             if (edge.from == id)
                 links << edge.control;
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(id));
-        Screen& screen = registry.reference(id);
+        Screen& screen = shown(registry, id);
         WindowLog log;
         int clicked = 0;
         for (QWidget* widget : screen.client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -124,8 +109,7 @@ private slots:
             click(screen, name);
             ++clicked;
         }
-        QVERIFY(clicked >= 2);
-        QVERIFY(screen.isVisible());
+        QVERIFY(clicked >= 2 && screen.isVisible());
         QCOMPARE(log.events, QStringList());
         for (int other = 0; other < kScreenCount; ++other)
             QVERIFY(ScreenId(other) == id || !registry.find(ScreenId(other)));
@@ -157,8 +141,7 @@ private slots:
         QFETCH(ScreenId, id);
         QFETCH(QStringList, order);
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(id));
-        Screen& screen = registry.reference(id);
+        Screen& screen = shown(registry, id);
         QStringList reached;
         for (int press = 0; press <= order.size(); ++press) {
             QWidget* focus = screen.window()->focusWidget();
@@ -172,8 +155,7 @@ private slots:
     void theFirstGameLinkTakesTheClickOverTheHeading()
     {
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::Games));
-        QCOMPARE(clickAt(registry.reference(ScreenId::Games), QPoint(2900, 1450))->objectName(), QString("Label2"));
+        QCOMPARE(clickAt(shown(registry, ScreenId::Games), QPoint(2900, 1450))->objectName(), QString("Label2"));
         QVERIFY(registry.reference(ScreenId::Form1).isVisible());
     }
 
@@ -182,8 +164,7 @@ private slots:
     void shapesKeyboardWayBack()
     {
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        Screen& main = registry.reference(ScreenId::SproutMain);
+        Screen& main = shown(registry, ScreenId::SproutMain);
         click(main, "Command1");
         Screen& shapes = registry.reference(ScreenId::frmShapes);
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {

@@ -16,6 +16,14 @@
 
 namespace sprout::testing {
 
+// Shows a screen as a click on its link would, failing the test if it cannot come up.
+inline Screen& shown(ScreenRegistry& registry, ScreenId id)
+{
+    if (!registry.show(id))
+        QTest::qFail(qPrintable(QString("cannot show ") + screenName(id)), __FILE__, __LINE__);
+    return registry.reference(id);
+}
+
 // Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
 inline QWidget* clickAtPixel(Screen& screen, QPoint point)
 {
