@@ -15,9 +15,6 @@ using namespace sprout::testing;
 
 namespace {
 
-const QString kGreeting = "Hello there, my name is Mr. Pim. I am the teacher of this classroom, I am "
-                          "here to help you learn all sorts of fun things from letters to numbers. "
-                          "To start, click on a lesson on the board!";
 const QString kCongratulations = "Congratulations, you are doing a great job. For doing such a great "
                                  "job, you can print out an award for your work.";
 

@@ -136,7 +136,7 @@ private slots:
         QTest::addColumn<QString>("said");
         QTest::addColumn<bool>("teacher");
         using S = ScreenId;
-        const struct { S id; const char* control; const char* said; bool teacher; } rows[] = {
+        const struct { S id; const char* control; QString said; bool teacher; } rows[] = {
             {S::frmColors, "Label2", "Red", false}, // a swatch says its colour
             {S::frmColors, "Label16", "Black", false},
             {S::frmShapes, "Image3", "Triangle", false},
@@ -146,10 +146,7 @@ private slots:
             {S::Games, "Label2", "Tic-Tac-Toe", false},
             {S::Form1, "Cmdgamestart", "Click to start game", false},
             {S::Form1, "Picture1(5)", "Middle square", false},
-            {S::SproutMain, "Text1", "Hello there, my name is Mr. Pim. I am the teacher of this "
-                                     "classroom, I am here to help you learn all sorts of fun "
-                                     "things from letters to numbers. To start, click on a "
-                                     "lesson on the board!", true},
+            {S::SproutMain, "Text1", kGreeting, true},
             {S::GuessColor, "Image2", "What color is this?", false},
             {S::Guessshape, "Image2", "What shape is this?", false},
             {S::MathTest, "Label9", "1", false},
@@ -159,7 +156,7 @@ private slots:
         };
         for (const auto& row : rows)
             QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(row.id), row.control)))
-                << row.id << QString(row.control) << QString(row.said) << row.teacher;
+                << row.id << QString(row.control) << row.said << row.teacher;
     }
     void restingThePointerSaysTheWords()
     {

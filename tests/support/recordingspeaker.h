@@ -8,6 +8,11 @@
 
 namespace sprout::testing {
 
+// Mr. Pim's greeting on the main menu.
+inline const QString kGreeting = "Hello there, my name is Mr. Pim. I am the teacher of this classroom, I am here to "
+                                 "help you learn all sorts of fun things from letters to numbers. To start, click on "
+                                 "a lesson on the board!";
+
 inline QString textOf(const words::Phrase& phrase)
 {
     return QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
