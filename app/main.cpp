@@ -1,10 +1,20 @@
+#include "afterfirstframe.h"
+#include "commandline.h"
 #include "firstframereporter.h"
+#include "mutekey.h"
+#include "programfolder.h"
 #include "screenfactory.h"
+#include "voiceplayer.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    // Before the application object, which would need a display.
+    const sprout::CommandLine options = sprout::CommandLine::parse(argc, argv, SPROUTKIN_VERSION);
+    if (options.finished)
+        return options.exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -12,12 +22,24 @@ int main(int argc, char* argv[])
     // never fire: the registry says when the last screen has gone.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // The player takes phrases from the start (the greeting comes with the main
+    // menu) but plays nothing before the menu's first frame is on the screen.
+    auto player = std::make_shared<sprout::VoicePlayer>(sprout::programFolder().toStdString());
+    sprout::Speech::setMuted(options.mute);
+    sprout::Speech::setSpeaker(player);
+    sprout::MuteKey::install();
+
     sprout::ScreenRegistry registry(sprout::createScreen);
     QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
                      &QApplication::quit, Qt::QueuedConnection);
     // scripts/bench times start-up to the main menu's first frame.
     if (sprout::FirstFrameReporter::asked() && registry.load(sprout::ScreenId::SproutMain))
         sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window());
+    sprout::Screen* menu = registry.load(sprout::ScreenId::SproutMain)
+                               ? registry.find(sprout::ScreenId::SproutMain) : nullptr;
+    sprout::AfterFirstFrame::run(menu ? menu->window() : nullptr, [player] { player->start(); });
     registry.show(sprout::ScreenId::SproutMain);
-    return app.exec();
+    const int exitCode = app.exec();
+    sprout::Speech::setSpeaker(nullptr);
+    return exitCode;
 }

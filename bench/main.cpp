@@ -7,6 +7,7 @@
 #include "microbench.h"
 #include "screenprobe.h"
 #include "statistics.h"
+#include "voicebench.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -281,6 +282,17 @@ int measure(int runs)
                     drawing.empty() ? std::optional<bool>() : drawing.median() < 5000,
                     QStringLiteral("baseline: assetgen start-up only")});
 
+    std::fprintf(stderr, "bench: voice latency, %d phrases\n", runs * 4);
+    const VoiceLatency voice = voiceLatency(runs * 4);
+    rows.push_back({QStringLiteral("Voice: say() to the phrase's first sound leaving the program (ms)"),
+                    voice.sayToFirstWriteMs, voice.serverLatencyMs, QStringLiteral("≤ 50"),
+                    within(voice.sayToFirstWriteMs, 50),
+                    voice.sayToFirstWriteMs.empty()
+                        ? QStringLiteral("no audio server answered")
+                        : QStringLiteral("baseline: the audio server's own latency for it (ms)")});
+    rows.push_back({QStringLiteral("Voice: first phrase, opening the stream (ms)"), voice.firstPhraseMs, {},
+                    QStringLiteral("—"), {}, QStringLiteral("once, after the main menu's first frame")});
+
     QString cpu = firstLine(QStringLiteral("/proc/cpuinfo"), QStringLiteral("model name"));
     if (cpu.isEmpty()) // some virtual machines name no model
         cpu = QStringLiteral("CPU model not named in /proc/cpuinfo");
@@ -300,8 +312,8 @@ int measure(int runs)
     }
     std::printf("\nRuns: start-up %d each, first openings %d per screen (fresh process each), "
                 "warm openings and returns %d rounds in one process, memory %d, "
-                "game rules %d samples, assetgen %d.\n",
-                runs * 2, runs, rounds - 1, runs, runs * 2, runs);
+                "game rules %d samples, assetgen %d, voice %d phrases.\n",
+                runs * 2, runs, rounds - 1, runs, runs * 2, runs, runs * 4);
     return 0;
 }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Build tools, Qt, the fonts the screens are drawn with, and what the tests use
-# to drive a real X server and a real print queue.
+# to drive a real X server, a real print queue and a real audio server.
 PACKAGES=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -13,6 +13,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream lintian
   festival festvox-us-slt-hts flite sox
+  libpulse-dev pulseaudio pulseaudio-utils
 )
 
 sudo_if_needed() {

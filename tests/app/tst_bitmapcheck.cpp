@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace sprout;
-using namespace sprout::test;
+using namespace sprout::testing;
 using Problem = BitmapCheck::Problem;
 
 Q_DECLARE_METATYPE(Problem)

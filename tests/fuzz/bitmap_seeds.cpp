@@ -6,7 +6,7 @@
 #include <QFile>
 #include <cstdio>
 
-using namespace sprout::test;
+using namespace sprout::testing;
 
 int main(int argc, char* argv[])
 {

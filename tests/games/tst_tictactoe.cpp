@@ -81,25 +81,11 @@ class TestTicTacToe : public QObject {
 
     struct Tally {
         int child = 0, computer = 0, ties = 0;
+        QSet<int> completed, blocked; // lines, numbered from 0
     };
     void playOn(const QList<int>& moves, int seed, Tally& tally);
 
 private slots:
-    void startClearsTheBoardThenTheResult()
-    {
-        Game g({5}, {corner(9)});
-        QVERIFY(g.game.cornerReplyDone());
-        g.view.calls.clear();
-        g.game.startGame(); // during a game: abandons it
-        QStringList expected;
-        for (int cell = 1; cell <= 9; ++cell)
-            expected << QStringLiteral("%1:blank").arg(cell);
-        QCOMPARE(g.view.calls, expected << "text ");
-        QVERIFY(g.game.gameOn() && !g.game.gameWon() && !g.game.cornerReplyDone());
-        for (int cell = 1; cell <= 9; ++cell)
-            QCOMPARE(g.game.cellValue(cell), int(TicTacToe::Empty));
-    }
-
     // The rules in their order, each with the position that decides it: the last
     // click's calls, after the earlier moves and with the draws scripted.
     void computerAnswers_data()
@@ -109,14 +95,6 @@ private slots:
         QTest::addColumn<int>("click");
         QTest::addColumn<QStringList>("calls");
         const QStringList x9 = {"9:X", "pause 300"};
-        QTest::newRow("win rather than block") << QList<int>{1, 2, 7} << QList<double>{} << 9
-            << x9 + QStringList{"6:O", "text The Computer Wins!", "4:red O", "5:red O", "6:red O"};
-        QTest::newRow("of two wins, the lower line")
-            << QList<int>{2, 6, 3} << QList<double>{square(7)} << 8
-            << QStringList{"8:X", "pause 300", "4:O", "text The Computer Wins!", "1:red O", "4:red O",
-                           "7:red O"};
-        QTest::newRow("of two blocks, the lower line") << QList<int>{2, 6} << QList<double>{square(7)}
-            << 3 << QStringList{"3:X", "pause 300", "1:O"};
         QTest::newRow("edge opening: centre") << QList<int>{} << QList<double>{} << 2
                                               << QStringList{"2:X", "pause 300", "5:O"};
         QTest::newRow("centre opening, r just below 1/4: corner 1") << QList<int>{} << QList<double>{0.2499}
@@ -135,8 +113,6 @@ private slots:
         QTest::newRow("fifth X fills the board with a line: win kept")
             << QList<int>{2, 4, 9, 3} << QList<double>{square(8), square(7)} << 6
             << QStringList{"6:X", "text You Win!", "3:red X", "6:red X", "9:red X", "pause 300"};
-        // A taken cell is no move: passing the turn would let the computer move twice.
-        QTest::newRow("occupied cell") << QList<int>{1} << QList<double>{} << 5 << QStringList{};
         QTest::newRow("after the computer won") << QList<int>{1, 2, 7, 9} << QList<double>{} << 8
                                                 << QStringList{};
         QTest::newRow("after a tie") << QList<int>{1, 2, 7, 6, 9} << QList<double>{square(8)} << 8
@@ -153,6 +129,7 @@ private slots:
         QVERIFY(g.view.script.empty());
     }
 
+    // A taken cell is no move: passing the turn would let the computer move twice.
     void occupiedCellKeepsTheChildsTurn()
     {
         Game g({1});
@@ -177,15 +154,41 @@ private slots:
     }
 
     // Every sequence of the child's moves, under a few cycles of draws: every game
-    // ends as its board says.
+    // ends as its board says, and the computer takes a win, else blocks, on the
+    // first line that offers it. Each of the eight lines is both won and blocked.
     void everyGameEndsAsItsBoardSays()
     {
         Tally tally;
-        for (int seed : {0, 5, 11})
+        for (int seed : {0, 2, 5, 11})
             playOn({}, seed, tally);
         QVERIFY(tally.child > 0 && tally.computer > 0 && tally.ties > 0);
+        QCOMPARE(tally.completed, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+        QCOMPARE(tally.blocked, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+    }
+
+    // A new game on the same board: all blank, no verdict, and a centre opening
+    // draws its corner again.
+    void newGameStartsAfresh()
+    {
+        Game g({5, 2, 4}, {0.1});
+        g.game.startGame();
+        QVERIFY(g.view.result.empty() && g.game.gameOn());
+        QCOMPARE(g.view.shown, (std::array<int, 10>{0, 5, 5, 5, 5, 5, 5, 5, 5, 5}));
+        g.view.script = {0.8};
+        QCOMPARE(g.click(5), (QStringList{"5:X", "pause 300", "random", "9:O"}));
     }
 };
+
+// The free cell of the first line holding two of `mark` and nothing else, or 0.
+static int firstOpenLine(const std::array<int, 10>& board, int mark, int* line)
+{
+    for (*line = 0; *line < 8; ++*line)
+        if (lineSum(board, kLines[*line]) == 2 * mark)
+            for (int c : kLines[*line])
+                if (board[c] == TicTacToe::Empty)
+                    return c;
+    return 0;
+}
 
 void TestTicTacToe::playOn(const QList<int>& moves, int seed, Tally& tally)
 {
@@ -196,19 +199,31 @@ void TestTicTacToe::playOn(const QList<int>& moves, int seed, Tally& tally)
             g.game.cellClicked(move);
         if (g.game.cellValue(cell) != TicTacToe::Empty || QTest::currentTestFailed())
             continue;
+        std::array<int, 10> before{};
+        for (int c = 1; c <= 9; ++c)
+            before[c] = g.game.cellValue(c);
+        before[cell] = TicTacToe::X;
         g.game.cellClicked(cell);
+        std::array<int, 10> now{}, expected{};
+        int filled = 0, placed = 0;
+        for (int c = 1; c <= 9; ++c) {
+            now[c] = g.game.cellValue(c);
+            filled += now[c] != TicTacToe::Empty;
+            placed = now[c] != before[c] ? c : placed;
+            expected[c] = now[c] == TicTacToe::X ? TicTacToe::BlackX : now[c] == TicTacToe::O ? TicTacToe::BlackO : TicTacToe::Blank;
+        }
+        const QString where = QStringLiteral("%1 moves ending in %2, seed %3").arg(moves.size() + 1).arg(cell).arg(seed);
+        int winLine = 0, blockLine = 0;
+        const int win = firstOpenLine(before, TicTacToe::O, &winLine), block = firstOpenLine(before, TicTacToe::X, &blockLine);
+        if (placed && (win || block)) {
+            QVERIFY2(placed == (win ? win : block), qPrintable(where));
+            (win ? tally.completed : tally.blocked).insert(win ? winLine : blockLine);
+        }
         if (g.game.gameOn()) {
             playOn(QList<int>(moves) << cell, seed, tally);
             continue;
         }
         // One verdict, told in words, its lines red and every other mark black.
-        std::array<int, 10> now{}, expected{};
-        int filled = 0;
-        for (int c = 1; c <= 9; ++c) {
-            now[c] = g.game.cellValue(c);
-            filled += now[c] != TicTacToe::Empty;
-            expected[c] = now[c] == TicTacToe::X ? TicTacToe::BlackX : now[c] == TicTacToe::O ? TicTacToe::BlackO : TicTacToe::Blank;
-        }
         bool xLine = false, oLine = false;
         for (const auto& line : kLines) {
             const int sum = lineSum(now, line);
@@ -217,10 +232,8 @@ void TestTicTacToe::playOn(const QList<int>& moves, int seed, Tally& tally)
             for (int c : line)
                 expected[c] = sum == 3 ? TicTacToe::RedX : sum == 15 ? TicTacToe::RedO : expected[c];
         }
-        const QString where = QStringLiteral("%1 moves ending in %2, seed %3").arg(moves.size() + 1).arg(cell).arg(seed);
         QVERIFY2(xLine + oLine + (filled == 9 && !xLine && !oLine) == 1, qPrintable(where));
-        QVERIFY2(g.view.result == (xLine ? TicTacToe::kPlayerWinsText : oLine ? TicTacToe::kComputerWinsText : TicTacToe::kTiedText),
-                 qPrintable(where));
+        QVERIFY2(g.view.result == (xLine ? "You Win!" : oLine ? "The Computer Wins!" : "You Tied"), qPrintable(where));
         QVERIFY2(g.view.shown == expected && g.game.gameWon() == (xLine || oLine), qPrintable(where));
         ++(xLine ? tally.child : oLine ? tally.computer : tally.ties);
     }

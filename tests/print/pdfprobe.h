@@ -1,21 +1,40 @@
 #pragma once
 
 // Reads printed PDFs back with the poppler tools, so that a test measures what a
-// person would see on the page.
+// person would see on the page; and the machine's PDF queue that writes them.
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <pwd.h>
 #include <unistd.h>
 
 namespace pdfprobe {
+
+// A stand-in for an award certificate: a pale card in a blue frame with a yellow
+// sun in the top right corner, which shows how the page was turned.
+inline QImage testCertificate(int width = 505, int height = 344)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(QColor(20, 60, 190));
+    QPainter painter(&image);
+    painter.fillRect(image.rect().adjusted(12, 12, -12, -12), QColor(205, 225, 250));
+    const int sun = qMin(width, height) / 5;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(250, 210, 30));
+    painter.drawEllipse(width - 24 - sun, 24, sun, sun);
+    return image;
+}
 
 inline bool toolsPresent()
 {
@@ -60,6 +79,34 @@ inline int pageCount(const QString& file)
 {
     const auto match = QRegularExpression("Pages:\\s+(\\d+)").match(output("pdfinfo", {file}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The default printer, when it is the PDF queue of scripts/print-queue.sh; empty
+// otherwise, and then no test page may go there: it could end up on paper.
+inline QString pdfQueue()
+{
+    const QString queue = QPrinterInfo::defaultPrinter().printerName();
+    return !queue.isEmpty() && output("lpstat", {"-v", queue}).contains("cups-pdf:") ? queue : QString();
+}
+
+// The PDF files matching `pattern` not yet in `seen`, once their jobs are done and
+// at least `expected` have come; they join `seen`.
+inline QStringList newPages(const QString& queue, const QString& pattern, QSet<QString>& seen, int expected)
+{
+    QStringList fresh;
+    (void)QTest::qWaitFor([&] {
+        fresh.clear();
+        for (const QFileInfo& entry : QDir(outputFolder()).entryInfoList({pattern}, QDir::Files))
+            if (!seen.contains(entry.absoluteFilePath()))
+                fresh << entry.absoluteFilePath();
+        for (const QString& file : std::as_const(fresh))
+            if (!jobDone(queue, file) || pageCount(file) < 1)
+                return false;
+        return fresh.size() >= expected;
+    }, 60000);
+    for (const QString& file : std::as_const(fresh))
+        seen.insert(file);
+    return fresh;
 }
 
 // The first page drawn at the given resolution.

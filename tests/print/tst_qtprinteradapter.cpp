@@ -1,5 +1,4 @@
 // Fit-to-page printing on a real QPrinter writing PDF files, read back as pictures.
-#include "certificate.h"
 #include "module1.h"
 #include "pdfprobe.h"
 #include "picture.h"
@@ -9,6 +8,7 @@
 #include <QtTest>
 
 using namespace sprout;
+using pdfprobe::testCertificate;
 
 namespace {
 
@@ -32,32 +32,14 @@ class TestQtPrinterAdapter : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
-    void convertsUnitsExactly_data()
+    // The printable area in twips, upright and turned: the paper less the margins.
+    void measuresThePrintableArea()
     {
-        QTest::addColumn<float>("length");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::addColumn<float>("expected");
-        QTest::newRow("A4 width, HIMETRIC to twips") << 21000.0f << 8 << 1 << float(21000.0 * 72 / 127);
-        QTest::newRow("point to twips") << 72.0f << 2 << 1 << 1440.0f;
-        QTest::newRow("inch to HIMETRIC") << 1.0f << 5 << 8 << 2540.0f;
-        QTest::newRow("millimetre to HIMETRIC") << 10.0f << 6 << 8 << 1000.0f;
-    }
-    void convertsUnitsExactly()
-    {
-        QFETCH(float, length);
-        QFETCH(int, from);
-        QFETCH(int, to);
-        QFETCH(float, expected);
         QPrinter printer(QPrinter::HighResolution);
         preparePdfPrinter(printer, m_dir.filePath("unused.pdf"));
         QtPrinterAdapter adapter(printer);
         QCOMPARE(adapter.scaleMode(), QtPrinterAdapter::kTwips);
-        QCOMPARE(adapter.scaleX(length, qint16(from), qint16(to)), expected);
-        QCOMPARE(adapter.scaleY(length, qint16(from), qint16(to)), expected);
-        QCOMPARE(adapter.scaleX(float(printer.resolution()), 3, 1), 1440.0f); // an inch of device pixels
-
-        // The printable area, in twips; Qt keeps it in whole points (20 twips), plus a pixel.
+        // Qt keeps the area in whole points (20 twips), plus a pixel.
         const double slack = 20.0 + 1440.0 / printer.resolution(), twipsPerMm = 1440.0 / 25.4;
         adapter.setOrientation(PrinterSurface::kLandscape);
         QVERIFY(qAbs(adapter.scaleWidth() - (297.0 - 40.0) * twipsPerMm) <= slack);

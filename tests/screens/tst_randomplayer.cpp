@@ -7,13 +7,13 @@
 // is printed first, and a failure names the action and the ones before it.
 #include "tictactoescreen.h"
 #include "pictures.h"
+#include "noprinter.h"
 #include "quiztesting.h"
 #include "screenwords.h"
 #include "speaker.h"
 
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QPrinterInfo>
 #include <QSignalSpy>
 #include <deque>
 #include <map>
@@ -139,29 +139,21 @@ private:
     int below(int n) { return std::uniform_int_distribution<int>(0, qMax(1, n) - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
 
-    // Clicks the client area at a point in pixels, on whatever lies topmost there.
     static QString clickAt(Screen& screen, QPoint point)
     {
-        QWidget* target = screen.client()->childAt(point);
-        if (!target)
-            target = screen.client();
-        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(screen.client(), point));
-        return QStringLiteral("click at (%1, %2) of %3").arg(point.x()).arg(point.y()).arg(target->objectName());
+        return QStringLiteral("click at (%1, %2) of %3").arg(point.x()).arg(point.y()).arg(clickAtPixel(screen, point)->objectName());
     }
 
     // Clicks a random point of the control where it is topmost, if it is anywhere.
     void clickWhereShown(Screen& screen, QWidget* control)
     {
-        QWidget* client = screen.client();
-        if (!control || !control->isVisibleTo(client))
+        if (!control || !control->isVisibleTo(screen.client()))
             return;
-        const QRect area(control->mapTo(client, QPoint(0, 0)), control->size());
-        for (int attempt = 0; attempt < 40; ++attempt) {
-            const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
-            QWidget* top = client->childAt(point);
-            if (top == control || (top && control->isAncestorOf(top)))
-                return void(clickAt(screen, point));
-        }
+        const QRect area(control->mapTo(screen.client(), QPoint(0, 0)), control->size());
+        for (int attempt = 0; attempt < 40; ++attempt)
+            if (const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
+                shownAt(screen, control, point))
+                return void(clickAtPixel(screen, point));
     }
 
     // As a child who tries: mostly a new question after a right answer, else any
@@ -280,13 +272,7 @@ void TestRandomPlayer::initTestCase()
             if (!message.startsWith("This plugin does not support"))
                 previous(type, context, message);
         });
-    // No printer at all, so "Print Award" can never put anything on paper; were Qt
-    // to fall back to writing a PDF, it would land in the work folder.
-    qputenv("CUPS_SERVER", "127.0.0.1:1");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-    QVERIFY(m_workDir.isValid() && QDir::setCurrent(m_workDir.path()));
-    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+    withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
     TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
     Speech::setSpeaker(m_speaker);
     for (int image = 0; image <= TicTacToe::Blank; ++image)

@@ -8,7 +8,7 @@
 
 // Builds the bytes of a Windows bitmap by hand, so that tests can write any
 // header, sensible or not.
-namespace sprout::test {
+namespace sprout::testing {
 
 struct BitmapHeader {
     qint32 width = 4;
@@ -103,4 +103,4 @@ inline QList<GoodBitmap> goodBitmaps()
     };
 }
 
-} // namespace sprout::test
+} // namespace sprout::testing

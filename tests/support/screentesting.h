@@ -15,36 +15,50 @@
 
 namespace sprout::testing {
 
-// Clicks the client area of a screen at a point given in twips.
-inline QWidget* clickAt(Screen& screen, QPoint twips)
+// Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
+inline QWidget* clickAtPixel(Screen& screen, QPoint point)
 {
-    QWidget* client = screen.client();
-    const QPoint point(px(twips.x()), px(twips.y()));
-    QWidget* target = client->childAt(point);
+    QWidget* target = screen.client()->childAt(point);
     if (!target)
-        target = client;
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(client, point));
+        target = screen.client();
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(screen.client(), point));
     return target;
 }
 
-// Clicks a control where the child sees it: at the middle of the part of its
+inline QWidget* clickAt(Screen& screen, QPoint twips)
+{
+    return clickAtPixel(screen, QPoint(px(twips.x()), px(twips.y())));
+}
+
+// Whether a click at this point of the client area would land on the control.
+inline bool shownAt(Screen& screen, QWidget* widget, QPoint point)
+{
+    QWidget* top = screen.client()->childAt(point);
+    return top == widget || (top && widget->isAncestorOf(top));
+}
+
+// The points of a control, two pixels apart, where no control above covers it.
+inline QList<QPoint> shownPoints(Screen& screen, QWidget* widget)
+{
+    QList<QPoint> points;
+    const QRect area(widget->mapTo(screen.client(), QPoint(0, 0)), widget->size());
+    for (int y = area.top() + 1; y < area.bottom(); y += 2)
+        for (int x = area.left() + 2; x < area.right(); x += 2)
+            if (shownAt(screen, widget, {x, y}))
+                points << QPoint(x, y);
+    return points;
+}
+
+// Clicks a control where the child sees it: in the lower half of the part of its
 // rectangle that no control above it covers. Fails the test if none is visible.
 inline void click(Screen& screen, const QString& name)
 {
     QWidget* widget = screen.control(name);
     QVERIFY2(widget, qPrintable("no control " + name));
-    QWidget* client = screen.client();
-    const QRect area(widget->mapTo(client, QPoint(0, 0)), widget->size());
-    for (int y = area.top() + area.height() / 2; y < area.bottom(); y += 2) {
-        for (int x = area.left() + 2; x < area.right(); x += 2) {
-            QWidget* top = client->childAt(x, y);
-            if (top == widget || (top && widget->isAncestorOf(top))) {
-                QTest::mouseClick(top, Qt::LeftButton, Qt::NoModifier,
-                                  top->mapFrom(client, QPoint(x, y)));
-                return;
-            }
-        }
-    }
+    const int middle = widget->mapTo(screen.client(), QPoint(0, widget->height() / 2)).y();
+    for (const QPoint& point : shownPoints(screen, widget))
+        if (point.y() >= middle)
+            return void(clickAtPixel(screen, point));
     QFAIL(qPrintable("control " + name + " is covered everywhere"));
 }
 

@@ -1,0 +1,34 @@
+#include "mutekey.h"
+
+#include "screenwords.h"
+#include "speaker.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace sprout {
+
+void MuteKey::install()
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(new MuteKey(app));
+}
+
+bool MuteKey::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_M || key->modifiers() != Qt::ControlModifier)
+        return QObject::eventFilter(watched, event);
+    // Held down, the key would flicker the voice on and off.
+    if (!key->isAutoRepeat()) {
+        const bool muting = !Speech::isMuted();
+        Speech::setMuted(muting);
+        if (!muting)
+            Speech::say(words::voiceOn());
+    }
+    return true;
+}
+
+} // namespace sprout

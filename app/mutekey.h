@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+namespace sprout {
+
+// Ctrl+M on any screen turns the voice off and on, so a parent can silence it
+// wherever the child is; turning it on says so.
+class MuteKey : public QObject {
+    Q_OBJECT
+public:
+    // Watches every key pressed in the application.
+    static void install();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};
+
+} // namespace sprout
