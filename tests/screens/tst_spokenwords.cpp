@@ -207,6 +207,18 @@ private slots:
         QCOMPARE(m_speaker->said, said);
     }
 
+    // The reply to a click must not be cut by the words of the control clicked.
+    void aClickedControlKeepsItsWordsForTheNextVisit()
+    {
+        QWidget* button = shown(ScreenId::SproutMain).control("Command1");
+        QTest::mouseMove(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::qWait(kRest * 4);
+        QCOMPARE(m_speaker->said, QStringList{QStringLiteral(
+            "Here on the board you can click on an activity you want to do. There are lessons "
+            "on learning letters, numbers, colors, shapes, and some neat games to help you practice!")});
+    }
+
     void aScreenHiddenBeforeTheRestIsOverSaysNothing()
     {
         Screen& screen = shown(ScreenId::frmColors);
