@@ -112,9 +112,6 @@ private slots:
         row("rule c: X in 7 and 3", "7", {}, 3, "3:X, pause 300, 4:O");
         row("random square drawn again until free", "2", {square(2), square(5), square(8)}, 4,
             "4:X, pause 300, random, random, random, 8:O");
-        row("fifth X fills the board: tie", "1 2 7 6", {square(8)}, 9, "9:X, pause 300, text You Tied");
-        row("fifth X fills the board with a line: win kept", "2 4 9 3", {square(8), square(7)}, 6,
-            "6:X, text You Win!, 3:red X, 6:red X, 9:red X, pause 300");
         row("after the computer won", "1 2 7 9", {}, 8, "");
         row("after a tie", "1 2 7 6 9", {square(8)}, 8, "");
         row("taken cell keeps the turn", "1 1 5 1", {}, 2, "2:X, pause 300, 3:O");
