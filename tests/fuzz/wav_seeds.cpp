@@ -9,10 +9,8 @@ using namespace sprout::test;
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    if (argc != 2)
         return 2;
-    }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
     for (const WavCase& wav : wavCases())

@@ -1,5 +1,6 @@
 #pragma once
 
+
 // WAV files made in memory: tones of known pitch and length for the voice tests and
 // the benchmark, and the good and damaged files the reader's test and the fuzzer's
 // seeds share, so none depends on the recorded voice.
@@ -21,43 +22,33 @@ struct WavLayout {
     bool listChunkFirst = false;
 };
 
-inline void putLe(Bytes& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(std::uint8_t(value >> (8 * i)));
-}
-
-inline void putTag(Bytes& out, const char* tag)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t(tag[i]));
-}
-
 // Interleaved samples, written as 16-bit whatever the layout's bits claim.
 inline Bytes wavBytes(const std::vector<std::int16_t>& samples, WavLayout layout = {})
 {
     Bytes out;
-    putTag(out, "RIFF");
-    putLe(out, 0, 4); // filled in below
-    putTag(out, "WAVE");
+    const auto put = [&out](std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(std::uint8_t(value >> (8 * i)));
+    };
+    const auto tag = [&put](const char* name) { put(name[0] | name[1] << 8 | name[2] << 16 | name[3] << 24, 4); };
+    tag("RIFF");
+    put(36 + (layout.listChunkFirst ? 14 : 0) + samples.size() * 2, 4); // the size of what follows
+    tag("WAVE");
     if (layout.listChunkFirst) // odd sized, so followed by a pad byte
         out.insert(out.end(), {'L', 'I', 'S', 'T', 5, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 0});
     const int blockAlign = layout.channels * layout.bits / 8;
-    putTag(out, "fmt ");
-    putLe(out, layout.formatSizeField < 0 ? 16 : layout.formatSizeField, 4);
-    putLe(out, layout.formatTag, 2);
-    putLe(out, layout.channels, 2);
-    putLe(out, layout.sampleRate, 4);
-    putLe(out, std::uint64_t(layout.sampleRate) * blockAlign, 4);
-    putLe(out, blockAlign, 2);
-    putLe(out, layout.bits, 2);
-    putTag(out, "data");
-    putLe(out, layout.dataSizeField < 0 ? samples.size() * 2 : layout.dataSizeField, 4);
+    tag("fmt ");
+    put(layout.formatSizeField < 0 ? 16 : layout.formatSizeField, 4);
+    put(layout.formatTag, 2);
+    put(layout.channels, 2);
+    put(layout.sampleRate, 4);
+    put(std::uint64_t(layout.sampleRate) * blockAlign, 4);
+    put(blockAlign, 2);
+    put(layout.bits, 2);
+    tag("data");
+    put(layout.dataSizeField < 0 ? samples.size() * 2 : layout.dataSizeField, 4);
     for (std::int16_t sample : samples)
-        putLe(out, std::uint16_t(sample), 2);
-    Bytes riffSize;
-    putLe(riffSize, out.size() - 8, 4);
-    std::copy(riffSize.begin(), riffSize.end(), out.begin() + 4);
+        put(std::uint16_t(sample), 2);
     return out;
 }
 
