@@ -19,36 +19,30 @@ class TestCommandLine : public QObject, public Speaker {
     void stop() override { m_said.append("(stop)"); }
 
 private slots:
-    void answersWithoutDisplay_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: sproutkin [OPTION]...\n" << "";
-        QTest::newRow("short help after mute") << QStringList{"--mute", "-h"} << 0 << "--mute" << "";
-        QTest::newRow("abbreviated version") << QStringList{"--vers"} << 0 << "sproutkin 1." << "";
-        QTest::newRow("argument to a flag") << QStringList{"--mute=yes"} << 2 << ""
-                                            << "sproutkin: option '--mute' doesn't allow an argument\n"
-                                               "Try 'sproutkin --help' for more information.\n";
-    }
     void answersWithoutDisplay()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(QString, output);
-        QFETCH(QString, error);
-        QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
-        program.setProcessEnvironment(environment);
-        program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", arguments);
-        QVERIFY(program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), exitCode);
-        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-        QVERIFY2(output.isEmpty() ? out.isEmpty() : out.contains(output), qPrintable(out));
-        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
+        // The arguments, the exit code, what standard output holds and all standard error.
+        const std::tuple<QStringList, int, QString, QString> answers[] = {
+            {{"--help"}, 0, "Usage: sproutkin [OPTION]...\n", ""},
+            {{"--mute", "-h"}, 0, "--mute", ""},
+            {{"--vers"}, 0, "sproutkin 1.", ""},
+            {{"--mute=yes"}, 2, "", "sproutkin: option '--mute' doesn't allow an argument\n"
+                                    "Try 'sproutkin --help' for more information.\n"},
+        };
+        for (const auto& [arguments, exitCode, output, error] : answers) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", arguments);
+            QVERIFY(program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit);
+            const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+            const QString what = arguments.join(' ') + ": " + out;
+            QVERIFY2(program.exitCode() == exitCode && (output.isEmpty() ? out.isEmpty() : out.contains(output)),
+                     qPrintable(what));
+            QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
+        }
     }
 
     void muteOption()

@@ -2,7 +2,6 @@
 // files its test reads, all but those too large for the fuzzer to take.
 #include "wavbytes.h"
 
-#include <cstdio>
 #include <filesystem>
 
 using namespace sprout::test;
@@ -16,6 +15,5 @@ int main(int argc, char* argv[])
     for (const WavCase& wav : wavCases())
         if (wav.bytes.size() <= 65536 && !writeFile((folder / (std::string(wav.name) + ".wav")).string(), wav.bytes))
             return 1;
-    std::printf("seeds in %s\n", folder.c_str());
     return 0;
 }

@@ -79,14 +79,12 @@ struct WavCase {
     int rate = 16000;
 };
 
-inline Bytes edited(Bytes bytes, std::size_t at, const Bytes& with)
-{
-    std::copy(with.begin(), with.end(), bytes.begin() + std::ptrdiff_t(at));
-    return bytes;
-}
-
 inline std::vector<WavCase> wavCases()
 {
+    const auto edited = [](Bytes bytes, std::size_t at, const Bytes& with) {
+        std::copy(with.begin(), with.end(), bytes.begin() + std::ptrdiff_t(at));
+        return bytes;
+    };
     const Bytes good = wavBytes(tone(440, 10));
     return {
         {"mono", wavBytes({1, -2, 32767, -32768}), nullptr, {1, -2, 32767, -32768}},
