@@ -124,6 +124,14 @@ bool SpokenControls::eventFilter(QObject* watched, QEvent* event)
         if (widget == m_hovered)
             pointerAt(widget, static_cast<QMouseEvent*>(event)->position().toPoint());
         break;
+    case QEvent::MouseButtonPress:
+        // A click answers this visit: what it sets off (a reply, a new screen) must
+        // not be cut by the control's own words a moment later.
+        if (widget == m_hovered) {
+            m_rest.stop();
+            m_itemSaid = m_itemUnderPointer;
+        }
+        break;
     case QEvent::Leave:
         if (widget == m_hovered) {
             m_hovered = nullptr;

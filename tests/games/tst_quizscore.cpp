@@ -24,9 +24,7 @@ private slots:
         QTest::newRow("ten to eleven does not") << "10" << "correct" << "11" << false;
         QTest::newRow("ten only as the exact text") << "010" << "" << "010" << false;
         QTest::newRow("no upper bound") << QString(30, '9') << "correct" << "1" + QString(30, '0') << false;
-        // The box never holds anything but the score; the rule must not stumble if it did.
         QTest::newRow("leading zero") << "09" << "correct" << "10" << true;
-        QTest::newRow("number then text") << " 7 apples" << "correct" << "8" << false;
         QTest::newRow("no number counts as 0") << "abc" << "correct" << "1" << false;
     }
     void oneChange()
@@ -39,23 +37,6 @@ private slots:
         QCOMPARE(score.resultChanged(result.toStdString()), before != after);
         QCOMPARE(QString::fromStdString(score.text()), after);
         QCOMPARE(score.awardDue(), awardDue);
-    }
-
-    // Right after every wrong try: the award is due from the change that reaches
-    // ten until the eleventh right answer, never after.
-    void awardIsDueExactlyWhileTheScoreIsTen()
-    {
-        QuizScore score;
-        QStringList dueAt;
-        for (int question = 1; question <= 40; ++question) {
-            for (const char* result : {"Sorry, try again ", "correct", ""}) {
-                score.resultChanged(result);
-                if (score.awardDue())
-                    dueAt << QString::fromStdString(score.text()) + ":" + result;
-            }
-        }
-        QCOMPARE(QString::fromStdString(score.text()), QString("40"));
-        QCOMPARE(dueAt, QStringList({"10:correct", "10:", "10:Sorry, try again "}));
     }
 };
 

@@ -36,8 +36,7 @@ class TestTicTacToeConsole : public QObject {
 private slots:
     void gamesAgainstTheComputer()
     {
-        const Run run = play("5\nq\n"); // a fresh program's first draw is the corner cell 7
-        verifyInOrder(run, {"The computer plays 7.", "Goodbye."});
+        verifyInOrder(play("5\nq\n"), {"The computer plays 7.", "Goodbye."}); // a fresh start draws corner 7
         verifyInOrder(play("1\n2\n7\n9\nmaybe\ny\n1\nn\n"),
                       {"A new game.", "The computer plays 5.", "The computer plays 3.",
                        "The computer plays 4.", "The computer plays 6.", "[O]|[O]|[O]",
@@ -56,28 +55,22 @@ private slots:
         QCOMPARE(run.out.count("The computer plays"), 2);
     }
 
-    void garbageIsRefusedAndTheGameGoesOn_data()
-    {
-        QTest::addColumn<QByteArray>("garbage");
-        for (const char* text : {"abc", "", "10", "4 6", "99999999999999999999999"})
-            QTest::newRow(text) << QByteArray(text);
-        QTest::newRow("control and nul bytes") << QByteArray("3\0\x01\xff", 4);
-        QTest::newRow("long line") << QByteArray(100000, '7');
-    }
+    // Each line that is no cell number is refused on its own, and the game goes on.
     void garbageIsRefusedAndTheGameGoesOn()
     {
-        QFETCH(QByteArray, garbage);
-        const Run run = play(garbage + "\n  1 \r\nq\n");
-        verifyInOrder(run, {"Your move (1 to 9): That is not a cell number. Please type one number from 1 to "
-                            "9.\nYour move (1 to 9): The computer plays 5.", "Goodbye."});
+        const QList<QByteArray> garbage{"abc", "", "10", "4 6", QByteArray(30, '9'), QByteArray("3\0\x01\xff", 4),
+                                        QByteArray(100000, '7')};
+        const QString refusal = "Your move (1 to 9): That is not a cell number. Please type one number from 1 to 9.\n";
+        verifyInOrder(play(garbage.join('\n') + "\n  1 \r\nq\n"),
+                      {refusal.repeated(garbage.size()) + "Your move (1 to 9): The computer plays 5.", "Goodbye."});
     }
 
+    // Input that ends before anything, in a game, at the play-again question.
     void endOfInputEndsQuietly()
     {
-        for (const QByteArray& input : {QByteArray(), QByteArray("1\n2"), QByteArray("1\n2\n7\n9\n")}) {
-            const Run run = play(input); // nothing, in a game, at the play-again question
-            QCOMPARE(run.exitCode, 0);
-            QVERIFY2(run.out.endsWith("Goodbye.\n") && run.err.isEmpty(), qPrintable(run.out + run.err));
+        for (const char* input : {"", "1\n2", "1\n2\n7\n9\n"}) {
+            const Run run = play(input);
+            QVERIFY2(!run.exitCode && run.out.endsWith("Goodbye.\n") && run.err.isEmpty(), qPrintable(run.out + run.err));
         }
     }
 };

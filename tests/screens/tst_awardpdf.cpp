@@ -61,15 +61,6 @@ struct PressedPrint {
     }
 };
 
-// Asked by name, a queue that does not exist stands for no printer at all.
-void setHasPrinter(bool has)
-{
-    if (has)
-        qunsetenv("PRINTER");
-    else
-        qputenv("PRINTER", "Sproutkin_no_such_printer");
-}
-
 } // namespace
 
 class TestAwardPdf : public QObject {
@@ -77,10 +68,18 @@ class TestAwardPdf : public QObject {
     QTemporaryDir m_home;
     QTemporaryDir m_workDir; // where Qt would drop a PDF of its own making
 
-    void freshHome(bool documents)
+    // A home with or without Documents, holding one file written before.
+    void freshHome(bool documents, const QString& earlier, const QByteArray& content)
     {
         QDir(m_home.path()).removeRecursively();
         QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
+        QFile file(m_home.filePath(earlier));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    QByteArray contentOf(const QString& name)
+    {
+        QFile file(m_home.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
 private slots:
@@ -91,10 +90,8 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         qputenv("HOME", m_home.path().toLocal8Bit());
         QVERIFY(QDir::setCurrent(m_workDir.path()));
-    }
-    void init()
-    {
-        setHasPrinter(false);
+        // Asked by name, a queue that does not exist stands for no printer at all.
+        qputenv("PRINTER", "Sproutkin_no_such_printer");
         QVERIFY(QPrinterInfo::defaultPrinter().isNull());
     }
     void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
@@ -120,10 +117,7 @@ private slots:
         QFETCH(bool, documents);
         QFETCH(QString, savedBefore);
         QFETCH(QString, expected);
-        freshHome(documents);
-        QFile earlier(m_home.filePath(savedBefore));
-        QVERIFY(savedBefore.isEmpty() || (earlier.open(QIODevice::WriteOnly) && earlier.write("last week's") > 0));
-        earlier.close();
+        freshHome(documents, savedBefore.isEmpty() ? "letter.txt" : savedBefore, "last week's");
         ReportRecorder reports;
         ScriptedParent parent;
         PressedPrint pressed(*quiz);
@@ -136,7 +130,7 @@ private slots:
                                                + "\n\nOpen it from there to look at it, or print it on a "
                                                  "computer that has a printer."));
         QVERIFY(pressed.awardAndScoreKept());
-        QVERIFY(savedBefore.isEmpty() || (earlier.open(QIODevice::ReadOnly) && earlier.readAll() == "last week's"));
+        QCOMPARE(contentOf(savedBefore.isEmpty() ? "letter.txt" : savedBefore), "last week's");
 
         QCOMPARE(pdfprobe::pageCount(saved.filePath()), 1);
         const auto size = QRegularExpression("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")
@@ -172,10 +166,7 @@ private slots:
         QFETCH(bool, takeOffer);
         QFETCH(QString, savePath);
         QFETCH(QString, said);
-        freshHome(true);
-        QFile letter(m_home.filePath("letter.txt"));
-        QVERIFY(letter.open(QIODevice::WriteOnly) && letter.write("Dear parent") > 0);
-        letter.close();
+        freshHome(true, "letter.txt", "Dear parent");
         ReportRecorder reports;
         ScriptedParent parent;
         parent.takeOffer = takeOffer;
@@ -190,28 +181,7 @@ private slots:
                  qPrintable(reports.messages.value(0)));
         QCOMPARE(QDir(m_home.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(!QFile::exists(savePath));
-        QVERIFY(pressed.awardAndScoreKept());
-    }
-
-    // With a printer one click prints, and nothing is asked.
-    void workingPrinterAsksNothing()
-    {
-        setHasPrinter(true);
-        const QString queue = pdfprobe::pdfQueue();
-        if (queue.isEmpty())
-            QSKIP("No PDF queue as default printer (scripts/print-queue.sh sets one up).");
-        QSet<QString> seen;
-        for (const QFileInfo& entry : QDir(pdfprobe::outputFolder()).entryInfoList({"*.pdf"}, QDir::Files))
-            seen.insert(entry.absoluteFilePath());
-        ReportRecorder reports;
-        ScriptedParent parent;
-        PressedPrint pressed(kGuessShape);
-        QCOMPARE(parent.asked, QStringList());
-        QCOMPARE(reports.messages, QStringList());
-        const QStringList printed = pdfprobe::newPages(queue, "Sproutkin_award*.pdf", seen, 1);
-        QCOMPARE(printed.size(), 1);
-        QCOMPARE(pdfprobe::pageCount(printed[0]), 1);
-        QFile::remove(printed[0]);
+        QCOMPARE(contentOf("letter.txt"), "Dear parent");
         QVERIFY(pressed.awardAndScoreKept());
     }
 };

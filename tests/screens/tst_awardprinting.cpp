@@ -31,8 +31,7 @@ private slots:
     {
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
-        QVERIFY(registry.show(ScreenId::awardshape));
-        Screen& award = registry.reference(ScreenId::awardshape);
+        Screen& award = shown(registry, ScreenId::awardshape);
         QTemporaryDir folder;
         registry.reference<AwardScreen>(ScreenId::awardshape).setPictureFolder(folder.path());
         for (const QColor colour : {QColor(30, 160, 60), QColor(200, 40, 160)}) {

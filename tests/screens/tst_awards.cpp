@@ -11,18 +11,15 @@ using namespace sprout;
 using namespace sprout::testing;
 
 Q_DECLARE_METATYPE(const sprout::testing::QuizTable*)
-Q_DECLARE_METATYPE(sprout::ScreenId)
 
 namespace {
 
 const QString kNoPrinter = "The award was not printed: No printer is set up on this computer, so "
                            "nothing was printed. Set up a printer in the computer's printer settings, "
                            "then try printing again.";
+const ScreenId kAwards[] = {ScreenId::awardcolor, ScreenId::awardshape, ScreenId::awardword, ScreenId::awardmath};
 
-QImage shownIn(Screen& award)
-{
-    return comparable(award.control<QLabel>("Picture1")->pixmap().toImage());
-}
+QImage shownIn(Screen& award) { return comparable(award.control<QLabel>("Picture1")->pixmap().toImage()); }
 
 } // namespace
 
@@ -32,11 +29,7 @@ class TestAwards : public QObject {
 
 private slots:
     void initTestCase() { withoutPrinter(m_workDir.path()); }
-
-    void cleanupTestCase()
-    {
-        QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    }
+    void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
 
     // Ten right answers, "Print Award" with no printer: the child is told, and the
     // award, the quiz behind it and its score stay as they were. "Continue" and
@@ -52,8 +45,7 @@ private slots:
         QFETCH(const QuizTable*, quiz);
         ReportRecorder reports;
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(quiz->id));
-        Screen& screen = registry.reference(quiz->id);
+        Screen& screen = shown(registry, quiz->id);
         for (int answer = 1; answer <= 10; ++answer)
             play(screen, *quiz, quiz->newQuestion ? "RP" : "R");
         Screen& award = registry.reference(quiz->award);
@@ -62,69 +54,43 @@ private slots:
         QVERIFY(!certificate.isNull());
 
         click(award, "Command1");
+        click(award, "Picture1"); // the picture neither prints nor hides
         QCOMPARE(reports.messages, QStringList(kNoPrinter));
         QCOMPARE(shownIn(award), certificate);
-        click(award, "Picture1"); // the picture neither prints nor hides
-        QCOMPARE(reports.messages.size(), 1);
-        QVERIFY(award.isVisible());
-
         click(award, "Command2");
-        QVERIFY(!award.isVisible() && award.isLoaded());
-        QVERIFY(screen.isVisible());
+        QVERIFY(!award.isVisible() && award.isLoaded() && screen.isVisible());
         QCOMPARE(score(screen, *quiz), QString("10"));
 
-        QVERIFY(registry.show(quiz->award));
-        chooseMenu(award, "mnuExit");
+        chooseMenu(shown(registry, quiz->award), "mnuExit");
         settle();
-        QVERIFY(!award.isLoaded());
-        QVERIFY(screen.isVisible());
+        QVERIFY(!award.isLoaded() && screen.isVisible());
         QCOMPARE(score(screen, *quiz), QString("10"));
     }
 
     // The space bar as soon as the award comes up, every time: "Print Award" on the
     // colour and shape awards (here refused, as no printer is set up), "Continue"
-    // on the word and math awards.
-    void spaceBarOnArrival_data()
+    // on the word and math awards. The math award alone has the certificate as its
+    // window's background, beneath the controls that cover it.
+    void spaceBarOnArrivalAndBackground()
     {
-        QTest::addColumn<ScreenId>("id");
-        QTest::addColumn<bool>("prints");
-        QTest::newRow("awardcolor") << ScreenId::awardcolor << true;
-        QTest::newRow("awardshape") << ScreenId::awardshape << true;
-        QTest::newRow("awardword") << ScreenId::awardword << false;
-        QTest::newRow("awardmath") << ScreenId::awardmath << false;
-    }
-    void spaceBarOnArrival()
-    {
-        QFETCH(ScreenId, id);
-        QFETCH(bool, prints);
-        ReportRecorder reports;
-        ScreenRegistry registry(createScreen);
-        Screen& award = registry.reference(id);
-        for (int arrival = 1; arrival <= 2; ++arrival) {
-            QVERIFY(registry.show(id));
-            QTest::keyClick(award.window()->focusWidget(), Qt::Key_Tab); // the child wanders off
-            registry.hide(id);
-            QVERIFY(registry.show(id));
-            QVERIFY(award.window()->focusWidget());
-            QTest::keyClick(award.window()->focusWidget(), Qt::Key_Space);
-            QCOMPARE(award.isVisible(), prints);
-            QCOMPARE(reports.messages, prints ? QStringList(arrival, kNoPrinter) : QStringList());
-        }
-    }
-
-    // The math award alone has the certificate as its window's background, beneath
-    // the controls that cover it.
-    void mathAwardBackground()
-    {
-        ScreenRegistry registry(createScreen);
-        const QImage certificate = comparable(builtInPicture("certificate-math").toImage());
-        for (ScreenId id : {ScreenId::awardcolor, ScreenId::awardshape, ScreenId::awardword, ScreenId::awardmath}) {
-            QVERIFY(registry.show(id));
-            QWidget* client = registry.reference(id).client();
-            for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        const QImage mathCertificate = comparable(builtInPicture("certificate-math").toImage());
+        for (ScreenId id : kAwards) {
+            const bool prints = id == ScreenId::awardcolor || id == ScreenId::awardshape;
+            ReportRecorder reports;
+            ScreenRegistry registry(createScreen);
+            Screen& award = registry.reference(id);
+            for (int arrival = 1; arrival <= 2; ++arrival) {
+                QTest::keyClick(shown(registry, id).window()->focusWidget(), Qt::Key_Tab); // the child wanders off
+                registry.hide(id);
+                QVERIFY(registry.show(id) && award.window()->focusWidget());
+                QTest::keyClick(award.window()->focusWidget(), Qt::Key_Space);
+                QVERIFY2(award.isVisible() == prints, screenName(id));
+                QCOMPARE(reports.messages, prints ? QStringList(arrival, kNoPrinter) : QStringList());
+            }
+            for (QWidget* control : shown(registry, id).client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 control->hide();
-            const QImage shown = comparable(client->grab(QRect(QPoint(), certificate.size())).toImage());
-            QVERIFY2((shown == certificate) == (id == ScreenId::awardmath), screenName(id));
+            const QImage background = award.client()->grab(QRect(QPoint(), mathCertificate.size())).toImage();
+            QVERIFY2((comparable(background) == mathCertificate) == (id == ScreenId::awardmath), screenName(id));
         }
     }
 
@@ -132,45 +98,38 @@ private slots:
     // next press reads the file afresh.
     void unreadableAwardFile_data()
     {
-        QTest::addColumn<ScreenId>("id");
+        QTest::addColumn<int>("award");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing") << ScreenId::awardcolor << "coloraward.bmp" << QByteArray();
-        QTest::newRow("not a picture") << ScreenId::awardword << "wordsaward.bmp"
-                                       << QByteArray("Dear parent, this is a letter.");
-        QTest::newRow("cut short") << ScreenId::awardmath << "mathaward.bmp" << QByteArray("BM\x36\x00\x0c\x00\x00\x00", 8);
+        QTest::newRow("missing") << 0 << "coloraward.bmp" << QByteArray();
+        QTest::newRow("not a picture") << 2 << "wordsaward.bmp" << QByteArray("Dear parent, this is a letter.");
+        QTest::newRow("cut short") << 3 << "mathaward.bmp" << QByteArray("BM\x36\x00\x0c\x00\x00\x00", 8);
     }
     void unreadableAwardFile()
     {
-        QFETCH(ScreenId, id);
+        QFETCH(int, award);
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
-        QVERIFY(registry.show(id));
-        Screen& award = registry.reference(id);
+        Screen& screen = shown(registry, kAwards[award]);
         QTemporaryDir folder;
-        if (!content.isEmpty()) {
-            QFile bytes(folder.filePath(file));
-            QVERIFY(bytes.open(QIODevice::WriteOnly));
-            bytes.write(content);
-        }
-        registry.reference<AwardScreen>(id).setPictureFolder(folder.path());
-        const QImage design = shownIn(award);
+        QFile bytes(folder.filePath(file));
+        QVERIFY(content.isEmpty() || (bytes.open(QIODevice::WriteOnly) && bytes.write(content) && bytes.flush()));
+        registry.reference<AwardScreen>(kAwards[award]).setPictureFolder(folder.path());
+        const QImage design = shownIn(screen);
 
-        click(award, "Command1");
+        click(screen, "Command1");
         QCOMPARE(reports.messages.size(), 1);
         QVERIFY2(reports.messages[0].startsWith("A picture cannot be read: ") && reports.messages[0].contains(file)
                      && reports.messages[0].endsWith("The award was not printed; everything else goes on working."),
                  qPrintable(reports.messages[0]));
-        QCOMPARE(shownIn(award), design);
-        QVERIFY(award.isVisible());
+        QVERIFY(shownIn(screen) == design && screen.isVisible());
 
         QFile::remove(folder.filePath(file));
         QVERIFY(QFile::copy(programFilePath("\\" + file), folder.filePath(file)));
-        click(award, "Command1");
-        QCOMPARE(reports.messages.size(), 2);
-        QCOMPARE(reports.messages.last(), kNoPrinter); // read, then on to the printer
+        click(screen, "Command1");
+        QCOMPARE(reports.messages, QStringList({reports.messages[0], kNoPrinter})); // read, then on to the printer
     }
 };
 

@@ -38,17 +38,11 @@ QString fitProblem(const QString& text, const QFont& font, const QRect& box, con
     return {};
 }
 
-// WCAG's relative luminance and contrast ratio.
+// WCAG's relative luminance.
 double luminance(QColor colour)
 {
     auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-}
-
-double contrast(double luminanceA, double luminanceB)
-{
-    const auto [dark, light] = std::minmax(luminanceA, luminanceB);
-    return (light + 0.05) / (dark + 0.05);
 }
 
 // The contrast of a caption's ink against the median of what lies around it in a
@@ -67,7 +61,8 @@ double contrastInPicture(const QImage& picture, const QRect& box, QColor ink)
     if (around.empty())
         return 1;
     std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end());
-    return contrast(luminance(ink), around[around.size() / 2]);
+    const auto [dark, light] = std::minmax({luminance(ink), around[around.size() / 2]});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 } // namespace
@@ -89,6 +84,8 @@ private slots:
         for (int i = 0; i < kScreenCount; ++i)
             QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
     }
+    // Each caption also measured on a picture of the screen as drawn: 4.5:1 at
+    // least against what lies around it, as WCAG asks of text.
     void everyCaptionFits()
     {
         QFETCH(ScreenId, id);
@@ -123,22 +120,8 @@ private slots:
             if (frame->height() >= 4 // a separator line's caption never shows
                 && QFontMetrics(frame->font()).horizontalAdvance(frame->title()) > frame->width() - 16)
                 note(frame, frame->title(), "does not fit");
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
-    }
-
-    void everyCaptionReadable_data() { everyCaptionFits_data(); }
-    // Each caption a child sees, measured on a picture of the screen as drawn:
-    // 4.5:1 at least, as WCAG asks of text.
-    void everyCaptionReadable()
-    {
-        QFETCH(ScreenId, id);
-        ScreenRegistry registry(createScreen);
-        ReportRecorder reports;
-        QVERIFY2(registry.show(id), qPrintable(reports.messages.join("; ")));
-        QWidget* client = registry.reference(id).client();
         const QImage picture = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const qreal scale = picture.devicePixelRatio();
-        QStringList problems;
         for (auto* label : client->findChildren<ClickLabel*>()) {
             const QRect box(label->mapTo(client, QPoint(0, 0)), label->size());
             if (label->text().isEmpty() || !label->isVisible() || client->childAt(box.center()) != label)
@@ -147,7 +130,7 @@ private slots:
             const double ratio = contrastInPicture(picture, pixels.intersected(picture.rect()),
                                                    label->palette().color(QPalette::WindowText));
             if (ratio < 4.5)
-                problems << QString("%1 \"%2\" %3:1").arg(label->objectName(), label->text()).arg(ratio, 0, 'f', 2);
+                note(label, label->text(), QString("%1:1").arg(ratio, 0, 'f', 2));
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
     }

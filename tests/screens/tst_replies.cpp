@@ -3,9 +3,10 @@
 // typed; one phrase for one action, and nothing from a hidden screen or when muted.
 #include "tictactoescreen.h"
 #include "quiztesting.h"
+#include "recordingspeaker.h"
 #include "screenwords.h"
-#include "speaker.h"
 
+#include <optional>
 
 Q_DECLARE_METATYPE(sprout::ScreenId)
 
@@ -14,29 +15,8 @@ using namespace sprout::testing;
 
 namespace {
 
-struct RecordingSpeaker : Speaker {
-    QStringList said;
-    QList<words::Voice> voices;
-    void say(const words::Phrase& phrase) override
-    {
-        said << QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
-        voices << phrase.voice;
-    }
-    void stop() override {}
-};
-
-const QString kGreeting = "Hello there, my name is Mr. Pim. I am the teacher of this classroom, I am "
-                          "here to help you learn all sorts of fun things from letters to numbers. "
-                          "To start, click on a lesson on the board!";
-const QString kBoardText = "Here on the board you can click on an activity you want to do. There are "
-                           "lessons on learning letters, numbers, colors, shapes, and some neat games "
-                           "to help you practice!";
 const QString kCongratulations = "Congratulations, you are doing a great job. For doing such a great "
                                  "job, you can print out an award for your work.";
-const QString kCorrectSaid = "Correct!";
-const QString kSorrySaid = "Sorry, try again.";
-// Stands for the question of the picture on show, worked out from the quiz's table.
-const QString kQuestion = "?";
 
 // The question a child must hear for the picture on the board: the colour and
 // shape quizzes ask what it is, the sums say themselves, Spell the word says the word.
@@ -46,22 +26,12 @@ QString questionOnShow(Screen& screen)
     const int shown = shownQuestion(screen, quiz);
     if (shown < 0)
         return "no question on show";
-    switch (screen.id()) {
-    case ScreenId::GuessColor: return "What color is this?";
-    case ScreenId::Guessshape: return "What shape is this?";
-    case ScreenId::Spellword: return quiz.answers[shown];
-    default: break;
-    }
+    if (screen.id() == ScreenId::GuessColor || screen.id() == ScreenId::Guessshape)
+        return screen.id() == ScreenId::GuessColor ? "What color is this?" : "What shape is this?";
+    if (screen.id() == ScreenId::Spellword)
+        return quiz.answers[shown];
     const auto question = words::questionFor(screenName(screen.id()), quiz.files[shown].toStdString());
-    return question ? QString::fromUtf8(question->text.data(), question->text.size()) : "none";
-}
-
-QStringList lettersOf(const QString& typed)
-{
-    QStringList letters;
-    for (QChar c : typed)
-        letters << QString(c.toUpper());
-    return letters;
+    return question ? textOf(*question) : "none";
 }
 
 } // namespace
@@ -69,20 +39,19 @@ QStringList lettersOf(const QString& typed)
 class TestReplies : public QObject {
     Q_OBJECT
     std::shared_ptr<RecordingSpeaker> m_speaker = std::make_shared<RecordingSpeaker>();
+    std::optional<ScreenRegistry> m_registry;
 
-    // What was said since the last call, once the action is over and the
-    // program waits again.
+    Screen& shown(ScreenId id)
+    {
+        m_registry.emplace(createScreen);
+        [&] { QVERIFY(m_registry->show(id)); }();
+        return m_registry->reference(id);
+    }
+    // What was said since the last call, once the action is over.
     QStringList heard()
     {
         QCoreApplication::processEvents();
         return std::exchange(m_speaker->said, {});
-    }
-    static QStringList expanded(QStringList expected, Screen& screen)
-    {
-        for (QString& phrase : expected)
-            if (phrase == kQuestion)
-                phrase = questionOnShow(screen);
-        return expected;
     }
 
 private slots:
@@ -91,63 +60,54 @@ private slots:
         Speech::setSpeaker(m_speaker);
         TicTacToeScreen::replacePause([](int) {});
     }
-    void cleanupTestCase() { TicTacToeScreen::replacePause({}); }
-    void init()
-    {
-        heard();
-        m_speaker->voices.clear();
-    }
+    void init() { m_speaker->forget(); }
+    void cleanup() { m_registry.reset(); }
 
+    // Mr. Pim greets once, a quiz asks its question and an award congratulates each
+    // time they come into view; the other screens say nothing.
     void comingIntoView_data()
     {
         QTest::addColumn<ScreenId>("id");
-        QTest::addColumn<QStringList>("first");
-        QTest::addColumn<QStringList>("again");
-        using S = ScreenId;
-        const QStringList none, question{kQuestion}, award{kCongratulations};
-        const struct { S id; QStringList first, again; } rows[] = {
-            {S::SproutMain, {kGreeting}, none}, // Mr. Pim greets once
-            {S::frmColors, none, none},  {S::frmShapes, none, none}, {S::frmLetters, none, none},
-            {S::FrmNumbers, none, none}, {S::measure, none, none},   {S::Games, none, none},
-            {S::Form1, none, none},
-            {S::GuessColor, question, question}, {S::Guessshape, question, question},
-            {S::MathTest, question, question},   {S::Spellword, question, question},
-            {S::awardcolor, award, award}, {S::awardshape, award, award},
-            {S::awardword, award, award},  {S::awardmath, award, award},
-        };
-        for (const auto& row : rows)
-            QTest::newRow(screenName(row.id)) << row.id << row.first << row.again;
+        for (int i = 0; i < kScreenCount; ++i)
+            QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
     }
     void comingIntoView()
     {
         QFETCH(ScreenId, id);
-        QFETCH(QStringList, first);
-        QFETCH(QStringList, again);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.load(id));
-        QCOMPARE(heard(), QStringList()); // loaded, not yet on show
-        QVERIFY(registry.show(id));
-        Screen& screen = registry.reference(id);
-        QCOMPARE(heard(), expanded(first, screen));
-        registry.hide(id);
-        QVERIFY(registry.show(id));
-        QCOMPARE(heard(), expanded(again, screen));
+        const bool award = QByteArray(screenName(id)).startsWith("award");
+        auto expected = [&](bool again) {
+            if (quizOf(id))
+                return QStringList{questionOnShow(m_registry->reference(id))};
+            return award ? QStringList{kCongratulations}
+                         : id == ScreenId::SproutMain && !again ? QStringList{kGreeting} : QStringList();
+        };
+        m_registry.emplace(createScreen);
+        QVERIFY(m_registry->load(id));
+        QCOMPARE(heard(), QStringList()); // loaded, not yet on show: a hidden screen is silent
+        QVERIFY(m_registry->show(id));
+        QCOMPARE(heard(), expected(false));
+        m_registry->hide(id);
+        QVERIFY(m_registry->show(id));
+        QCOMPARE(heard(), expected(true));
     }
 
     void mrPimSpeaksInHisOwnVoiceOnEachPress()
     {
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        Screen& screen = registry.reference(ScreenId::SproutMain);
+        Screen& screen = shown(ScreenId::SproutMain);
+        const QString board = "Here on the board you can click on an activity you want to do. There are lessons on "
+                              "learning letters, numbers, colors, shapes, and some neat games to help you practice!";
         QCOMPARE(heard(), QStringList{kGreeting});
         for (int press = 0; press < 2; ++press) {
             click(screen, "Command1");
-            QCOMPARE(heard(), QStringList{kBoardText});
+            QCOMPARE(heard(), QStringList{board});
         }
         QCOMPARE(m_speaker->voices, QList<words::Voice>(3, words::Voice::Teacher));
     }
 
-    // Moves: W a wrong answer, R a right one, P a new question; each heard alone.
+    // Moves: W a wrong answer, R a right one, P a new question; each heard alone,
+    // every letter typed said first. A right spelling brings the next word at once,
+    // so "correct" is heard again though the label does not change; the tenth right
+    // answer brings the award, which is all that is heard.
     void quizReplies_data()
     {
         QTest::addColumn<ScreenId>("id");
@@ -155,10 +115,7 @@ private slots:
         QTest::newRow("GuessColor") << ScreenId::GuessColor << "WWRRPWP";
         QTest::newRow("Guessshape") << ScreenId::Guessshape << "WRPP";
         QTest::newRow("MathTest") << ScreenId::MathTest << "RWWPR";
-        // A right spelling brings the next word at once: "correct" is what is heard,
-        // and a second one in a row is heard again though the label does not change.
         QTest::newRow("Spellword") << ScreenId::Spellword << "WWRRWR";
-        // The tenth right answer brings the award, which is all that is heard.
         QTest::newRow("GuessColor award") << ScreenId::GuessColor << "RPRPRPRPRPRPRPRPRPR";
         QTest::newRow("Spellword award") << ScreenId::Spellword << "RRRRRRRRRR";
     }
@@ -167,27 +124,26 @@ private slots:
         QFETCH(ScreenId, id);
         QFETCH(QString, moves);
         const QuizTable& quiz = *quizOf(id);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(id));
-        Screen& screen = registry.reference(id);
-        auto awardShown = [&] { return registry.find(quiz.award) && registry.find(quiz.award)->isVisible(); };
+        Screen& screen = shown(id);
+        auto awardShown = [&] { return m_registry->find(quiz.award) && m_registry->find(quiz.award)->isVisible(); };
         heard();
         for (QChar move : moves) {
             const QString word = quiz.answers.value(shownQuestion(screen, quiz));
             const bool awardBefore = awardShown();
             play(screen, quiz, QString(move));
             QStringList expected;
-            if (!quiz.newQuestion) // every letter typed is said
-                expected = lettersOf(move == 'W' ? "xyz" : word);
+            for (QChar letter : quiz.newQuestion ? QString() : move == 'W' ? QString("xyz") : word)
+                expected << QString(letter.toUpper());
             expected << (move == 'P'                     ? questionOnShow(screen)
                          : awardShown() && !awardBefore ? kCongratulations
-                         : move == 'R'                   ? kCorrectSaid
-                                                         : kSorrySaid);
+                         : move == 'R'                   ? "Correct!"
+                                                         : "Sorry, try again.");
             QCOMPARE(heard(), expected);
         }
         QCOMPARE(awardShown(), moves.count('R') == 10);
     }
 
+    // Only the last move is answered; the start button's new caption is no reply.
     void ticTacToeSaysItsResult_data()
     {
         QTest::addColumn<QList<int>>("moves");
@@ -203,42 +159,21 @@ private slots:
         QFETCH(double, draw);
         QFETCH(QString, result);
         TicTacToeScreen::replaceRandom([draw] { return draw; });
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::Form1));
-        Screen& screen = registry.reference(ScreenId::Form1);
-        click(screen, "Cmdgamestart"); // the button's new caption is no reply
-        QCOMPARE(heard(), QStringList());
-        for (int i = 0; i < moves.size(); ++i) {
-            click(screen, QStringLiteral("Picture1(%1)").arg(moves[i]));
-            QCOMPARE(heard(), i + 1 < moves.size() ? QStringList() : QStringList{result});
-        }
+        Screen& screen = shown(ScreenId::Form1);
+        click(screen, "Cmdgamestart");
+        for (int square : moves)
+            click(screen, QStringLiteral("Picture1(%1)").arg(square));
         TicTacToeScreen::replaceRandom({});
+        QCOMPARE(heard(), QStringList{result});
     }
 
-    void hiddenScreensSayNothing()
-    {
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.load(ScreenId::SproutMain));
-        QVERIFY(registry.show(ScreenId::GuessColor));
-        registry.hide(ScreenId::GuessColor);
-        heard();
-        Screen& main = registry.reference(ScreenId::SproutMain);
-        Screen& quiz = registry.reference(ScreenId::GuessColor);
-        QTest::mouseClick(main.control("Command1"), Qt::LeftButton);
-        QTest::mouseClick(quiz.control("Label3"), Qt::LeftButton); // an answer
-        QVERIFY(main.control("Image2")->isHidden() && !result(quiz).isEmpty()); // both landed
-        QTest::mouseClick(quiz.control("Command2"), Qt::LeftButton); // a new question
-        QCOMPARE(heard(), QStringList());
-    }
-
+    // Nothing is said when muted.
     void mutedSaysNothing()
     {
         Speech::setMuted(true);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        click(registry.reference(ScreenId::SproutMain), "Command1");
-        QVERIFY(registry.show(ScreenId::Spellword));
-        play(registry.reference(ScreenId::Spellword), kSpellWord, "WR");
+        click(shown(ScreenId::SproutMain), "Command1");
+        QVERIFY(m_registry->show(ScreenId::Spellword));
+        play(m_registry->reference(ScreenId::Spellword), kSpellWord, "WR");
         const QStringList said = heard();
         Speech::setMuted(false);
         QCOMPARE(said, QStringList());
@@ -248,8 +183,7 @@ private slots:
     void theGreetingWaitsForTheSpeaker()
     {
         Speech::setSpeaker(nullptr);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
+        shown(ScreenId::SproutMain);
         QCoreApplication::processEvents();
         Speech::setSpeaker(m_speaker);
         QCOMPARE(heard(), QStringList{kGreeting});

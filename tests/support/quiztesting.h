@@ -80,18 +80,6 @@ inline QImage comparable(const QImage& image)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-inline QImage filePicture(const QString& nameConstant)
-{
-    return nameConstant.isEmpty()
-               ? QImage()
-               : comparable(PictureFile::load(programFilePath(nameConstant)).picture);
-}
-
-inline QImage shownPicture(Screen& screen)
-{
-    return comparable(screen.control<QLabel>("Image2")->pixmap().toImage());
-}
-
 // Read once per test program: the program folder does not change under them.
 inline const QList<QImage>& questionPictures(const QuizTable& quiz)
 {
@@ -99,14 +87,14 @@ inline const QList<QImage>& questionPictures(const QuizTable& quiz)
     QList<QImage>& pictures = read[quiz.id];
     if (pictures.isEmpty())
         for (const QString& file : quiz.files)
-            pictures << filePicture(file);
+            pictures << (file.isEmpty() ? QImage() : comparable(PictureFile::load(programFilePath(file)).picture));
     return pictures;
 }
 
 // The question number whose picture the board shows, or -1.
 inline int shownQuestion(Screen& screen, const QuizTable& quiz)
 {
-    const QImage shown = shownPicture(screen);
+    const QImage shown = comparable(screen.control<QLabel>("Image2")->pixmap().toImage());
     return shown.isNull() ? -1 : int(questionPictures(quiz).indexOf(shown));
 }
 
@@ -172,42 +160,4 @@ inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
     }
 }
 
-// The program reads its pictures from the folder of its own executable, which
-// every test shares with the tests running beside it. A test that changes those
-// files runs its test function again in a fresh program, from a private copy of
-// that folder holding this executable and the files it names.
-inline bool runInPrivateFolder(const QStringList& nameConstants, QString* log)
-{
-    QTemporaryDir folder;
-    const QString self = QCoreApplication::applicationFilePath();
-    const QString copy = folder.filePath(QFileInfo(self).fileName());
-    bool copied = folder.isValid() && QFile::copy(self, copy);
-    for (const QString& name : nameConstants)
-        copied = copied && QFile::copy(programFilePath(name), programFilePath(folder.path(), name));
-    if (!copied) {
-        *log = "cannot copy the program folder";
-        return false;
-    }
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("SPROUT_PRIVATE_PROGRAM_FOLDER", "1");
-    child.setProcessEnvironment(environment);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    const QString function = QString::fromLatin1(QTest::currentTestFunction());
-    child.start(copy, {function});
-    child.waitForFinished(-1);
-    *log = QString::fromLocal8Bit(child.readAll());
-    return child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0
-           && log->contains("::" + function + "(") && log->contains(" 0 failed, 0 skipped");
-}
-
 } // namespace sprout::testing
-
-// The rest of the test function runs in a fresh program from a private copy of
-// the program folder; the function's own run only checks how that went.
-#define SPROUT_IN_PRIVATE_PROGRAM_FOLDER(files)                                      \
-    if (!qEnvironmentVariableIsSet("SPROUT_PRIVATE_PROGRAM_FOLDER")) {              \
-        QString log;                                                                \
-        QVERIFY2(::sprout::testing::runInPrivateFolder(files, &log), qPrintable(log)); \
-        return;                                                                     \
-    }

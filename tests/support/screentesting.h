@@ -11,9 +11,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QtTest>
 
 namespace sprout::testing {
+
+// Shows a screen as a click on its link would, failing the test if it cannot come up.
+inline Screen& shown(ScreenRegistry& registry, ScreenId id)
+{
+    if (!registry.show(id))
+        QTest::qFail(qPrintable(QString("cannot show ") + screenName(id)), __FILE__, __LINE__);
+    return registry.reference(id);
+}
 
 // Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
 inline QWidget* clickAtPixel(Screen& screen, QPoint point)
@@ -60,6 +69,14 @@ inline void click(Screen& screen, const QString& name)
         if (point.y() >= middle)
             return void(clickAtPixel(screen, point));
     QFAIL(qPrintable("control " + name + " is covered everywhere"));
+}
+
+// Posts a click on the middle of a control, handled when events are next let through.
+inline void postClick(QWidget* widget)
+{
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    for (auto [type, held] : {std::pair(QEvent::MouseButtonPress, Qt::LeftButton), std::pair(QEvent::MouseButtonRelease, Qt::NoButton)})
+        QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
 inline QAction* menuEntry(Screen& screen, const QString& name)
