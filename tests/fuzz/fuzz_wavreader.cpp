@@ -1,29 +1,18 @@
 // Feeds the voice files' WAV reader any bytes at all. It must never crash or read
 // outside the bytes, must always say why it refuses, and what it accepts must be a
-// sound it could really have read from them.
+// sound it could really have read from them: libFuzzer keeps the input that aborts.
 #include "wavreader.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const sprout::WavReading reading = sprout::parseWav(data, size);
-    if (!reading.ok()) {
-        if (!reading.sound.samples.empty()) {
-            std::fprintf(stderr, "refused (%s) yet gave samples\n", reading.error.c_str());
-            std::abort();
-        }
-        return 0;
-    }
-    const sprout::Sound& sound = reading.sound;
+    const std::size_t samples = reading.sound.samples.size();
+    const int rate = reading.sound.sampleRate;
     // Every sample takes two bytes of the file at least, after a 44-byte header.
-    if (sound.samples.empty() || sound.samples.size() * 2 + 44 > size || sound.sampleRate < 8000
-        || sound.sampleRate > 192000) {
-        std::fprintf(stderr, "accepted %zu samples at %d Hz from %zu bytes\n", sound.samples.size(),
-                     sound.sampleRate, size);
+    if (reading.ok() ? samples == 0 || samples * 2 + 44 > size || rate < 8000 || rate > 192000 : samples != 0)
         std::abort();
-    }
     return 0;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
-// WAV files made in memory: tones of known pitch and length for the voice tests,
-// the fuzzer's seeds and the benchmark, so none depends on the recorded voice.
+
+// WAV files made in memory: tones of known pitch and length for the voice tests and
+// the benchmark, and the good and damaged files the reader's test and the fuzzer's
+// seeds share, so none depends on the recorded voice.
 
 #include <cmath>
 #include <cstdint>
@@ -11,59 +13,42 @@
 
 namespace sprout::test {
 
+using Bytes = std::vector<std::uint8_t>;
+
 struct WavLayout {
-    int sampleRate = 16000;
-    int channels = 1;
-    int bits = 16;
-    int formatTag = 1;
+    int sampleRate = 16000, channels = 1, bits = 16, formatTag = 1;
     // Header sizes put wrong on purpose; -1 for the true ones.
-    long long dataSizeField = -1;
-    long long formatSizeField = -1;
+    long long dataSizeField = -1, formatSizeField = -1;
     bool listChunkFirst = false;
 };
 
-inline void putLe(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(std::uint8_t(value >> (8 * i)));
-}
-
-inline void putTag(std::vector<std::uint8_t>& out, const char* tag)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(std::uint8_t(tag[i]));
-}
-
 // Interleaved samples, written as 16-bit whatever the layout's bits claim.
-inline std::vector<std::uint8_t> wavBytes(const std::vector<std::int16_t>& samples, WavLayout layout = {})
+inline Bytes wavBytes(const std::vector<std::int16_t>& samples, WavLayout layout = {})
 {
-    std::vector<std::uint8_t> out;
-    putTag(out, "RIFF");
-    putLe(out, 0, 4); // filled in below
-    putTag(out, "WAVE");
-    if (layout.listChunkFirst) {
-        putTag(out, "LIST");
-        putLe(out, 5, 4);
-        putTag(out, "INFO");
-        out.push_back('x');
-        out.push_back(0); // pad byte of the odd-sized chunk
-    }
+    Bytes out;
+    const auto put = [&out](std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            out.push_back(std::uint8_t(value >> (8 * i)));
+    };
+    const auto tag = [&put](const char* name) { put(name[0] | name[1] << 8 | name[2] << 16 | name[3] << 24, 4); };
+    tag("RIFF");
+    put(36 + (layout.listChunkFirst ? 14 : 0) + samples.size() * 2, 4); // the size of what follows
+    tag("WAVE");
+    if (layout.listChunkFirst) // odd sized, so followed by a pad byte
+        out.insert(out.end(), {'L', 'I', 'S', 'T', 5, 0, 0, 0, 'I', 'N', 'F', 'O', 'x', 0});
     const int blockAlign = layout.channels * layout.bits / 8;
-    putTag(out, "fmt ");
-    putLe(out, layout.formatSizeField < 0 ? 16 : layout.formatSizeField, 4);
-    putLe(out, layout.formatTag, 2);
-    putLe(out, layout.channels, 2);
-    putLe(out, layout.sampleRate, 4);
-    putLe(out, std::uint64_t(layout.sampleRate) * blockAlign, 4);
-    putLe(out, blockAlign, 2);
-    putLe(out, layout.bits, 2);
-    putTag(out, "data");
-    putLe(out, layout.dataSizeField < 0 ? samples.size() * 2 : layout.dataSizeField, 4);
+    tag("fmt ");
+    put(layout.formatSizeField < 0 ? 16 : layout.formatSizeField, 4);
+    put(layout.formatTag, 2);
+    put(layout.channels, 2);
+    put(layout.sampleRate, 4);
+    put(std::uint64_t(layout.sampleRate) * blockAlign, 4);
+    put(blockAlign, 2);
+    put(layout.bits, 2);
+    tag("data");
+    put(layout.dataSizeField < 0 ? samples.size() * 2 : layout.dataSizeField, 4);
     for (std::int16_t sample : samples)
-        putLe(out, std::uint16_t(sample), 2);
-    const std::uint64_t riffSize = out.size() - 8;
-    for (int i = 0; i < 4; ++i)
-        out[4 + i] = std::uint8_t(riffSize >> (8 * i));
+        put(std::uint16_t(sample), 2);
     return out;
 }
 
@@ -77,11 +62,53 @@ inline std::vector<std::int16_t> tone(double hz, int ms, int sampleRate = 16000,
     return samples;
 }
 
-inline bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
+inline bool writeFile(const std::string& path, const Bytes& bytes)
 {
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return bool(file);
+}
+
+// A file the reader reads as samples (at rate, mixed down to one channel), or
+// refuses with a reason that holds refusal.
+struct WavCase {
+    const char* name;
+    Bytes bytes;
+    const char* refusal = nullptr;
+    std::vector<std::int16_t> samples = {};
+    int rate = 16000;
+};
+
+inline std::vector<WavCase> wavCases()
+{
+    const auto edited = [](Bytes bytes, std::size_t at, const Bytes& with) {
+        std::copy(with.begin(), with.end(), bytes.begin() + std::ptrdiff_t(at));
+        return bytes;
+    };
+    const Bytes good = wavBytes(tone(440, 10));
+    return {
+        {"mono", wavBytes({1, -2, 32767, -32768}), nullptr, {1, -2, 32767, -32768}},
+        {"stereo mixed down", wavBytes({100, 300, -32768, -32768, 32767, -32767}, {.sampleRate = 48000, .channels = 2}),
+         nullptr, {200, -32768, 0}, 48000},
+        {"other chunk first", wavBytes({5, 6}, {.sampleRate = 22050, .listChunkFirst = true}), nullptr, {5, 6}, 22050},
+        {"data shorter than the file", wavBytes({7, 8, 9}, {.dataSizeField = 4}), nullptr, {7, 8}},
+        {"part of a frame only", wavBytes({7, 8}, {.channels = 2, .dataSizeField = 3}), "no sound in it"},
+        {"empty", {}, "no RIFF WAVE header"},
+        {"not RIFF", Bytes(good.size(), 'x'), "no RIFF WAVE header"},
+        {"header only", Bytes(good.begin(), good.begin() + 12), "no format chunk"},
+        {"no data chunk", Bytes(good.begin(), good.begin() + 36), "no sound data"},
+        {"cut in the data", Bytes(good.begin(), good.end() - 1), "a chunk claims"},
+        {"huge data size", wavBytes({1}, {.dataSizeField = 0xFFFFFFFF}), "a chunk claims"},
+        {"format too short", wavBytes({1}, {.formatSizeField = 12}), "too short"},
+        {"compressed", wavBytes({1}, {.formatTag = 3}), "not uncompressed PCM"},
+        {"8-bit", wavBytes({1}, {.bits = 8}), "8-bit samples"},
+        {"six channels", wavBytes({1, 2, 3, 4, 5, 6}, {.channels = 6}), "6 channels"},
+        {"rate zero", wavBytes({1}, {.sampleRate = 0}), "sample rate of 0"},
+        {"rate absurd", wavBytes({1}, {.sampleRate = 1000000}), "sample rate of 1000000"},
+        {"block size disagrees", edited(wavBytes({1, 2}), 32, {4}), "sizes disagree"},
+        {"data before format", edited(wavBytes({1, 2}), 12, {'d', 'a', 't', 'a'}), "sound data before its format"},
+        {"too large", edited(Bytes((16u << 20) + 1), 0, good), "larger than 16 MiB"},
+    };
 }
 
 } // namespace sprout::test
