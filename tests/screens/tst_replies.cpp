@@ -91,19 +91,6 @@ private slots:
         QCOMPARE(heard(), expected(true));
     }
 
-    void mrPimSpeaksInHisOwnVoiceOnEachPress()
-    {
-        Screen& screen = shown(ScreenId::SproutMain);
-        const QString board = "Here on the board you can click on an activity you want to do. There are lessons on "
-                              "learning letters, numbers, colors, shapes, and some neat games to help you practice!";
-        QCOMPARE(heard(), QStringList{kGreeting});
-        for (int press = 0; press < 2; ++press) {
-            click(screen, "Command1");
-            QCOMPARE(heard(), QStringList{board});
-        }
-        QCOMPARE(m_speaker->voices, QList<words::Voice>(3, words::Voice::Teacher));
-    }
-
     // Moves: W a wrong answer, R a right one, P a new question; each heard alone,
     // every letter typed said first. A right spelling brings the next word at once,
     // so "correct" is heard again though the label does not change; the tenth right
@@ -113,7 +100,6 @@ private slots:
         QTest::addColumn<ScreenId>("id");
         QTest::addColumn<QString>("moves");
         QTest::newRow("GuessColor") << ScreenId::GuessColor << "WWRRPWP";
-        QTest::newRow("Guessshape") << ScreenId::Guessshape << "WRPP";
         QTest::newRow("MathTest") << ScreenId::MathTest << "RWWPR";
         QTest::newRow("Spellword") << ScreenId::Spellword << "WWRRWR";
         QTest::newRow("GuessColor award") << ScreenId::GuessColor << "RPRPRPRPRPRPRPRPRPR";

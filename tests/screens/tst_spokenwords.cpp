@@ -7,12 +7,11 @@
 
 #include "controls.h"
 #include "spokencontrols.h"
+#include "wavreader.h"
 
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QtEndian>
 #include <optional>
 
 Q_DECLARE_METATYPE(sprout::ScreenId)
@@ -42,18 +41,11 @@ bool childCanPointAt(QWidget* widget, const QWidget* client)
            || qobject_cast<QLineEdit*>(widget);
 }
 
-// The seconds of sound in a 16-bit mono PCM WAV file with its data right after the
-// format, as the voice is made; 0 for anything else.
+// The seconds of sound in a voice file, 0 where it cannot be read.
 double wavSeconds(const QString& path)
 {
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
-    if (bytes.size() < 44 || !bytes.startsWith("RIFF") || bytes.mid(8, 8) != "WAVEfmt " || bytes.mid(36, 4) != "data"
-        || u32(20) != 0x10001 || qFromLittleEndian<quint16>(bytes.constData() + 34) != 16 || u32(24) == 0
-        || 44 + qint64(u32(40)) > bytes.size())
-        return 0;
-    return u32(40) / 2.0 / u32(24);
+    const WavReading reading = readWavFile(path.toStdString());
+    return reading.ok() ? double(reading.sound.samples.size()) / reading.sound.sampleRate : 0;
 }
 
 } // namespace
@@ -138,7 +130,6 @@ private slots:
         using S = ScreenId;
         const struct { S id; const char* control; QString said; bool teacher; } rows[] = {
             {S::frmColors, "Label2", "Red", false}, // a swatch says its colour
-            {S::frmColors, "Label16", "Black", false},
             {S::frmShapes, "Image3", "Triangle", false},
             {S::frmShapes, "Label5", "A circle is round having no sides, a very common shape you "
                                      "see in fruit, car tires, and plates.", false},
@@ -148,7 +139,6 @@ private slots:
             {S::Form1, "Picture1(5)", "Middle square", false},
             {S::SproutMain, "Text1", kGreeting, true},
             {S::GuessColor, "Image2", "What color is this?", false},
-            {S::Guessshape, "Image2", "What shape is this?", false},
             {S::MathTest, "Label9", "1", false},
             {S::MathTest, "Image2", "", false},
             {S::Spellword, "Image2", "", false},
@@ -207,16 +197,20 @@ private slots:
         QCOMPARE(m_speaker->said, said);
     }
 
-    // The reply to a click must not be cut by the words of the control clicked.
+    // Mr. Pim answers each press in his own voice; the reply to a click must not be
+    // cut by the words of the control clicked.
     void aClickedControlKeepsItsWordsForTheNextVisit()
     {
         QWidget* button = shown(ScreenId::SproutMain).control("Command1");
         QTest::mouseMove(button);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QTest::qWait(kRest * 4);
-        QCOMPARE(m_speaker->said, QStringList{QStringLiteral(
-            "Here on the board you can click on an activity you want to do. There are lessons "
-            "on learning letters, numbers, colors, shapes, and some neat games to help you practice!")});
+        for (int press = 0; press < 2; ++press) {
+            QTest::mouseClick(button, Qt::LeftButton);
+            QTest::qWait(kRest * 4);
+        }
+        const QString board = "Here on the board you can click on an activity you want to do. There are lessons "
+                              "on learning letters, numbers, colors, shapes, and some neat games to help you practice!";
+        QCOMPARE(m_speaker->said, QStringList(2, board));
+        QCOMPARE(m_speaker->voices, QList<words::Voice>(2, words::Voice::Teacher));
     }
 
     void aScreenHiddenBeforeTheRestIsOverSaysNothing()
