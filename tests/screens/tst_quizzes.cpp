@@ -74,31 +74,6 @@ private slots:
         QCOMPARE(judged.size(), questions);
     }
 
-    // A right answer repeated while "correct" is still on show counts only where
-    // it is a new word to spell; a change back to "correct" always counts.
-    void rightAnswersCounted_data()
-    {
-        QTest::addColumn<const QuizTable*>("quiz");
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("color right twice") << &kGuessColor << "RR" << "1";
-        QTest::newRow("color right, wrong, right") << &kGuessColor << "RWR" << "2";
-        QTest::newRow("color wrong only") << &kGuessColor << "WWW" << "";
-        QTest::newRow("math right twice, new, right") << &kMathTest << "RRPR" << "2";
-        QTest::newRow("spell right twice") << &kSpellWord << "RR" << "2";
-        QTest::newRow("spell right, wrong, right") << &kSpellWord << "RWR" << "2";
-    }
-    void rightAnswersCounted()
-    {
-        QFETCH(const QuizTable*, quiz);
-        QFETCH(QString, moves);
-        QFETCH(QString, expected);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(quiz->id));
-        play(registry.reference(quiz->id), *quiz, moves);
-        QCOMPARE(score(registry.reference(quiz->id), *quiz), expected);
-    }
-
     // The tenth counted answer opens the award on top of the quiz; while the score
     // stays ten every change of the result brings it back, and never past ten.
     void awardAtTen_data() { addQuizRows(); }

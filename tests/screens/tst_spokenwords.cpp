@@ -279,21 +279,25 @@ private slots:
     // Moves: W a wrong answer, R a right one, P a new question; each heard alone,
     // every letter typed said first. A right spelling brings the next word at once,
     // so "correct" is heard again though the label does not change; the tenth right
-    // answer brings the award, which is all that is heard.
+    // answer brings the award, which is all that is heard. A right answer repeated
+    // while "correct" is on show counts only where it is a new word to spell.
     void quizReplies_data()
     {
         QTest::addColumn<ScreenId>("id");
         QTest::addColumn<QString>("moves");
-        QTest::newRow("GuessColor") << ScreenId::GuessColor << "WWRRPWP";
-        QTest::newRow("MathTest") << ScreenId::MathTest << "RWWPR";
-        QTest::newRow("Spellword") << ScreenId::Spellword << "WWRRWR";
-        QTest::newRow("GuessColor award") << ScreenId::GuessColor << "RPRPRPRPRPRPRPRPRPR";
-        QTest::newRow("Spellword award") << ScreenId::Spellword << "RRRRRRRRRR";
+        QTest::addColumn<QString>("score");
+        QTest::newRow("GuessColor") << ScreenId::GuessColor << "WWRRWRPWP" << "2";
+        QTest::newRow("Guessshape wrong only") << ScreenId::Guessshape << "WWPW" << "";
+        QTest::newRow("MathTest") << ScreenId::MathTest << "RWWPRR" << "2";
+        QTest::newRow("Spellword") << ScreenId::Spellword << "WWRRWR" << "3";
+        QTest::newRow("GuessColor award") << ScreenId::GuessColor << "RPRPRPRPRPRPRPRPRPR" << "10";
+        QTest::newRow("Spellword award") << ScreenId::Spellword << "RRRRRRRRRR" << "10";
     }
     void quizReplies()
     {
         QFETCH(ScreenId, id);
         QFETCH(QString, moves);
+        QFETCH(QString, score);
         const QuizTable& quiz = *quizOf(id);
         Screen& screen = quietlyShown(id);
         auto awardShown = [&] { return m_registry->find(quiz.award) && m_registry->find(quiz.award)->isVisible(); };
@@ -312,6 +316,7 @@ private slots:
             QCOMPARE(heard(), expected);
         }
         QCOMPARE(awardShown(), moves.count('R') == 10);
+        QCOMPARE(testing::score(screen, quiz), score);
     }
 
     // Only the last move is answered; the start button's new caption is no reply.
