@@ -1,5 +1,6 @@
 // Every caption of every screen, drawn with the fonts the program really uses,
-// keeps its ink inside its label, button or frame and never loses a line.
+// keeps its ink inside its label, button or frame and never loses a line; and
+// every screen's design table is sound.
 #include "controls.h"
 #include "fonts.h"
 #include "screenfactory.h"
@@ -92,6 +93,8 @@ private slots:
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
         QVERIFY2(registry.show(id), qPrintable(reports.messages.join("; ")));
+        const QStringList design = registry.reference(id).designProblems();
+        QVERIFY2(design.isEmpty(), qPrintable(design.join("; ")));
         QWidget* client = registry.reference(id).client();
         QStringList problems;
         auto note = [&](const QWidget* widget, const QString& text, const QString& problem) {

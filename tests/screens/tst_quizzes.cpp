@@ -1,7 +1,12 @@
 // The four quizzes played as a child plays them: every question judged by its
-// table, right answers counted, the award at ten, and what leaving keeps.
+// table, the award at ten, and what leaving keeps; and each kind of fault planted
+// in a copy of a real quiz's design reported, not left to show as a blank picture
+// or a dead click.
+#include "choicequiz.h"
 #include "quiztesting.h"
 #include "randomsource.h"
+
+#include <vector>
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -17,11 +22,6 @@ void addQuizRows()
         QTest::newRow(screenName(quiz->id)) << quiz;
 }
 
-bool awardVisible(ScreenRegistry& registry, const QuizTable& quiz)
-{
-    return registry.find(quiz.award) && registry.find(quiz.award)->isVisible();
-}
-
 // The question a fresh draw of the program's source gives, drawn again where a
 // number has none, as the quiz does.
 int predictedQuestion(RandomSource& source, const QuizTable& quiz)
@@ -31,13 +31,40 @@ int predictedQuestion(RandomSource& source, const QuizTable& quiz)
             return number;
 }
 
+// A copy of Guess the Color's description whose tables a fault can be planted in.
+struct PlantedQuiz {
+    std::vector<Control> controls{kGuessColorQuiz.controls.begin(), kGuessColorQuiz.controls.end()};
+    std::vector<ChoiceQuizDescription::Choice> choices{kGuessColorQuiz.choices.begin(), kGuessColorQuiz.choices.end()};
+    std::vector<const char*> files{kGuessColorQuiz.questionFiles.begin(), kGuessColorQuiz.questionFiles.end()};
+    ChoiceQuizDescription description = kGuessColorQuiz;
+
+    Control& row(const char* name)
+    {
+        return *std::find_if(controls.begin(), controls.end(),
+                             [name](const Control& control) { return QLatin1String(control.name) == name; });
+    }
+    // Games with this quiz as its Guess the Color.
+    ScreenRegistry registry()
+    {
+        description.controls = controls;
+        description.choices = choices;
+        description.questionFiles = files;
+        return ScreenRegistry([this](ScreenId id, ScreenRegistry& registry) -> std::unique_ptr<Screen> {
+            if (id == ScreenId::GuessColor)
+                return std::make_unique<ChoiceQuiz>(registry, description);
+            return createScreen(id, registry);
+        });
+    }
+};
+
 } // namespace
 
 class TestQuizzes : public QObject {
     Q_OBJECT
 private slots:
     // Plays until every question has been on the board, which never stays empty
-    // (so each question's picture is its own), and tries every answer on each: only its own is "correct", and no answer
+    // (so each question's picture is its own), and tries every answer on each:
+    // only its own is "correct", and no answer
     // changes the question. Spelling is compared exactly.
     void everyQuestionAcceptsOnlyItsAnswer_data() { addQuizRows(); }
     void everyQuestionAcceptsOnlyItsAnswer()
@@ -155,6 +182,44 @@ private slots:
         Screen& spelling = registry.reference(ScreenId::Spellword);
         play(spelling, kSpellWord, "WR");
         QCOMPARE(shownQuestion(spelling, kSpellWord), predictedQuestion(ahead, kSpellWord));
+    }
+    // The screen still comes up, as well as it can, after saying what is wrong.
+    void plantedFaultIsReported()
+    {
+        const struct { void (*plant)(PlantedQuiz&); const char* reported; } faults[] = {
+            {[](PlantedQuiz& quiz) { quiz.row("Image1").text = "bord"; }, "Image1: no built-in picture \"bord\""},
+            {[](PlantedQuiz& quiz) { quiz.row("Text2").parent = "Frame9"; }, "Text2: no frame \"Frame9\" to lie in"},
+            {[](PlantedQuiz& quiz) { quiz.row("Command2").parent = "Label1"; }, "Command2: no frame \"Label1\" to lie in"},
+            {[](PlantedQuiz& quiz) { quiz.choices[3].control = "Label55"; }, "Label55: a handler for a control the table lacks"},
+            {[](PlantedQuiz& quiz) { quiz.description.newQuestionButton = "Command3"; },
+             "Command3: a handler for a control the table lacks"},
+            {[](PlantedQuiz& quiz) { quiz.description.award = ScreenId::Games; }, "award: Games is no award screen"},
+            {[](PlantedQuiz& quiz) { quiz.description.scoreBox = "Text7"; }, "Text7: no such score box"},
+        };
+        for (const auto& fault : faults) {
+            PlantedQuiz quiz;
+            fault.plant(quiz);
+            ScreenRegistry registry = quiz.registry();
+            ReportRecorder reports;
+            QVERIFY2(registry.show(ScreenId::GuessColor), fault.reported);
+            QCOMPARE(reports.messages, QStringList("A screen is built wrongly: GuessColor: " + QString(fault.reported)));
+        }
+    }
+
+    // A quiz that cannot read a question picture does not open: the child stays on
+    // the games menu, told which file.
+    void missingPictureKeepsTheGamesMenuOnShow()
+    {
+        PlantedQuiz quiz;
+        quiz.files[9] = "\\Orangey.bmp";
+        ScreenRegistry registry = quiz.registry();
+        ReportRecorder reports;
+        QVERIFY(registry.show(ScreenId::Games));
+        click(registry.reference(ScreenId::Games), "Label3");
+        QVERIFY(registry.reference(ScreenId::Games).isVisible());
+        QVERIFY(!registry.reference(ScreenId::GuessColor).isLoaded());
+        QCOMPARE(reports.messages.size(), 1);
+        QVERIFY2(reports.messages[0].contains("Orangey.bmp"), qPrintable(reports.messages[0]));
     }
 };
 

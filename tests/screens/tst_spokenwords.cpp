@@ -300,7 +300,7 @@ private slots:
         QFETCH(QString, score);
         const QuizTable& quiz = *quizOf(id);
         Screen& screen = quietlyShown(id);
-        auto awardShown = [&] { return m_registry->find(quiz.award) && m_registry->find(quiz.award)->isVisible(); };
+        auto awardShown = [&] { return awardVisible(*m_registry, quiz); };
         heard();
         for (QChar move : moves) {
             const QString word = quiz.answers.value(shownQuestion(screen, quiz));

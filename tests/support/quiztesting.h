@@ -108,24 +108,25 @@ inline QString score(Screen& screen, const QuizTable& quiz)
     return screen.control<QLineEdit>(quiz.scoreBox)->text();
 }
 
-// Types into the answer box, replacing what it held, and presses "Check Spelling".
-inline void spell(Screen& screen, const QString& typed)
-{
-    auto* box = screen.control<QLineEdit>("Text1");
-    box->clear();
-    QTest::keyClicks(box, typed);
-    click(screen, "Command1");
-}
-
-// Clicks the choice with the caption the child reads, or spells it.
+// Clicks the choice with the caption the child reads, or types it into the
+// answer box, replacing what it held, and presses "Check Spelling".
 inline void choose(Screen& screen, const QuizTable& quiz, const QString& caption)
 {
-    if (!quiz.newQuestion)
-        return spell(screen, caption);
+    if (!quiz.newQuestion) {
+        auto* box = screen.control<QLineEdit>("Text1");
+        box->clear();
+        QTest::keyClicks(box, caption);
+        return click(screen, "Command1");
+    }
     for (QLabel* label : screen.client()->findChildren<QLabel*>())
         if (label->text() == caption)
             return click(screen, label->objectName());
     QFAIL(qPrintable("no choice " + caption));
+}
+
+inline bool awardVisible(ScreenRegistry& registry, const QuizTable& quiz)
+{
+    return registry.find(quiz.award) && registry.find(quiz.award)->isVisible();
 }
 
 inline void answer(Screen& screen, const QuizTable& quiz, bool right)
@@ -133,7 +134,7 @@ inline void answer(Screen& screen, const QuizTable& quiz, bool right)
     const int shown = shownQuestion(screen, quiz);
     QVERIFY2(shown >= 0, "the board shows no question");
     if (!quiz.newQuestion && !right)
-        return spell(screen, "xyz");
+        return choose(screen, quiz, "xyz");
     int pick = shown;
     while (!right && (pick == shown || quiz.answers[pick].isEmpty()))
         pick = (pick + 1) % quiz.answers.size();
