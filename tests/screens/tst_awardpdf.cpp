@@ -2,10 +2,9 @@
 // a PDF file, written through the real PDF printer and read back with the poppler
 // tools. The person's answers come from a script, never from a dialog.
 #include "../print/pdfprobe.h"
+#include "noprinter.h"
 #include "quiztesting.h"
 #include "savedialog.h"
-
-#include <QPrinterInfo>
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -86,13 +85,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
-        qunsetenv("LPDEST");
         qunsetenv("XDG_CONFIG_HOME");
         qputenv("HOME", m_home.path().toLocal8Bit());
-        QVERIFY(QDir::setCurrent(m_workDir.path()));
-        // Asked by name, a queue that does not exist stands for no printer at all.
-        qputenv("PRINTER", "Sproutkin_no_such_printer");
-        QVERIFY(QPrinterInfo::defaultPrinter().isNull());
+        withoutPrinter(m_workDir.path());
     }
     void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
 
