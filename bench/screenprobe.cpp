@@ -4,7 +4,9 @@
 #include "benchapp.h"
 #include "firstframereporter.h"
 #include "firstpaint.h"
+#include "programfolder.h"
 #include "screenfactory.h"
+#include "voiceplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -139,18 +141,28 @@ int warm(int rounds)
     return 0;
 }
 
-int visitAll()
+int visitAll(bool voice)
 {
+    // With the voice on, as a child has it, each screen says its words as it opens.
+    auto player = std::make_shared<VoicePlayer>(programFolder().toStdString());
+    if (voice) {
+        Speech::setSpeaker(player);
+        player->start();
+    }
     ScreenRegistry registry(createScreen);
     openScreen(registry, ScreenId::SproutMain);
+    settle();
     std::printf("after %s %ld\n", screenName(ScreenId::SproutMain), FirstFrameReporter::peakResidentKilobytes());
     for (int index = 1; index < kScreenCount; ++index) {
         openScreen(registry, idOf(index));
         registry.hide(idOf(index - 1));
+        settle();
         std::printf("after %s %ld\n", screenName(idOf(index)), FirstFrameReporter::peakResidentKilobytes());
     }
     QCoreApplication::processEvents();
-    std::printf("vmhwm-kb %ld\n", FirstFrameReporter::peakResidentKilobytes());
+    std::printf("vmhwm-kb %ld phrases-started %d\n", FirstFrameReporter::peakResidentKilobytes(),
+                player->timing().phrasesStarted);
+    Speech::setSpeaker(nullptr);
     return 0;
 }
 
@@ -181,7 +193,7 @@ int runProbe(int argc, char* argv[])
     else if (arguments.value(1) == QLatin1String("--warm"))
         status = warm(qMax(1, arguments.value(2).toInt()));
     else if (arguments.value(1) == QLatin1String("--visit-all"))
-        status = visitAll();
+        status = visitAll(arguments.value(2) != QLatin1String("--silent"));
     std::fflush(stdout);
     return status;
 }

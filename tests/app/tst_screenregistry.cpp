@@ -51,18 +51,15 @@ struct Fixture {
 class TestScreenRegistry : public QObject {
     Q_OBJECT
 private slots:
-    void hiddenScreensKeepEverythingAndUnloadedOnesComeBackFresh()
+    // A hidden screen shown again is loaded once (what it keeps is tst_quizzes' and
+    // tst_form1's); an unloaded one lets its window go and is loaded afresh.
+    void hiddenScreensStayLoadedAndUnloadedOnesComeBackFresh()
     {
         Fixture f;
-        QCOMPARE(&f.registry.reference(ScreenId::Games), &f.games); // created once, not loaded
-        QVERIFY(!f.games.isLoaded());
-        QVERIFY(f.registry.show(ScreenId::Games));
+        QVERIFY(!f.games.isLoaded() && f.registry.show(ScreenId::Games));
         f.games.control<QLineEdit>("Text1")->setText("typed by the child");
         f.registry.hide(ScreenId::Games);
-        QVERIFY(!f.games.isVisible() && f.games.isLoaded());
-        f.registry.show(ScreenId::Games);
-        QVERIFY(f.games.loads == 1 && f.games.control<QLineEdit>("Text1")->text() == "typed by the child");
-
+        QVERIFY(f.registry.show(ScreenId::Games) && f.games.loads == 1);
         QPointer<QWidget> window = f.games.window();
         f.registry.unload(ScreenId::Games);
         settle();

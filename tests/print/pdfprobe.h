@@ -106,29 +106,19 @@ inline QImage render(const QString& file, int dotsPerInch)
     return QImage(dir.filePath("page.png"));
 }
 
-// The smallest rectangle holding every pixel that matches.
-template <typename Match>
-QRect boundsOf(const QImage& page, Match matches)
+// The smallest rectangle holding every pixel that is not paper white, or with
+// `sun`, every pixel of the test certificate's yellow sun.
+inline QRect inkBounds(const QImage& page, bool sun = false)
 {
     const QImage image = page.convertToFormat(QImage::Format_RGB32);
     QRect bounds;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (matches(image.pixel(x, y)))
+            if (const QRgb p = image.pixel(x, y); sun ? qRed(p) > 200 && qGreen(p) > 170 && qBlue(p) < 90
+                                                      : qRed(p) < 235 || qGreen(p) < 235 || qBlue(p) < 235)
                 bounds |= QRect(x, y, 1, 1);
     return bounds;
 }
-
-// Everything that is not paper white.
-inline QRect inkBounds(const QImage& page)
-{
-    return boundsOf(page, [](QRgb p) { return qRed(p) < 235 || qGreen(p) < 235 || qBlue(p) < 235; });
-}
-
-// The yellow sun of the test certificate.
-inline QRect sunBounds(const QImage& page)
-{
-    return boundsOf(page, [](QRgb p) { return qRed(p) > 200 && qGreen(p) > 170 && qBlue(p) < 90; });
-}
+inline QRect sunBounds(const QImage& page) { return inkBounds(page, true); }
 
 } // namespace pdfprobe

@@ -84,10 +84,11 @@ class TestVoicePlayer : public QObject {
     }
     void say(int level) { m_player->sayFile("voice/" + std::to_string(level) + ".wav"); }
     static void pause(int ms) { QThread::msleep(ms); }
-    void makeVoice(const std::string& name, const std::vector<std::int16_t>& samples, int rate = 16000)
+    // A constant level for the time given.
+    void makeVoice(const std::string& name, int ms, std::int16_t level, int rate = 16000)
     {
         QVERIFY(writeFile(m_folder.filePath(QString::fromStdString(name)).toStdString(),
-                          wavBytes(samples, {.sampleRate = rate})));
+                          wavBytes(std::vector(std::size_t(rate) * ms / 1000, level), {.sampleRate = rate})));
     }
     // What the fake server heard, and that the phrase said last was heard whole.
     void checkHeard(const std::vector<int>& order, int whole, int opens)
@@ -106,11 +107,11 @@ private slots:
     {
         QVERIFY(QDir(m_folder.path()).mkpath("voice"));
         for (int level = 1000; level <= 4000; level += 1000)
-            makeVoice("voice/" + std::to_string(level) + ".wav", tone(0, level == 1000 ? 1000 : 200, 16000, level));
+            makeVoice("voice/" + std::to_string(level) + ".wav", level == 1000 ? 1000 : 200, std::int16_t(level));
         QVERIFY(writeFile(m_folder.filePath("voice/damaged.wav").toStdString(), {'R', 'I', 'F', 'F'}));
-        makeVoice(words::voiceFileName(kLow), tone(0, 300, 16000, kLowLevel));
-        makeVoice(words::voiceFileName(kHigh), tone(0, 300, 22050, kHighLevel), 22050);
-        makeVoice(words::voiceFileName(kLong), tone(0, 2000, 16000, kLowLevel));
+        makeVoice(words::voiceFileName(kLow), 300, kLowLevel);
+        makeVoice(words::voiceFileName(kHigh), 300, kHighLevel, 22050);
+        makeVoice(words::voiceFileName(kLong), 2000, kLowLevel);
     }
     void init()
     {

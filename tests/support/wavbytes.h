@@ -1,8 +1,7 @@
 #pragma once
 
-
-// WAV files made in memory: tones of known pitch and length for the voice tests and
-// the benchmark, and the good and damaged files the reader's test and the fuzzer's
+// WAV files made in memory: any layout for the voice tests, a tone for the
+// benchmark, and the good and damaged files the reader's test and the fuzzer's
 // seeds share, so none depends on the recorded voice.
 
 #include <cmath>
@@ -52,13 +51,12 @@ inline Bytes wavBytes(const std::vector<std::int16_t>& samples, WavLayout layout
     return out;
 }
 
-// A sine tone; a constant level when hz is 0.
-inline std::vector<std::int16_t> tone(double hz, int ms, int sampleRate = 16000, int amplitude = 8000)
+// A sine tone at 16 kHz.
+inline std::vector<std::int16_t> tone(double hz, int ms)
 {
-    std::vector<std::int16_t> samples(std::size_t(sampleRate) * ms / 1000);
+    std::vector<std::int16_t> samples(std::size_t(16 * ms));
     for (std::size_t i = 0; i < samples.size(); ++i)
-        samples[i] = hz == 0 ? std::int16_t(amplitude)
-                             : std::int16_t(amplitude * std::sin(2 * M_PI * hz * double(i) / sampleRate));
+        samples[i] = std::int16_t(8000 * std::sin(2 * M_PI * hz * double(i) / 16000));
     return samples;
 }
 
