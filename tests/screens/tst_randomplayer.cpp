@@ -1,8 +1,6 @@
-// A child let loose on the whole program: random clicks, keys, typing, close boxes
-// and Exit Program on whatever is on show, from start-up on, with what must always
-// hold checked after every action. One seeded generator makes every choice, so a
-// run is repeated by its seed: SPROUT_RANDOM_SEED and SPROUT_RANDOM_ACTIONS repeat
-// or lengthen it; a failure names the seed, the action and the ones before it.
+// A child let loose on the whole program, what must always hold checked after every
+// action. One seeded generator makes every choice: SPROUT_RANDOM_SEED and
+// SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure names the seed and actions.
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
@@ -29,9 +27,8 @@ std::vector<Screen*> visibleScreens(const ScreenRegistry& registry)
     return screens;
 }
 
-// Hears each phrase the moment it is said. A recording cannot hear two voices at
-// once, so it checks what would betray them: every phrase belongs to a screen on
-// show, a letter to its row of letters or to a text box the child can type into.
+// Every phrase said belongs to a screen on show; a letter to its row of letters or
+// to a text box the child can type into.
 struct CheckingSpeaker : Speaker {
     const ScreenRegistry* registry = nullptr;
     QString fault;
@@ -82,17 +79,12 @@ public:
                 front = candidate;
         const QuizTable* quiz = quizOf(front->id());
         Screen* board = m_registry.find(ScreenId::Form1);
-        // Click anywhere, on a control, answer, keys, close box, Exit Program, rapid
-        // cells: a child who has found a game stays with it a while.
-        const double weights[] = {20, 25, quiz ? 60.0 : 0.0, 10, 0.5, 0.5, board && board->isVisible() ? 40.0 : 0.0};
+        // Click (the background among the controls), answer, keys, close box, Exit
+        // Program, rapid cells: a child who has found a game stays with it a while.
+        const double weights[] = {45, quiz ? 60.0 : 0.0, 10, 0.5, 0.5, board && board->isVisible() ? 40.0 : 0.0};
         const QString where = QString(" on ") + screenName(screen.id());
         switch (std::discrete_distribution<int>(std::begin(weights), std::end(weights))(m_random)) {
         case 0: {
-            const QPoint point(below(screen.client()->width()), below(screen.client()->height()));
-            const QString target = clickAtPixel(screen, point)->objectName();
-            return QStringLiteral("click at (%1, %2) of %3").arg(point.x()).arg(point.y()).arg(target) + where;
-        }
-        case 1: {
             QList<QWidget*> controls{screen.client()};
             for (QWidget* widget : screen.client()->findChildren<QWidget*>())
                 if (widget->isVisibleTo(screen.client()) && !widget->objectName().isEmpty())
@@ -101,14 +93,14 @@ public:
             clickWhereShown(screen, control);
             return "click on " + control->objectName() + where;
         }
-        case 2:
+        case 1:
             return answer(*front, *quiz) + " on " + screenName(front->id());
-        case 3:
+        case 2:
             return keys(screen) + where;
-        case 4:
+        case 3:
             screen.window()->close();
             return "close box" + where;
-        case 5:
+        case 4:
             if (QAction* entry = menuEntry(screen, "mnuExit"))
                 entry->trigger();
             return "Exit Program" + where;
@@ -131,8 +123,7 @@ private:
                 return void(clickAtPixel(screen, point));
     }
 
-    // As a child who tries: mostly a new question after a right answer, else any
-    // answer, and now and then the right one.
+    // Mostly a new question after a right answer, else any answer, often the right one.
     QString answer(Screen& screen, const QuizTable& quiz)
     {
         if (quiz.newQuestion && result(screen) == kCorrect && chance(0.8)) {
@@ -163,18 +154,15 @@ private:
             QTest::keyClicks(box, text + (chance(0.3) ? "\r" : ""));
             return QStringLiteral("type \"%1\" into %2").arg(text, box->objectName());
         }
-        static const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Backtab,
-                                       Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Down,
-                                       Qt::Key_F4, Qt::Key_Alt, Qt::Key_A, Qt::Key_1, Qt::Key_Menu};
-        const Qt::KeyboardModifiers modifier = QList{Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}[below(4)];
-        const QKeySequence key(keys[below(int(std::size(keys)))] | modifier);
+        static const QKeySequence keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Backspace,
+                                            Qt::Key_Left, Qt::ALT | Qt::Key_F4, Qt::CTRL | Qt::Key_A, Qt::Key_Menu};
+        const QKeySequence key = keys[below(int(std::size(keys)))];
         QWidget* target = screen.window()->focusWidget() ? screen.window()->focusWidget() : screen.window();
         QTest::keyClick(target, Qt::Key(key[0].key()), key[0].keyboardModifiers());
         return "key " + key.toString() + " to " + target->objectName();
     }
 
-    // Clicks made while the computer pauses wait in the queue and are then handled
-    // one after the other: post them all, then let them through.
+    // Clicks made while the computer pauses wait in the queue, then run one by one.
     QString rapidCells(Screen& board)
     {
         if (chance(0.25))
@@ -196,132 +184,104 @@ private:
 
 class TestRandomPlayer : public QObject {
     Q_OBJECT
-
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void continueOnTheLastAwardEndsTheProgram();
-    void childPlaysAtRandom();
-
-private:
-    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd);
-    QString checkScores(ScreenRegistry& registry);
-
     QTemporaryDir m_workDir;
     // Each loaded quiz's score box and the score last seen in it.
     std::map<ScreenId, std::pair<QPointer<QLineEdit>, int>> m_scores;
     std::shared_ptr<CheckingSpeaker> m_speaker = std::make_shared<CheckingSpeaker>();
-};
 
-void TestRandomPlayer::initTestCase()
-{
-    // Thousands of windows shown on a platform without a window manager: its word
-    // that it cannot raise them drowns everything else.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (!message.startsWith("This plugin does not support"))
-                previous(type, context, message);
-        });
-    withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
-    TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
-    Speech::setSpeaker(m_speaker);
-}
+    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
+    {
+        if (visibleScreens(registry).empty() != toldToEnd)
+            return toldToEnd ? "the program was told to end while a screen is on show"
+                             : "no screen is on show, yet the program was not told to end";
+        if (QApplication::activeModalWidget())
+            return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
+        return checkScores(registry);
+    }
 
-void TestRandomPlayer::cleanupTestCase()
-{
-    TicTacToeScreen::replacePause({});
-    Speech::setSpeaker(nullptr);
-}
+    // A quiz's score starts empty and grows by at most one an action while loaded.
+    QString checkScores(ScreenRegistry& registry)
+    {
+        for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord}) {
+            Screen* screen = registry.find(quiz->id);
+            QLineEdit* box = screen && screen->isLoaded() ? screen->control<QLineEdit>(quiz->scoreBox) : nullptr;
+            if (!box)
+                continue;
+            bool number = true;
+            const int now = box->text().isEmpty() ? 0 : box->text().toInt(&number);
+            auto& [seenBox, before] = m_scores[quiz->id];
+            const int from = seenBox == box ? before : 0;
+            if (!number || (now == 0 && !box->text().isEmpty()) || now < from || now > from + 1)
+                return QStringLiteral("%1's score went from %2 to \"%3\" in one action").arg(screenName(quiz->id)).arg(from).arg(box->text());
+            seenBox = box;
+            before = now;
+        }
+        return {};
+    }
 
-// Found by the random player: the quiz closed beneath its award, "Continue" hid the
-// last window, and the program ran on with nothing on show.
-void TestRandomPlayer::continueOnTheLastAwardEndsTheProgram()
-{
-    ScreenRegistry registry(createScreen);
-    QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-    QVERIFY(registry.show(ScreenId::SproutMain) && registry.show(ScreenId::awardword));
-    Screen& award = registry.reference(ScreenId::awardword);
-    chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
-    settle();
-    QVERIFY(award.isVisible());
-    QCOMPARE(ended.count(), 0);
-    click(award, "Command2");
-    settle();
-    QVERIFY(!registry.anyVisible());
-    QCOMPARE(ended.count(), 1);
-}
+private slots:
+    void initTestCase()
+    {
+        // Without a window manager, the word that windows cannot be raised drowns all else.
+        static const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+                if (!message.startsWith("This plugin does not support"))
+                    previous(type, context, message);
+            });
+        withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
+        TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
+        Speech::setSpeaker(m_speaker);
+    }
 
-void TestRandomPlayer::childPlaysAtRandom()
-{
-    bool ok = false;
-    quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED").toUInt(&ok);
-    seed = ok ? seed : 20240611;
-    int actions = qEnvironmentVariableIntValue("SPROUT_RANDOM_ACTIONS");
-    actions = actions > 0 ? actions : 10000;
-    qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
-
-    ReportRecorder reports;
-    ScreenRegistry registry(createScreen);
-    QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-    m_speaker->registry = &registry;
-    QVERIFY(registry.show(ScreenId::SproutMain));
-    RandomPlayer player(registry, seed);
-    std::deque<QString> history;
-    int restarts = 0;
-    for (int action = 1; action <= actions; ++action) {
-        const qsizetype endedBefore = ended.count();
-        history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
+    // Found by the random player: the quiz closed beneath its award, "Continue" hid the
+    // last window, and the program ran on with nothing on show.
+    void continueOnTheLastAwardEndsTheProgram()
+    {
+        ScreenRegistry registry(createScreen);
+        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+        QVERIFY(registry.show(ScreenId::SproutMain) && registry.show(ScreenId::awardword));
+        Screen& award = registry.reference(ScreenId::awardword);
+        chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
         settle();
-        if (history.size() > 25)
-            history.pop_front();
-        QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore) : m_speaker->fault;
-        // Without a printer the only thing ever told is that an award was not printed.
-        for (const QString& message : std::as_const(reports.messages))
-            if (!message.startsWith("The award was not printed: "))
-                fault = "unexpected report: " + message;
-        if (!fault.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
-                                 .arg(fault).arg(seed).arg(action).arg(QStringList(history.begin(), history.end()).join('\n'))));
-        if (visibleScreens(registry).empty()) { // the program has ended; a child starts it again
-            ++restarts;
-            QVERIFY(registry.show(ScreenId::SproutMain));
+        QVERIFY(award.isVisible());
+        QCOMPARE(ended.count(), 0);
+        click(award, "Command2");
+        settle();
+        QVERIFY(!registry.anyVisible());
+        QCOMPARE(ended.count(), 1);
+    }
+
+    void childPlaysAtRandom()
+    {
+        const quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED", "20240611").toUInt();
+        const int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS", "10000").toInt();
+        qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
+        ReportRecorder reports;
+        ScreenRegistry registry(createScreen);
+        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+        m_speaker->registry = &registry;
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        RandomPlayer player(registry, seed);
+        std::deque<QString> history;
+        for (int action = 1; action <= actions; ++action) {
+            const qsizetype endedBefore = ended.count();
+            history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
+            settle();
+            if (history.size() > 25)
+                history.pop_front();
+            QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore) : m_speaker->fault;
+            // Without a printer the only thing ever told is that an award was not printed.
+            for (const QString& message : std::as_const(reports.messages))
+                if (!message.startsWith("The award was not printed: "))
+                    fault = "unexpected report: " + message;
+            if (!fault.isEmpty())
+                QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
+                                     .arg(fault).arg(seed).arg(action).arg(QStringList(history.begin(), history.end()).join('\n'))));
+            if (visibleScreens(registry).empty()) // the program has ended; a child starts it again
+                QVERIFY(registry.show(ScreenId::SproutMain));
         }
     }
-    qInfo("random player: %d restarts, %d prints refused", restarts, int(reports.messages.size()));
-    m_speaker->registry = nullptr;
-}
-
-QString TestRandomPlayer::checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
-{
-    const std::vector<Screen*> visible = visibleScreens(registry);
-    if (visible.empty() != toldToEnd)
-        return toldToEnd ? "the program was told to end while a screen is on show"
-                         : "no screen is on show, yet the program was not told to end";
-    if (QApplication::activeModalWidget())
-        return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
-    return checkScores(registry);
-}
-
-// A quiz's score starts empty, never goes down while its screen stays loaded and
-// grows by one at most in one action.
-QString TestRandomPlayer::checkScores(ScreenRegistry& registry)
-{
-    for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord}) {
-        Screen* screen = registry.find(quiz->id);
-        QLineEdit* box = screen && screen->isLoaded() ? screen->control<QLineEdit>(quiz->scoreBox) : nullptr;
-        if (!box)
-            continue;
-        bool number = true;
-        const int now = box->text().isEmpty() ? 0 : box->text().toInt(&number);
-        auto& [seenBox, before] = m_scores[quiz->id];
-        const int from = seenBox == box ? before : 0;
-        if (!number || (now == 0 && !box->text().isEmpty()) || now < from || now > from + 1)
-            return QStringLiteral("%1's score went from %2 to \"%3\" in one action").arg(screenName(quiz->id)).arg(from).arg(box->text());
-        seenBox = box;
-        before = now;
-    }
-    return {};
-}
+};
 
 QTEST_MAIN(TestRandomPlayer)
 #include "tst_randomplayer.moc"

@@ -1,8 +1,6 @@
-// The words of the screens, heard through a recording speaker: every caption and
-// teaching picture a child can point at has words and an accessible name, every
-// phrase has its recording, resting the pointer says the right phrase once, and
-// each action's reply (greeting, verdict, question, award, game result, letter
-// typed) is heard alone, never from a hidden screen or when muted.
+// The words of the screens, heard through a recording speaker: what a child can
+// point at has words, resting the pointer says them once, each action's reply is
+// heard alone, and nothing is heard from a hidden screen or when muted.
 #include "tictactoescreen.h"
 #include "quiztesting.h"
 #include "recordingspeaker.h"
@@ -43,29 +41,19 @@ bool childCanPointAt(QWidget* widget, const QWidget* client)
            || qobject_cast<QLineEdit*>(widget);
 }
 
-// The seconds of sound in a voice file, 0 where it cannot be read.
-double wavSeconds(const QString& path)
-{
-    const WavReading reading = readWavFile(path.toStdString());
-    return reading.ok() ? double(reading.sound.samples.size()) / reading.sound.sampleRate : 0;
-}
-
 const QString kCongratulations = "Congratulations, you are doing a great job. For doing such a great "
                                  "job, you can print out an award for your work.";
 
-// The question a child must hear for the picture on the board: the colour and
-// shape quizzes ask what it is, the sums say themselves, Spell the word says the word.
+// The question heard for the picture on the board; sums say themselves, words too.
 QString questionOnShow(Screen& screen)
 {
     const QuizTable& quiz = *quizOf(screen.id());
     const int shown = shownQuestion(screen, quiz);
-    if (shown < 0)
-        return "no question on show";
     if (screen.id() == ScreenId::GuessColor || screen.id() == ScreenId::Guessshape)
         return screen.id() == ScreenId::GuessColor ? "What color is this?" : "What shape is this?";
     if (screen.id() == ScreenId::Spellword)
-        return quiz.answers[shown];
-    const auto question = words::questionFor(screenName(screen.id()), quiz.files[shown].toStdString());
+        return quiz.answers.value(shown, "no word on show");
+    const auto question = words::questionFor(screenName(screen.id()), quiz.files.value(shown).toStdString());
     return question ? textOf(*question) : "none";
 }
 
@@ -76,8 +64,8 @@ class TestSpokenWords : public QObject {
     std::shared_ptr<RecordingSpeaker> m_speaker = std::make_shared<RecordingSpeaker>();
     std::optional<ScreenRegistry> m_registry;
 
-    // The screen on show, the pointer in its corner and nothing said yet. Replies
-    // are heard with a rest too long to end, so no words of a control slip in.
+    // The screen on show, the pointer in its corner, nothing said yet; a rest too
+    // long to end keeps the words of controls out of the replies.
     Screen& shown(ScreenId id, int rest = kRest)
     {
         SpokenControls::setRestMilliseconds(rest);
@@ -87,19 +75,17 @@ class TestSpokenWords : public QObject {
         m_speaker->forget();
         return m_registry->reference(id);
     }
-    Screen& quietlyShown(ScreenId id) { return shown(id, 600000); }
     // What was said since the last call, once the action is over.
     QStringList heard()
     {
         QCoreApplication::processEvents();
         return std::exchange(m_speaker->said, {});
     }
-    void restOn(QWidget* widget, QPoint at)
+    void restOn(QWidget* widget, QPoint at = {}) // by default its middle
     {
         QTest::mouseMove(widget, at);
         QTest::qWait(kRest * 4);
     }
-    void restOn(QWidget* widget) { restOn(widget, widget->rect().center()); }
 
 private slots:
     void initTestCase()
@@ -143,59 +129,37 @@ private slots:
         QVERIFY(phrases.size() > 150);
         for (const words::Phrase& phrase : phrases) {
             const QString file = QString::fromStdString(words::voiceFileName(phrase));
-            const double seconds = wavSeconds(qEnvironmentVariable("SPROUT_BIN_DIR") + "/" + file);
+            const WavReading wav = readWavFile(qEnvironmentVariable("SPROUT_BIN_DIR").toStdString() + "/" + file.toStdString());
+            const double seconds = wav.ok() ? double(wav.sound.samples.size()) / wav.sound.sampleRate : 0;
             const int wordCount = textOf(phrase).split(' ', Qt::SkipEmptyParts).size();
             QVERIFY2(seconds > 0.15 && seconds > 0.12 * wordCount && seconds < 1.0 + 0.7 * wordCount,
                      qPrintable(QString("%1 s for %2 in %3").arg(seconds).arg(textOf(phrase), file)));
         }
     }
 
-    // Said once while the pointer rests, again after it leaves and comes back; an
-    // empty "said" stands for the question of the picture on show.
+    // Said once while the pointer rests, again after it leaves and comes back.
     void restingThePointerSaysTheWords_data()
     {
         QTest::addColumn<ScreenId>("id");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("said");
-        QTest::addColumn<bool>("teacher");
-        using S = ScreenId;
-        const struct { S id; const char* control; QString said; bool teacher; } rows[] = {
-            {S::frmColors, "Label2", "Red", false}, // a swatch says its colour
-            {S::frmShapes, "Image3", "Triangle", false},
-            {S::frmShapes, "Label5", "A circle is round having no sides, a very common shape you "
-                                     "see in fruit, car tires, and plates.", false},
-            {S::FrmNumbers, "Image6", "Three apples", false},
-            {S::Games, "Label2", "Tic-Tac-Toe", false},
-            {S::Form1, "Cmdgamestart", "Click to start game", false},
-            {S::Form1, "Picture1(5)", "Middle square", false},
-            {S::SproutMain, "Text1", kGreeting, true},
-            {S::GuessColor, "Image2", "What color is this?", false},
-            {S::MathTest, "Label9", "1", false},
-            {S::MathTest, "Image2", "", false},
-            {S::Spellword, "Image2", "", false},
-            {S::awardmath, "Picture1", "Your award, for doing an excellent job in math.", false},
-        };
-        for (const auto& row : rows)
-            QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(row.id), row.control)))
-                << row.id << QString(row.control) << row.said << row.teacher;
+        QTest::newRow("colour swatch") << ScreenId::frmColors << QString("Label2") << QString("Red");
+        QTest::newRow("Mr. Pim") << ScreenId::SproutMain << QString("Text1") << kGreeting;
+        QTest::newRow("question") << ScreenId::GuessColor << QString("Image2") << QString("What color is this?");
+        QTest::newRow("award") << ScreenId::awardmath << QString("Picture1")
+                               << QString("Your award, for doing an excellent job in math.");
     }
     void restingThePointerSaysTheWords()
     {
         QFETCH(ScreenId, id);
         QFETCH(QString, control);
         QFETCH(QString, said);
-        QFETCH(bool, teacher);
         Screen& screen = shown(id);
         QWidget* widget = screen.control(control);
-        if (said.isEmpty()) {
-            const auto question = words::questionFor(screenName(id), widget->property("pictureFile").toString().toStdString());
-            QVERIFY(question);
-            said = textOf(*question);
-        }
         restOn(widget);
         restOn(widget, QPoint(2, 2));
         QCOMPARE(m_speaker->said, QStringList{said});
-        QCOMPARE(m_speaker->voices.first() == words::Voice::Teacher, teacher);
+        QCOMPARE(m_speaker->voices.first() == words::Voice::Teacher, id == ScreenId::SproutMain); // Mr. Pim
         restOn(screen.client(), QPoint(1, 1));
         m_speaker->forget();
         restOn(widget);
@@ -209,10 +173,8 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("said");
         QStringList alphabet, centimetres;
-        for (char c = 'A'; c <= 'Z'; ++c)
-            alphabet << QString(QChar(c));
-        for (int cm = 0; cm <= 10; ++cm)
-            centimetres << QString::number(cm);
+        for (char c = 'A'; c <= 'Z'; ++c) alphabet << QString(QChar(c));
+        for (int cm = 0; cm <= 10; ++cm) centimetres << QString::number(cm);
         QTest::newRow("uppercase") << ScreenId::frmLetters << "Label6" << alphabet;
         QTest::newRow("lowercase") << ScreenId::frmLetters << "Label7" << alphabet;
         QTest::newRow("ruler") << ScreenId::measure << "Image1" << centimetres;
@@ -258,12 +220,11 @@ private slots:
     void comingIntoView()
     {
         QFETCH(ScreenId, id);
-        const bool award = QByteArray(screenName(id)).startsWith("award");
         auto expected = [&](bool again) {
-            if (quizOf(id))
-                return QStringList{questionOnShow(m_registry->reference(id))};
-            return award ? QStringList{kCongratulations}
-                         : id == ScreenId::SproutMain && !again ? QStringList{kGreeting} : QStringList();
+            const QString said = quizOf(id) ? questionOnShow(m_registry->reference(id))
+                                 : QByteArray(screenName(id)).startsWith("award") ? kCongratulations
+                                 : id == ScreenId::SproutMain && !again         ? kGreeting : QString();
+            return said.isEmpty() ? QStringList() : QStringList{said};
         };
         SpokenControls::setRestMilliseconds(600000);
         m_registry.emplace(createScreen);
@@ -276,11 +237,8 @@ private slots:
         QCOMPARE(heard(), expected(true));
     }
 
-    // Moves: W a wrong answer, R a right one, P a new question; each heard alone,
-    // every letter typed said first. A right spelling brings the next word at once,
-    // so "correct" is heard again though the label does not change; the tenth right
-    // answer brings the award, which is all that is heard. A right answer repeated
-    // while "correct" is on show counts only where it is a new word to spell.
+    // Each move (see play) heard alone, every letter typed first; a right spelling
+    // repeats "correct" for the next word, and the award is all the tenth brings.
     void quizReplies_data()
     {
         QTest::addColumn<ScreenId>("id");
@@ -290,7 +248,6 @@ private slots:
         QTest::newRow("Guessshape wrong only") << ScreenId::Guessshape << "WWPW" << "";
         QTest::newRow("MathTest") << ScreenId::MathTest << "RWWPRR" << "2";
         QTest::newRow("Spellword") << ScreenId::Spellword << "WWRRWR" << "3";
-        QTest::newRow("GuessColor award") << ScreenId::GuessColor << "RPRPRPRPRPRPRPRPRPR" << "10";
         QTest::newRow("Spellword award") << ScreenId::Spellword << "RRRRRRRRRR" << "10";
     }
     void quizReplies()
@@ -299,7 +256,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QString, score);
         const QuizTable& quiz = *quizOf(id);
-        Screen& screen = quietlyShown(id);
+        Screen& screen = shown(id, 600000);
         auto awardShown = [&] { return awardVisible(*m_registry, quiz); };
         heard();
         for (QChar move : moves) {
@@ -320,27 +277,14 @@ private slots:
     }
 
     // Only the last move is answered; the start button's new caption is no reply.
-    void ticTacToeSaysItsResult_data()
-    {
-        QTest::addColumn<QList<int>>("moves");
-        QTest::addColumn<double>("draw");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("child wins") << QList<int>{2, 4, 1, 7} << 0.95 << "You win!";
-        QTest::newRow("computer wins") << QList<int>{1, 2, 9} << 0.0 << "The computer wins!";
-        QTest::newRow("tie") << QList<int>{1, 9, 6, 7, 2} << 0.0 << "You tied!";
-    }
     void ticTacToeSaysItsResult()
     {
-        QFETCH(QList<int>, moves);
-        QFETCH(double, draw);
-        QFETCH(QString, result);
-        TicTacToeScreen::replaceRandom([draw] { return draw; });
-        Screen& screen = quietlyShown(ScreenId::Form1);
-        click(screen, "Cmdgamestart");
-        for (int square : moves)
-            click(screen, QStringLiteral("Picture1(%1)").arg(square));
+        TicTacToeScreen::replaceRandom([] { return 0.95; });
+        Screen& screen = shown(ScreenId::Form1, 600000);
+        for (const char* control : {"Cmdgamestart", "Picture1(2)", "Picture1(4)", "Picture1(1)", "Picture1(7)"})
+            click(screen, control);
         TicTacToeScreen::replaceRandom({});
-        QCOMPARE(heard(), QStringList{result});
+        QCOMPARE(heard(), QStringList{"You win!"});
     }
 
     // Nothing is said when muted.

@@ -1,7 +1,6 @@
 #pragma once
 
-// Plays the four quizzes the way a child does and reads back what the child sees:
-// the picture on the board, the result text and the hidden score box.
+// Plays the four quizzes as a child does and reads back the board, result and score.
 
 #include "choicequizzes.h"
 #include "picturefile.h"
@@ -21,8 +20,7 @@ namespace sprout::testing {
 inline const QString kCorrect = QStringLiteral("correct");
 inline const QString kSorry = QStringLiteral("Sorry, try again ");
 
-// One quiz: its question pictures by number and, for each, the caption of the
-// choice that answers it (for Spell the word, the word to type).
+// A quiz's question pictures by number and the caption (or word) answering each.
 struct QuizTable {
     ScreenId id;
     ScreenId award;
@@ -34,8 +32,7 @@ struct QuizTable {
     QStringList answers;
 };
 
-// A choice quiz's table from the program's own description, with the captions the
-// child reads written here.
+// From the program's own description, with the captions the child reads written here.
 inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* gamesLink,
                                  QStringList answers)
 {
@@ -75,10 +72,7 @@ inline const QuizTable* quizOf(ScreenId id)
     return nullptr;
 }
 
-inline QImage comparable(const QImage& image)
-{
-    return image.convertToFormat(QImage::Format_RGB32);
-}
+inline QImage comparable(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
 // Read once per test program: the program folder does not change under them.
 inline const QList<QImage>& questionPictures(const QuizTable& quiz)
@@ -98,18 +92,10 @@ inline int shownQuestion(Screen& screen, const QuizTable& quiz)
     return shown.isNull() ? -1 : int(questionPictures(quiz).indexOf(shown));
 }
 
-inline QString result(Screen& screen)
-{
-    return screen.control<QLabel>("Label1")->text();
-}
+inline QString result(Screen& screen) { return screen.control<QLabel>("Label1")->text(); }
+inline QString score(Screen& screen, const QuizTable& quiz) { return screen.control<QLineEdit>(quiz.scoreBox)->text(); }
 
-inline QString score(Screen& screen, const QuizTable& quiz)
-{
-    return screen.control<QLineEdit>(quiz.scoreBox)->text();
-}
-
-// Clicks the choice with the caption the child reads, or types it into the
-// answer box, replacing what it held, and presses "Check Spelling".
+// Clicks the choice with this caption, or types it afresh and presses "Check Spelling".
 inline void choose(Screen& screen, const QuizTable& quiz, const QString& caption)
 {
     if (!quiz.newQuestion) {
@@ -144,21 +130,14 @@ inline void answer(Screen& screen, const QuizTable& quiz, bool right)
 // The next question: its button, or a right spelling where there is none.
 inline void nextQuestion(Screen& screen, const QuizTable& quiz)
 {
-    if (quiz.newQuestion)
-        click(screen, quiz.newQuestion);
-    else
-        answer(screen, quiz, true);
+    quiz.newQuestion ? click(screen, quiz.newQuestion) : answer(screen, quiz, true);
 }
 
 // Plays moves: R a right answer, W a wrong one, P a new question.
 inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
 {
-    for (QChar move : moves) {
-        if (move == 'P')
-            nextQuestion(screen, quiz);
-        else
-            answer(screen, quiz, move == 'R');
-    }
+    for (QChar move : moves)
+        move == 'P' ? nextQuestion(screen, quiz) : answer(screen, quiz, move == 'R');
 }
 
 } // namespace sprout::testing
