@@ -64,11 +64,9 @@ struct CheckingSpeaker : Speaker {
     }
 };
 
-class RandomPlayer {
-public:
+struct RandomPlayer {
     RandomPlayer(ScreenRegistry& registry, quint32 seed) : m_registry(registry), m_random(seed) {}
 
-    // Does one thing a child can do now and says what it was.
     QString step()
     {
         const std::vector<Screen*> screens = visibleScreens(m_registry);
@@ -109,7 +107,6 @@ public:
         }
     }
 
-private:
     int below(int n) { return std::uniform_int_distribution<int>(0, qMax(1, n) - 1)(m_random); }
     bool chance(double p) { return std::bernoulli_distribution(p)(m_random); }
 
@@ -255,7 +252,6 @@ private slots:
     {
         const quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED", "20240611").toUInt();
         const int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS", "10000").toInt();
-        qInfo("random player: seed %u, %d actions (SPROUT_RANDOM_SEED, SPROUT_RANDOM_ACTIONS)", seed, actions);
         ReportRecorder reports;
         ScreenRegistry registry(createScreen);
         QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
