@@ -43,43 +43,12 @@ struct ScriptedParent {
     }
 };
 
-// A quiz played to ten right answers, its award on show, "Print Award" pressed.
-struct PressedPrint {
-    ScreenRegistry registry{createScreen};
-    const QuizTable& quiz;
-    explicit PressedPrint(const QuizTable& played) : quiz(played)
-    {
-        registry.show(quiz.id);
-        for (int right = 0; right < 10; ++right)
-            play(registry.reference(quiz.id), quiz, quiz.newQuestion ? "RP" : "R");
-        click(registry.reference(quiz.award), "Command1");
-    }
-    bool awardAndScoreKept()
-    {
-        return registry.reference(quiz.award).isVisible() && score(registry.reference(quiz.id), quiz) == "10";
-    }
-};
-
 } // namespace
 
 class TestAwardPdf : public QObject {
     Q_OBJECT
     QTemporaryDir m_home;
     QTemporaryDir m_workDir; // where Qt would drop a PDF of its own making
-
-    // A home with or without Documents, holding one file written before.
-    void freshHome(bool documents, const QString& earlier, const QByteArray& content)
-    {
-        QDir(m_home.path()).removeRecursively();
-        QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
-        QFile file(m_home.filePath(earlier));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
-    QByteArray contentOf(const QString& name)
-    {
-        QFile file(m_home.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void initTestCase()
@@ -128,16 +97,26 @@ private slots:
         QFETCH(bool, takeOffer);
         QFETCH(QString, savePath);
         QFETCH(QString, told);
-        freshHome(documents, savedBefore, "last week's");
+        // A home with or without Documents, holding a file saved before.
+        QDir(m_home.path()).removeRecursively();
+        QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
+        QFile before(m_home.filePath(savedBefore));
+        QVERIFY(before.open(QIODevice::WriteOnly) && before.write("last week's") > 0);
+        before.close();
         ReportRecorder reports;
         ScriptedParent parent;
         parent.takeOffer = takeOffer;
         parent.savePath = savePath;
-        PressedPrint pressed(*quiz);
+        // A quiz played to ten right answers, its award on show, "Print Award" pressed.
+        ScreenRegistry registry(createScreen);
+        registry.show(quiz->id);
+        for (int right = 0; right < 10; ++right)
+            play(registry.reference(quiz->id), *quiz, quiz->newQuestion ? "RP" : "R");
+        click(registry.reference(quiz->award), "Command1");
 
         QCOMPARE(parent.asked, takeOffer ? QStringList({kOffer, kAskWhere}) : QStringList(kOffer));
-        QVERIFY(pressed.awardAndScoreKept());
-        QCOMPARE(contentOf(savedBefore), "last week's");
+        QVERIFY(registry.reference(quiz->award).isVisible() && score(registry.reference(quiz->id), *quiz) == "10");
+        QVERIFY(before.open(QIODevice::ReadOnly) && before.readAll() == "last week's");
         if (!told.endsWith(".pdf")) {
             QCOMPARE(reports.messages.size(), told.isEmpty() ? 0 : 1);
             const QString endsWith = " Nothing was saved. Choose another folder, such as your Documents folder, and try again.";
