@@ -51,7 +51,7 @@ private slots:
     void readingASmallPictureReservesLittleMemory()
     {
         const QString path = m_folder.filePath("Chair.bmp");
-        QVERIFY(writeFile(path, savedBitmap(QImage::Format_RGB888, 217, 81)));
+        QVERIFY(writeFile(path, bitmapBytes({.width = 217, .height = 81})));
         const qint64 before = statusKb("VmSize:");
         QVERIFY(PictureFile::load(path).ok());
         QVERIFY2(statusKb("VmPeak:") - before < 64 * 1024, qPrintable(QString::number(statusKb("VmPeak:") - before)));
@@ -110,7 +110,7 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("bytes"); // none: no file at all
         QTest::addColumn<QString>("what");
-        const QByteArray good = savedBitmap(QImage::Format_RGB888, 40, 30);
+        const QByteArray good = bitmapBytes({.width = 40, .height = 30});
         QTest::newRow("missing") << "Fork.bmp" << QByteArray() << "is missing";
         QTest::newRow("zero bytes") << "Apple.bmp" << QByteArray("") << "empty (0 bytes)";
         QTest::newRow("text renamed") << "House.bmp" << QByteArray("Chair, table, house.\n") << "is not a picture";
@@ -137,7 +137,7 @@ private slots:
     void tableIsFilledInOrderOrNotAtAll()
     {
         QTemporaryDir folder;
-        QVERIFY(writeFile(folder.filePath("11.bmp"), savedBitmap(QImage::Format_RGB888, 3, 2)));
+        QVERIFY(writeFile(folder.filePath("11.bmp"), bitmapBytes({.width = 3, .height = 2})));
         QVERIFY(writeFile(folder.filePath("Black.bmp"), "not a bitmap"));
         ReportRecorder reports;
         QList<QImage> pics;

@@ -2,8 +2,7 @@
 
 #include "bitmapcheck.h"
 
-#include <QBuffer>
-#include <QImage>
+#include <QByteArray>
 #include <QList>
 #include <QtEndian>
 
@@ -43,19 +42,6 @@ inline QByteArray bitmapBytes(const BitmapHeader& h, qint64 pixelBytes = -1)
     for (qint64 i = 14 + h.headerSize; i < bytes.size(); ++i)
         bytes[int(i)] = char(i * (i < pixelsAt ? 7 : 13));
     return bytes;
-}
-
-// A picture as the picture library writes it.
-inline QByteArray savedBitmap(QImage::Format format, int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 40, y * 30, (x + y) % 2 ? 255 : 0));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(format).save(&buffer, "BMP");
-    return buffer.data();
 }
 
 struct GoodBitmap {
