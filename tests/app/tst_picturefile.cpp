@@ -24,11 +24,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 qint64 statusKb(const char* key)
 {
     QFile status("/proc/self/status");
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
-    return -1;
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').first().toLongLong();
 }
 
 // Every message says which file, what is wrong and how to get it back.
