@@ -8,28 +8,12 @@
 # Clients find it at PULSE_SERVER=unix:$SPROUT_AUDIO_DIR/pulse/native, where
 # SPROUT_AUDIO_DIR is /tmp/sproutkin-audio unless set; the tests look there.
 (
-set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+install_missing_packages pulseaudio pulseaudio-utils
 
 dir=${SPROUT_AUDIO_DIR:-/tmp/sproutkin-audio}
-packages=(pulseaudio pulseaudio-utils)
 export XDG_RUNTIME_DIR=$dir
 export PULSE_SERVER=unix:$dir/pulse/native
-
-as_root() {
-  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
-}
-
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" \
-    || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "audio-server: installing ${missing[*]}"
-  as_root apt-get update
-  as_root env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}"
-fi
 
 if ! pactl info >/dev/null 2>&1; then
   echo "audio-server: starting pulseaudio in $dir"

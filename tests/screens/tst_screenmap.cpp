@@ -160,20 +160,18 @@ private slots:
     }
 
     // The shapes screen's button, outside the window, holds the focus each time the
-    // screen comes up: Enter goes back, other keys stay.
+    // screen comes up: Return and Enter go back, other keys stay.
     void shapesKeyboardWayBack()
     {
         ScreenRegistry registry(createScreen);
         Screen& main = shown(registry, ScreenId::SproutMain);
         click(main, "Command1");
         Screen& shapes = registry.reference(ScreenId::frmShapes);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-            click(main, "Label2");
-            for (Qt::Key other : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down})
-                QTest::keyClick(shapes.window()->focusWidget(), other);
-            QVERIFY(shapes.isVisible());
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter}) {
+            if (!shapes.isVisible())
+                click(main, "Label2");
             QTest::keyClick(shapes.window()->focusWidget(), key);
-            QVERIFY(main.isVisible() && !shapes.isVisible());
+            QCOMPARE(main.isVisible(), key == Qt::Key_Return || key == Qt::Key_Enter);
         }
     }
 };

@@ -2,8 +2,7 @@
 
 #include "bitmapcheck.h"
 
-#include <QBuffer>
-#include <QImage>
+#include <QByteArray>
 #include <QList>
 #include <QtEndian>
 
@@ -45,19 +44,6 @@ inline QByteArray bitmapBytes(const BitmapHeader& h, qint64 pixelBytes = -1)
     return bytes;
 }
 
-// A picture as the picture library writes it.
-inline QByteArray savedBitmap(QImage::Format format, int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 40, y * 30, (x + y) % 2 ? 255 : 0));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.convertToFormat(format).save(&buffer, "BMP");
-    return buffer.data();
-}
-
 struct GoodBitmap {
     const char* name;
     QByteArray bytes;
@@ -79,6 +65,7 @@ inline QList<GoodBitmap> goodBitmaps()
         {"top-row-first", bitmapBytes({.width = 3, .height = -7}), 3, 7},
         {"rgb32", bitmapBytes({.bits = 32}), 4, 3},
         {"rgb16", bitmapBytes({.width = 3, .bits = 16}), 3, 3},
+        {"indexed8", bitmapBytes({.bits = 8}), 4, 3},
         {"indexed8-short-palette", bitmapBytes({.bits = 8, .coloursUsed = 5}), 4, 3},
         {"indexed4", bitmapBytes({.width = 9, .bits = 4}), 9, 3},
         {"mono", bitmapBytes({.width = 33, .bits = 1}), 33, 3},
@@ -86,10 +73,6 @@ inline QList<GoodBitmap> goodBitmaps()
         {"oldest-header", core, 2, 2},
         {"bytes-after-the-pixels", bitmapBytes({}) + "trailing", 4, 3},
         {"largest-side", bitmapBytes({.width = kMaxBitmapSide, .height = 1, .bits = 1}), kMaxBitmapSide, 1},
-        {"saved-rgb888", savedBitmap(QImage::Format_RGB888, 9, 7), 9, 7},
-        {"saved-argb32", savedBitmap(QImage::Format_ARGB32, 6, 3), 6, 3},
-        {"saved-indexed8", savedBitmap(QImage::Format_Indexed8, 7, 5), 7, 5},
-        {"saved-mono", savedBitmap(QImage::Format_Mono, 17, 3), 17, 3},
     };
 }
 
@@ -120,7 +103,6 @@ inline QList<BadBitmap> badBitmaps()
         {"text", "Chair\nTable\n", P::NotABitmap, "not hold"},
         {"only-the-signature", "BM", P::Damaged, "header"},
         {"unknown-header-size", bitmapBytes({.headerSize = 64}), P::Damaged, "no known kind"},
-        {"huge", bitmapBytes({.width = 100000, .height = 100000}, 0), P::TooLarge, "100000 x 100000"},
         {"one-side-too-long", bitmapBytes({.width = kMaxBitmapSide + 1, .height = 1}, 0), P::TooLarge, "8193 x 1"},
         {"too-many-pixels", bitmapBytes({.width = 8000, .height = 8000}, 0), P::TooLarge, "8000 x 8000"},
         {"most-negative-height", bitmapBytes({.height = std::numeric_limits<qint32>::min()}, 0), P::TooLarge, "far more"},
