@@ -92,10 +92,10 @@ the computer and four quizzes. Ten right answers in a quiz earn a certificate
 that prints on the default printer.")
 # The Qt and C++ libraries come from the executable itself; the fonts the screens
 # are laid out with are read at run time and cannot be found that way, nor can the
-# print system's client, which Qt loads as a plugin. libpulse0 comes from the
-# executable too (the voice).
+# print system's client, which Qt loads as a plugin, nor the sound library, which
+# the voice opens after the first frame.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-cabin, fonts-liberation2, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-cabin, fonts-liberation2, libcups2, libpulse0")
 # Printing needs a print system somewhere, not necessarily on this machine.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 
