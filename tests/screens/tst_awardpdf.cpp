@@ -9,7 +9,6 @@
 using namespace sprout;
 using namespace sprout::testing;
 
-Q_DECLARE_METATYPE(const sprout::testing::QuizTable*)
 
 namespace {
 

@@ -15,7 +15,6 @@
 using namespace sprout;
 using namespace sprout::testing;
 
-Q_DECLARE_METATYPE(sprout::ScreenId)
 
 namespace {
 
@@ -79,12 +78,7 @@ private slots:
             QCOMPARE(QFontInfo(designFont(design, 12, true)).family(), QString(installed));
     }
 
-    void everyCaptionFits_data()
-    {
-        QTest::addColumn<ScreenId>("id");
-        for (int i = 0; i < kScreenCount; ++i)
-            QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
-    }
+    void everyCaptionFits_data() { addRowPerScreen(); }
     // Each caption also measured on a picture of the screen as drawn: 4.5:1 at
     // least against what lies around it, as WCAG asks of text.
     void everyCaptionFits()

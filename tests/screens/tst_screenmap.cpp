@@ -4,7 +4,6 @@
 #include "screenfactory.h"
 #include "screentesting.h"
 
-Q_DECLARE_METATYPE(sprout::ScreenId)
 
 using namespace sprout;
 using namespace sprout::testing;

@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <optional>
 
-Q_DECLARE_METATYPE(sprout::ScreenId)
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -97,12 +96,7 @@ private slots:
     void init() { m_speaker->forget(); }
     void cleanup() { m_registry.reset(); }
 
-    void everyControlAChildCanPointAtHasWords_data()
-    {
-        QTest::addColumn<ScreenId>("id");
-        for (int i = 0; i < kScreenCount; ++i)
-            QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
-    }
+    void everyControlAChildCanPointAtHasWords_data() { addRowPerScreen(); }
     void everyControlAChildCanPointAtHasWords()
     {
         QFETCH(ScreenId, id);

@@ -141,3 +141,5 @@ inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
 }
 
 } // namespace sprout::testing
+
+Q_DECLARE_METATYPE(const sprout::testing::QuizTable*)

@@ -112,4 +112,14 @@ struct ReportRecorder {
     ~ReportRecorder() { ErrorReporter::setSink({}); }
 };
 
+// One data row per screen, named after it, in the column "id".
+inline void addRowPerScreen()
+{
+    QTest::addColumn<ScreenId>("id");
+    for (int i = 0; i < kScreenCount; ++i)
+        QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
+}
+
 } // namespace sprout::testing
+
+Q_DECLARE_METATYPE(sprout::ScreenId)
