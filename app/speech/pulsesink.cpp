@@ -63,7 +63,7 @@ bool PulseSink::open(int sampleRate, std::string& error)
         error = "the sound library libpulse-simple.so.0 is missing";
         return false;
     }
-    const pa_sample_spec spec{PA_SAMPLE_S16LE, std::uint32_t(sampleRate), 1};
+    const pa_sample_spec format{PA_SAMPLE_S16LE, std::uint32_t(sampleRate), 1};
     pa_buffer_attr buffer;
     buffer.maxlength = std::uint32_t(-1);
     buffer.tlength = std::uint32_t(sampleRate / 1000 * kBufferMs * 2);
@@ -71,7 +71,7 @@ bool PulseSink::open(int sampleRate, std::string& error)
     buffer.minreq = std::uint32_t(-1);
     buffer.fragsize = std::uint32_t(-1);
     int code = 0;
-    m_stream = pulse->open(nullptr, "Sproutkin", PA_STREAM_PLAYBACK, nullptr, "Voice", &spec,
+    m_stream = pulse->open(nullptr, "Sproutkin", PA_STREAM_PLAYBACK, nullptr, "Voice", &format,
                            nullptr, &buffer, &code);
     if (!m_stream)
         error = pulse->describe(code);
