@@ -17,38 +17,39 @@ void ClickLabel::setCaption(const QString& text)
 {
     if (text != this->text()) {
         setText(text);
-        fitCaption();
         emit changed();
     }
     emit captionSet();
 }
 
-void ClickLabel::fitCaption()
+const ClickLabel::CaptionFit& ClickLabel::fit() const
 {
+    const int flags = int(alignment()) | Qt::TextWordWrap;
+    if (m_fit.text == text() && m_fit.size == size() && m_fit.designed == font() && m_fit.flags == flags)
+        return m_fit;
     // The captions were laid out with other fonts. Where one now spills over its
     // label by a pixel or two, close the letters up a little and lift the lines
     // into the empty space above them rather than cut off any of the text.
-    if (text().isEmpty() || !pixmap().isNull())
-        return;
-    const int flags = int(alignment()) | Qt::TextWordWrap;
     QFont fitted = font();
-    for (int spacing = 100; spacing >= 90; --spacing) {
-        fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
-        const QRectF needed = QFontMetricsF(fitted).boundingRect(
-            QRectF(0, 0, width(), 100000), flags, text());
-        if (needed.width() <= width() + 0.5)
-            break;
+    int lift = 0;
+    if (!text().isEmpty()) {
+        for (int spacing = 100; spacing >= 90; --spacing) {
+            fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
+            const QRectF needed = QFontMetricsF(fitted).boundingRect(
+                QRectF(0, 0, width(), 100000), flags, text());
+            if (needed.width() <= width() + 0.5)
+                break;
+        }
+        const QFontMetricsF metrics(fitted);
+        const QRectF needed = metrics.boundingRect(QRectF(0, 0, width(), 100000), flags, text());
+        const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
+        const QRectF ink = metrics.tightBoundingRect(text());
+        const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
+        const double headroom = metrics.ascent() + ink.top();
+        lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
     }
-    setFont(fitted);
-
-    const QFontMetricsF metrics(fitted);
-    const QRectF needed = metrics.boundingRect(QRectF(0, 0, width(), 100000), flags, text());
-    const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
-    const QRectF ink = metrics.tightBoundingRect(text());
-    const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
-    const double headroom = metrics.ascent() + ink.top();
-    m_lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
-    update();
+    m_fit = {text(), size(), font(), flags, fitted, lift};
+    return m_fit;
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event)
@@ -68,8 +69,8 @@ void ClickLabel::paintEvent(QPaintEvent* event)
 bool ClickLabel::drawnCaptionIsCurrent(int flags) const
 {
     return !m_drawn.ink.isNull() && m_drawn.text == text() && m_drawn.size == size()
-           && m_drawn.font == font() && m_drawn.colour == palette().color(foregroundRole()).rgba()
-           && m_drawn.flags == flags && m_drawn.lift == m_lift
+           && m_drawn.font == captionFont() && m_drawn.colour == palette().color(foregroundRole()).rgba()
+           && m_drawn.flags == flags && m_drawn.lift == captionLift()
            && m_drawn.ink.devicePixelRatio() == devicePixelRatioF() && isEnabled();
 }
 
@@ -77,21 +78,22 @@ bool ClickLabel::drawnCaptionIsCurrent(int flags) const
 // fit), into a clear picture of the area the text takes.
 void ClickLabel::drawCaption(int flags)
 {
-    const QRect area = contentsRect().translated(0, -m_lift);
+    const QFont font = captionFont();
+    const QRect area = contentsRect().translated(0, -captionLift());
     // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
-    const QRect inked = style()->itemTextRect(fontMetrics(), area, flags, true, text())
+    const QRect inked = style()->itemTextRect(QFontMetrics(font, this), area, flags, true, text())
                             .adjusted(-3, -3, 3, 3).intersected(rect());
     const qreal scale = devicePixelRatioF();
     QPixmap ink((QSizeF(inked.size()) * scale).toSize());
     ink.setDevicePixelRatio(scale);
     ink.fill(Qt::transparent);
     QPainter painter(&ink);
-    painter.setFont(font());
+    painter.setFont(font);
     painter.translate(-inked.topLeft());
     style()->drawItemText(&painter, area, flags, palette(), true, text(), foregroundRole());
     painter.end();
-    m_drawn = {ink, inked.topLeft(), text(), size(), font(), palette().color(foregroundRole()).rgba(),
-               flags, m_lift};
+    m_drawn = {ink, inked.topLeft(), text(), size(), font, palette().color(foregroundRole()).rgba(),
+               flags, captionLift()};
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

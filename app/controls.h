@@ -18,10 +18,11 @@ public:
     // while every setting is reported as set (a verdict given twice is heard twice).
     void setCaption(const QString& text);
 
-    // Keeps the caption's ink inside the label where it spills by a little.
-    void fitCaption();
+    // The font the caption is drawn in: the label's own, with the letters closed up
+    // where the caption would spill over the label by a little.
+    QFont captionFont() const { return fit().font; }
     // How many pixels the caption is drawn above the label's top to fit.
-    int captionLift() const { return m_lift; }
+    int captionLift() const { return fit().lift; }
 
     // Lets the picture of the drawn caption go; it is drawn afresh when next painted.
     void releaseDrawnCaption() { m_drawn = {}; }
@@ -37,6 +38,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Fitting needs the font's glyphs, so it is done when first asked for (most
+    // often the first paint), not when the screen is built: a label hidden under
+    // a picture costs nothing until it shows.
+    struct CaptionFit {
+        QString text;
+        QSize size;
+        QFont designed;
+        int flags = 0;
+        QFont font;
+        int lift = 0;
+    };
+    const CaptionFit& fit() const;
+
     // The caption as last drawn, kept as a picture of its ink: a window shown again
     // repaints every label, and laying glyphs onto the screen one by one costs ten
     // times what laying down their finished picture does.
@@ -54,7 +68,7 @@ private:
     void drawCaption(int flags);
 
     bool m_pressed = false;
-    int m_lift = 0;
+    mutable CaptionFit m_fit;
     DrawnCaption m_drawn;
 };
 

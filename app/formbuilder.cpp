@@ -199,8 +199,6 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
             }
             if (control.kind == Kind::Image)
                 markOpaqueIfCovered(static_cast<QLabel*>(widget));
-            if (control.kind == Kind::Label)
-                static_cast<ClickLabel*>(widget)->fitCaption();
             if (control.look.flags & Hidden)
                 widget->hide();
             controls.insert(widget->objectName(), widget);

@@ -1,5 +1,6 @@
 #include "spokencontrols.h"
 
+#include "controls.h"
 #include "speaker.h"
 
 #include <QAbstractButton>
@@ -31,7 +32,8 @@ QString shownText(const QWidget* widget)
 int letterAt(const QLabel* label, int x)
 {
     const QString text = label->text();
-    const QFontMetrics metrics(label->font());
+    auto* caption = qobject_cast<const ClickLabel*>(label);
+    const QFontMetrics metrics(caption ? caption->captionFont() : label->font());
     const int width = metrics.horizontalAdvance(text);
     const QRect area = label->contentsRect().adjusted(label->margin(), 0, -label->margin(), 0);
     const QRect line = QStyle::alignedRect(label->layoutDirection(), label->alignment(),

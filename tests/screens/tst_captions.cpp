@@ -98,7 +98,7 @@ private slots:
         for (auto* label : client->findChildren<ClickLabel*>())
             if (!label->text().isEmpty())
                 note(label, label->text(),
-                     fitProblem(label->text(), label->font(), label->contentsRect().translated(0, -label->captionLift()),
+                     fitProblem(label->text(), label->captionFont(), label->contentsRect().translated(0, -label->captionLift()),
                                 label->rect(), int(label->alignment())));
         for (auto* button : client->findChildren<WrapButton*>()) {
             QStyleOptionButton option;
