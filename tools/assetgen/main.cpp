@@ -6,6 +6,7 @@
 // picture files go to the second folder as 24-bit Windows bitmaps.
 #include "artwork.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -16,11 +17,39 @@ using namespace sprout::art;
 
 namespace {
 
+// A built-in drawing is stored as the screen holds it: 32 bits a pixel, blue first,
+// top row first. Its pixels are then the bytes of the file, and the program shows
+// them as they are, with no conversion and no second copy.
+bool saveScreenBitmap(const QImage& picture, const QString& path)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    // The headers take 54 bytes; the pixels begin at 64, so that they keep the
+    // alignment of the memory the file is unpacked into.
+    const quint32 headerSize = 64;
+    const quint32 rowSize = quint32(pixels.width()) * 4;
+    QByteArray header;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint8('B') << quint8('M') << quint32(headerSize + rowSize * pixels.height())
+        << quint32(0) << headerSize;
+    out << quint32(40) << qint32(pixels.width()) << qint32(-pixels.height()) << quint16(1)
+        << quint16(32) << quint32(0) << quint32(rowSize * pixels.height()) << qint32(3780)
+        << qint32(3780) << quint32(0) << quint32(0);
+    header.resize(headerSize, '\0');
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(header) != header.size())
+        return false;
+    for (int row = 0; row < pixels.height(); ++row)
+        if (file.write(reinterpret_cast<const char*>(pixels.constScanLine(row)), rowSize) != rowSize)
+            return false;
+    return file.flush();
+}
+
 bool save(const Artwork& picture, const QString& path)
 {
     if (picture.type == QLatin1String("jpg"))
         return picture.image.save(path, "JPEG", 90);
-    return picture.image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    return saveScreenBitmap(picture.image, path);
 }
 
 // The sharp copies are named "<name>@2x.bmp"; a picture that was drawn large
