@@ -1,6 +1,7 @@
 #include "afterfirstframe.h"
 #include "commandline.h"
 #include "firstframereporter.h"
+#include "fontconfigwarmup.h"
 #include "mutekey.h"
 #include "programfolder.h"
 #include "screenfactory.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     if (options.finished)
         return options.exitCode;
 
+    sprout::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -29,6 +31,7 @@ int main(int argc, char* argv[])
     sprout::Speech::setSpeaker(player);
     sprout::MuteKey::install();
 
+    fontConfig.wait(); // the main menu's captions come next
     sprout::ScreenRegistry registry(sprout::createScreen);
     QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
                      &QApplication::quit, Qt::QueuedConnection);

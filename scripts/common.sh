@@ -9,7 +9,7 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(
   cmake g++ make pkgconf
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  fontconfig fonts-liberation2 fonts-cabin fonts-noto-color-emoji
+  fontconfig libfontconfig-dev fonts-liberation2 fonts-cabin fonts-noto-color-emoji
   xvfb xauth xdotool imagemagick
   dpkg-dev desktop-file-utils appstream lintian
   festival festvox-us-slt-hts flite sox
