@@ -26,6 +26,7 @@ public:
 
     // Lets the picture of the drawn caption go; it is drawn afresh when next painted.
     void releaseDrawnCaption() { m_drawn = {}; }
+    bool holdsDrawnCaption() const { return !m_drawn.ink.isNull(); }
 
 signals:
     void clicked();

@@ -63,8 +63,9 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
 {
     m_recentlyHidden.removeOne(hidden);
     m_recentlyHidden.prepend(hidden);
-    if (Screen* before = find(m_recentlyHidden.value(1, hidden)); before && before->isLoaded()
-        && !before->window()->isVisible())
+    // The screen hidden before this one, if any, lets its captions go.
+    if (Screen* before = m_recentlyHidden.size() > 1 ? find(m_recentlyHidden.at(1)) : nullptr;
+        before && before->isLoaded() && !before->window()->isVisible())
         releaseCaptions(before->window());
     while (m_recentlyHidden.size() > kHiddenWithPixels) {
         Screen* screen = find(m_recentlyHidden.takeLast());
