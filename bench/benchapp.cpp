@@ -1,6 +1,7 @@
 #include "benchapp.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <ctime>
 
 namespace sprout::bench {
@@ -10,6 +11,11 @@ void prepareLikeTheProgram(QApplication& app)
     Q_UNUSED(app);
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette colours = QApplication::palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        colours.setBrush(QPalette::Inactive, QPalette::ColorRole(role),
+                         colours.brush(QPalette::Active, QPalette::ColorRole(role)));
+    QApplication::setPalette(colours);
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
