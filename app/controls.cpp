@@ -2,9 +2,12 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
+#include <optional>
 
 namespace sprout {
 
@@ -60,40 +63,26 @@ void ClickLabel::paintEvent(QPaintEvent* event)
         return;
     }
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap;
-    if (!drawnCaptionIsCurrent(flags))
-        drawCaption(flags);
+    const CaptionLook look{text(), size(), captionFont(), palette().color(foregroundRole()).rgba(),
+                           flags, captionLift(), isEnabled()};
+    if (!m_drawn.shows(look, devicePixelRatioF()))
+        drawCaption(look);
     QPainter painter(this);
-    painter.drawPixmap(m_drawn.at, m_drawn.ink);
-}
-
-bool ClickLabel::drawnCaptionIsCurrent(int flags) const
-{
-    return !m_drawn.ink.isNull() && m_drawn.text == text() && m_drawn.size == size()
-           && m_drawn.font == captionFont() && m_drawn.colour == palette().color(foregroundRole()).rgba()
-           && m_drawn.flags == flags && m_drawn.lift == captionLift()
-           && m_drawn.ink.devicePixelRatio() == devicePixelRatioF() && isEnabled();
+    m_drawn.paint(painter);
 }
 
 // As QLabel draws plain text (a few pixels higher where the caption was lifted to
 // fit), into a clear picture of the area the text takes.
-void ClickLabel::drawCaption(int flags)
+void ClickLabel::drawCaption(const CaptionLook& look)
 {
-    const QFont font = captionFont();
-    const QRect area = contentsRect().translated(0, -captionLift());
+    const QRect area = contentsRect().translated(0, -look.lift);
     // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
-    const QRect inked = style()->itemTextRect(QFontMetrics(font, this), area, flags, true, text())
+    const QRect inked = style()->itemTextRect(QFontMetrics(look.font, this), area, look.flags, true, look.text)
                             .adjusted(-3, -3, 3, 3).intersected(rect());
-    const qreal scale = devicePixelRatioF();
-    QPixmap ink((QSizeF(inked.size()) * scale).toSize());
-    ink.setDevicePixelRatio(scale);
-    ink.fill(Qt::transparent);
-    QPainter painter(&ink);
-    painter.setFont(font);
-    painter.translate(-inked.topLeft());
-    style()->drawItemText(&painter, area, flags, palette(), true, text(), foregroundRole());
-    painter.end();
-    m_drawn = {ink, inked.topLeft(), text(), size(), font, palette().color(foregroundRole()).rgba(),
-               flags, captionLift()};
+    m_drawn.redraw(inked, devicePixelRatioF(), look, [&](QPainter& painter) {
+        painter.setFont(look.font);
+        style()->drawItemText(&painter, area, look.flags, palette(), true, look.text, foregroundRole());
+    });
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
@@ -122,10 +111,109 @@ void WrapButton::paintEvent(QPaintEvent*)
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    const CaptionLook look{caption, style()->subElementRect(QStyle::SE_PushButtonContents, &option, this), font(),
+                           palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                           QPalette::ButtonText).rgba()};
+    if (!m_caption.shows(look, devicePixelRatioF())) {
+        m_caption.redraw(look.area, devicePixelRatioF(), look, [&](QPainter& onPicture) {
+            onPicture.setFont(look.font);
+            onPicture.setPen(QColor::fromRgba(look.colour));
+            onPicture.drawText(look.area, Qt::AlignCenter | Qt::TextWordWrap, look.text);
+        });
+    }
+    m_caption.paint(painter);
+}
+
+namespace {
+
+// The colour beneath a control when nothing lies there but the plain background of
+// the window or of an ancestor that fills its own: no control below it overlaps it.
+std::optional<QColor> plainGroundBeneath(const QWidget* control)
+{
+    for (const QWidget* child = control; QWidget* parent = child->parentWidget(); child = parent) {
+        for (const QObject* sibling : parent->children()) {
+            if (sibling == child)
+                break; // the rest lie above
+            if (sibling->isWidgetType() && static_cast<const QWidget*>(sibling)->isVisible()
+                && static_cast<const QWidget*>(sibling)->geometry().intersects(child->geometry()))
+                return std::nullopt;
+        }
+        if (parent->autoFillBackground() || parent->isWindow()) {
+            const QBrush ground = parent->palette().brush(parent->backgroundRole());
+            if (ground.style() != Qt::SolidPattern || !ground.isOpaque())
+                return std::nullopt;
+            return ground.color();
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void FrameBox::paintEvent(QPaintEvent* event)
+{
+    const std::optional<QColor> ground = plainGroundBeneath(this);
+    if (!ground) {
+        QGroupBox::paintEvent(event);
+        return;
+    }
+    QStyleOptionGroupBox option;
+    initStyleOption(&option);
+    // Only the colours in use count, not whether the window is the active one.
+    const Look look{title(), size(), font(), option.palette.windowText().color().rgba(),
+                    int(option.state & ~QStyle::State_Active), ground->rgba()};
+    if (!m_look.shows(look, devicePixelRatioF())) {
+        m_look.redraw(rect(), devicePixelRatioF(), look, [&](QPainter& onPicture) {
+            onPicture.setFont(look.font); // as a painter on the frame itself would start
+            style()->drawComplexControl(QStyle::CC_GroupBox, &option, &onPicture, this);
+        }, *ground);
+    }
+    QPainter painter(this);
+    m_look.paint(painter);
+}
+
+TextBox::Look TextBox::look() const
+{
+    const QTextCursor cursor = textCursor();
+    return {document()->revision(),
+            QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+            viewport()->size(),
+            cursor.position(),
+            cursor.anchor(),
+            hasFocus(),
+            isEnabled(),
+            font(),
+            palette().color(QPalette::Base).rgba(),
+            palette().color(QPalette::Text).rgba(),
+            viewport()->devicePixelRatioF()};
+}
+
+void TextBox::paintEvent(QPaintEvent* event)
+{
+    const bool fixed = isReadOnly() && !(textInteractionFlags() & Qt::TextEditable);
+    if (fixed && !m_taking && !m_shown.picture.isNull() && m_shown.look == look()) {
+        QPainter painter(viewport());
+        painter.drawPixmap(0, 0, m_shown.picture);
+        return;
+    }
+    QPlainTextEdit::paintEvent(event);
+    // The picture is taken outside this paint, which it would repeat: once the
+    // frame is on the screen, so that the child never waits for it.
+    if (fixed && !m_taking && !m_takingSoon) {
+        m_takingSoon = true;
+        QMetaObject::invokeMethod(this, &TextBox::takePicture, Qt::QueuedConnection);
+    }
+}
+
+void TextBox::takePicture()
+{
+    m_takingSoon = false;
+    if (!viewport()->isVisible())
+        return;
+    m_taking = true;
+    QPixmap picture = viewport()->grab();
+    m_taking = false;
+    m_shown = {look(), picture};
 }
 
 LineControl::LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)

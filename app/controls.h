@@ -1,7 +1,10 @@
 #pragma once
 
+#include "finishedpicture.h"
+
+#include <QGroupBox>
 #include <QLabel>
-#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -9,7 +12,7 @@ namespace sprout {
 
 // A label, image or picture box: takes every click inside its rectangle, also
 // where nothing is drawn, so a click never falls through to what lies beneath.
-class ClickLabel : public QLabel {
+class ClickLabel : public QLabel, public KeepsPicture {
     Q_OBJECT
 public:
     explicit ClickLabel(QWidget* parent = nullptr);
@@ -24,9 +27,8 @@ public:
     // How many pixels the caption is drawn above the label's top to fit.
     int captionLift() const { return fit().lift; }
 
-    // Lets the picture of the drawn caption go; it is drawn afresh when next painted.
-    void releaseDrawnCaption() { m_drawn = {}; }
-    bool holdsDrawnCaption() const { return !m_drawn.ink.isNull(); }
+    void releasePicture() override { m_drawn.release(); }
+    bool holdsPicture() const override { return m_drawn.held(); }
 
 signals:
     void clicked();
@@ -52,35 +54,112 @@ private:
     };
     const CaptionFit& fit() const;
 
-    // The caption as last drawn, kept as a picture of its ink: a window shown again
-    // repaints every label, and laying glyphs onto the screen one by one costs ten
-    // times what laying down their finished picture does.
-    struct DrawnCaption {
-        QPixmap ink;
-        QPoint at;
+    // The caption is kept as a picture of its ink: laying glyphs onto the screen one
+    // by one costs ten times what laying down their finished picture does.
+    struct CaptionLook {
         QString text;
         QSize size;
         QFont font;
         QRgb colour = 0;
         int flags = 0;
         int lift = 0;
+        bool enabled = true;
+        bool operator==(const CaptionLook&) const = default;
     };
-    bool drawnCaptionIsCurrent(int flags) const;
-    void drawCaption(int flags);
+    void drawCaption(const CaptionLook& look);
 
     bool m_pressed = false;
     mutable CaptionFit m_fit;
-    DrawnCaption m_drawn;
+    FinishedPicture<CaptionLook> m_drawn;
 };
 
 // A push button whose caption wraps at word boundaries inside the button.
-class WrapButton : public QPushButton {
+class WrapButton : public QPushButton, public KeepsPicture {
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+    void releasePicture() override { m_caption.release(); }
+    bool holdsPicture() const override { return m_caption.held(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct CaptionLook {
+        QString text;
+        QRect area;
+        QFont font;
+        QRgb colour = 0;
+        bool operator==(const CaptionLook&) const = default;
+    };
+    FinishedPicture<CaptionLook> m_caption;
+};
+
+// A frame with its caption, drawn as a group box is. The style draws it by
+// stretching a small picture over the whole frame, the most costly part of a screen
+// coming back; where only the window's plain background lies beneath the frame, it
+// is kept as a finished, opaque picture.
+class FrameBox : public QGroupBox, public KeepsPicture {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+    void releasePicture() override { m_look.release(); }
+    bool holdsPicture() const override { return m_look.held(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Look {
+        QString title;
+        QSize size;
+        QFont font;
+        QRgb ink = 0;
+        int state = 0;
+        QRgb ground = 0;
+        bool operator==(const Look&) const = default;
+    };
+    FinishedPicture<Look> m_look;
+};
+
+// A text box of several lines. One a child cannot type in (Mr. Pim's conversation,
+// a quiz's instructions) keeps a finished picture of its text, taken just after it
+// is first painted, and lays it down while the text and its scrolling stay as they
+// were.
+class TextBox : public QPlainTextEdit, public KeepsPicture {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    void releasePicture() override { m_shown = {}; }
+    bool holdsPicture() const override { return !m_shown.picture.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Look {
+        int revision = -1;
+        QPoint scrolled;
+        QSize size;
+        int cursor = 0;
+        int anchor = 0;
+        bool focus = false;
+        bool enabled = false;
+        QFont font;
+        QRgb base = 0;
+        QRgb text = 0;
+        qreal scale = 0;
+        bool operator==(const Look&) const = default;
+    };
+    Look look() const;
+    void takePicture();
+
+    struct Shown {
+        Look look;
+        QPixmap picture;
+    } m_shown;
+    bool m_taking = false;
+    bool m_takingSoon = false;
 };
 
 // A straight line between two points of its parent.

@@ -74,7 +74,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 {
     const bool readOnly = control.look.flags & ReadOnly;
     if (control.look.flags & MultiLine) {
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new TextBox(parent);
         box->setPlainText(textOf(control).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box->setReadOnly(readOnly);
         box->setVerticalScrollBarPolicy((control.look.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn
@@ -116,7 +116,7 @@ QWidget* FormBuilder::create(const Control& control, QWidget* parent)
     case Kind::Image: return createImage(control, parent);
     case Kind::PictureBox: return createPictureBox(control, parent);
     case Kind::TextBox: return createTextBox(control, parent);
-    case Kind::Frame: return new QGroupBox(textOf(control), parent);
+    case Kind::Frame: return new FrameBox(textOf(control), parent);
     case Kind::Button: return new WrapButton(textOf(control), parent);
     case Kind::Line: return createLine(control, parent);
     case Kind::ImageList: return nullptr; // holds pictures, shows nothing

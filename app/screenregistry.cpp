@@ -57,8 +57,8 @@ void ScreenRegistry::hide(ScreenId id)
 // quick. The way back from the deepest screen (main menu, games, a quiz) passes two
 // hidden screens; with all sixteen keeping theirs, hidden windows would hold a third
 // of the program's memory. A window without pixels is painted afresh when shown.
-// The pictures of the captions (up to half a MiB a screen) are kept by the screen
-// left last only, the one a child most often comes back to.
+// The finished pictures of captions and frames (up to about 0.7 MiB a screen) are
+// kept by the screen left last only, the one a child most often comes back to.
 void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
 {
     m_recentlyHidden.removeOne(hidden);
@@ -66,7 +66,7 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     // The screen hidden before this one, if any, lets its captions go.
     if (Screen* before = m_recentlyHidden.size() > 1 ? find(m_recentlyHidden.at(1)) : nullptr;
         before && before->isLoaded() && !before->window()->isVisible())
-        releaseCaptions(before->window());
+        releasePictures(before->window());
     while (m_recentlyHidden.size() > kHiddenWithPixels) {
         Screen* screen = find(m_recentlyHidden.takeLast());
         if (screen && screen->isLoaded() && !screen->window()->isVisible())
@@ -75,10 +75,11 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     }
 }
 
-void ScreenRegistry::releaseCaptions(QWidget* window)
+void ScreenRegistry::releasePictures(QWidget* window)
 {
-    for (ClickLabel* label : window->findChildren<ClickLabel*>())
-        label->releaseDrawnCaption();
+    for (QWidget* control : window->findChildren<QWidget*>())
+        if (auto* keeper = dynamic_cast<KeepsPicture*>(control))
+            keeper->releasePicture();
 }
 
 void ScreenRegistry::endIfNothingShows()

@@ -98,7 +98,7 @@ private slots:
     void theScreenLeftLastKeepsItsCaptionPictures()
     {
         Fixture f;
-        auto held = [&](ProbeScreen& screen) { return screen.control<ClickLabel>("Label1")->holdsDrawnCaption(); };
+        auto held = [&](ProbeScreen& screen) { return screen.control<ClickLabel>("Label1")->holdsPicture(); };
         f.registry.show(ScreenId::SproutMain);
         settle();
         for (ScreenId to : {ScreenId::Games, ScreenId::SproutMain}) {
