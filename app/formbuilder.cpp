@@ -1,5 +1,6 @@
 #include "formbuilder.h"
 
+#include "afterfirstframe.h"
 #include "controls.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -7,6 +8,9 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <functional>
+#include <memory>
 #include <algorithm>
 #include <vector>
 
@@ -34,15 +38,9 @@ QWidget* createLabel(const Control& control, QWidget* parent)
     return label;
 }
 
-QWidget* createImage(const Control& control, QWidget* parent)
+QWidget* createImage(const Control&, QWidget* parent)
 {
-    auto* image = new ClickLabel(parent);
-    if (!control.text)
-        return image;
-    const QString name = QString::fromLatin1(control.text);
-    image->setPixmap((control.look.flags & Stretch) ? builtInPicture(name, geometryOf(control).size())
-                                                     : builtInPicture(name));
-    return image;
+    return new ClickLabel(parent); // its picture comes with its place: showPicture
 }
 
 // A picture without transparency that fills its image hides whatever lies beneath:
@@ -56,6 +54,39 @@ void markOpaqueIfCovered(QLabel* image)
         && covered.height() >= image->height())
         image->setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+// The opaque picture built above an image (earlier in the design, so higher up)
+// that hides all of it, if any.
+QWidget* opaqueImageOver(const QWidget* image)
+{
+    for (QObject* sibling : image->parentWidget()->children()) {
+        auto* other = qobject_cast<ClickLabel*>(sibling);
+        if (other && other != image && other->testAttribute(Qt::WA_OpaquePaintEvent) && !other->isHidden()
+            && other->geometry().contains(image->geometry()))
+            return other;
+    }
+    return nullptr;
+}
+
+// Runs an action when a control is hidden by a call, also in a window not yet shown.
+class OnHide : public QObject {
+public:
+    OnHide(QWidget* control, std::function<void()> action) : QObject(control), m_action(std::move(action))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::HideToParent && m_action)
+            std::exchange(m_action, nullptr)();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
 
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
@@ -142,6 +173,33 @@ void FormBuilder::applyLook(QWidget* widget, const Look& look)
     widget->setAutoFillBackground((look.flags & Opaque) != 0);
 }
 
+// An image hidden whole under an opaque picture above it (the main menu's board
+// under its cover) is not read before the window's first frame: it gets its picture
+// once that frame is on the screen, or as soon as its cover goes.
+void FormBuilder::showPicture(ClickLabel* image, const Control& control)
+{
+    auto show = [image, control] {
+        const QString name = QString::fromLatin1(control.text);
+        const bool stretch = control.look.flags & Stretch;
+        image->setPixmap(stretch ? builtInPicture(name, geometryOf(control).size()) : builtInPicture(name));
+        // An image that does not stretch takes the size of its picture.
+        if (!stretch && !image->pixmap().isNull())
+            image->resize(image->pixmap().deviceIndependentSize().toSize());
+        markOpaqueIfCovered(image);
+    };
+    QWidget* cover = opaqueImageOver(image);
+    if (!cover) {
+        show();
+        return;
+    }
+    auto once = [image = QPointer<ClickLabel>(image), show, shown = std::make_shared<bool>(false)] {
+        if (image && !std::exchange(*shown, true))
+            show();
+    };
+    AfterFirstFrame::run(image->window(), once);
+    new OnHide(cover, once);
+}
+
 void FormBuilder::stack(std::span<const Control> design, const Controls& controls)
 {
     // Raising from the bottom row up leaves the table's order; windowed controls
@@ -192,13 +250,8 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
             applyLook(widget, control.look);
             if (control.kind != Kind::Line)
                 widget->setGeometry(geometryOf(control));
-            if (control.kind == Kind::Image && !(control.look.flags & Stretch)) {
-                // An image that does not stretch takes the size of its picture.
-                if (auto* image = static_cast<QLabel*>(widget); !image->pixmap().isNull())
-                    image->resize(image->pixmap().deviceIndependentSize().toSize());
-            }
-            if (control.kind == Kind::Image)
-                markOpaqueIfCovered(static_cast<QLabel*>(widget));
+            if (control.kind == Kind::Image && control.text)
+                showPicture(static_cast<ClickLabel*>(widget), control);
             if (control.look.flags & Hidden)
                 widget->hide();
             controls.insert(widget->objectName(), widget);

@@ -11,6 +11,8 @@ namespace sprout {
 // Turns a screen's design table into widgets on its client area: geometry from
 // twips, fonts, colours, transparency, stacking and tab order. Every widget's
 // objectName is the control's name ("Picture1(3)" for a control array).
+class ClickLabel;
+
 class FormBuilder {
 public:
     using Controls = QHash<QString, QWidget*>;
@@ -22,6 +24,7 @@ public:
 private:
     static QWidget* create(const Control& control, QWidget* parent);
     static void applyLook(QWidget* widget, const Look& look);
+    static void showPicture(ClickLabel* image, const Control& control);
     static void stack(std::span<const Control> design, const Controls& controls);
     static void orderTabs(std::span<const Control> design, const Controls& controls);
 };
