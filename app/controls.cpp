@@ -180,7 +180,6 @@ TextBox::Look TextBox::look() const
             viewport()->size(),
             cursor.position(),
             cursor.anchor(),
-            hasFocus(),
             isEnabled(),
             font(),
             palette().color(QPalette::Base).rgba(),
@@ -190,7 +189,7 @@ TextBox::Look TextBox::look() const
 
 void TextBox::paintEvent(QPaintEvent* event)
 {
-    const bool fixed = isReadOnly() && !(textInteractionFlags() & Qt::TextEditable);
+    const bool fixed = showsNoCaret();
     if (fixed && !m_taking && !m_shown.picture.isNull() && m_shown.look == look()) {
         QPainter painter(viewport());
         painter.drawPixmap(0, 0, m_shown.picture);
@@ -205,15 +204,44 @@ void TextBox::paintEvent(QPaintEvent* event)
     }
 }
 
+// Only a box a child can type in, while it has the focus, shows a blinking caret.
+bool TextBox::showsNoCaret() const
+{
+    return !hasFocus() || !(textInteractionFlags() & Qt::TextEditable);
+}
+
 void TextBox::takePicture()
 {
     m_takingSoon = false;
-    if (!viewport()->isVisible())
+    if (!viewport()->isVisible() || !showsNoCaret())
         return;
     m_taking = true;
     QPixmap picture = viewport()->grab();
     m_taking = false;
     m_shown = {look(), picture};
+}
+
+void LineBox::paintEvent(QPaintEvent* event)
+{
+    // Kept only where the window's plain background lies beneath (so that the
+    // picture is opaque and its text drawn exactly as on the window), and not while
+    // a child types, when a caret blinks.
+    const std::optional<QColor> ground = plainGroundBeneath(this);
+    if (m_drawing || !ground || (hasFocus() && !isReadOnly())) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    const Look look{text(), size(), font(), palette().cacheKey(), selectionStart(),
+                    int(selectedText().size()), isReadOnly(), isEnabled(), hasFocus(), ground->rgba()};
+    if (!m_shown.shows(look, devicePixelRatioF())) {
+        m_shown.redraw(rect(), devicePixelRatioF(), look, [&](QPainter& onPicture) {
+            m_drawing = true; // the box paints itself onto the picture, as onto the window
+            render(&onPicture, QPoint(), QRegion(), QWidget::RenderFlags());
+            m_drawing = false;
+        }, *ground);
+    }
+    QPainter painter(this);
+    m_shown.paint(painter);
 }
 
 LineControl::LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)

@@ -4,6 +4,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -122,10 +123,9 @@ private:
     FinishedPicture<Look> m_look;
 };
 
-// A text box of several lines. One a child cannot type in (Mr. Pim's conversation,
-// a quiz's instructions) keeps a finished picture of its text, taken just after it
-// is first painted, and lays it down while the text and its scrolling stay as they
-// were.
+// A text box of several lines. Unless a child is typing in it (it has the focus and
+// takes typing), it keeps a finished picture of its text, taken just after it is
+// painted, and lays it down while the text and its scrolling stay as they were.
 class TextBox : public QPlainTextEdit, public KeepsPicture {
     Q_OBJECT
 public:
@@ -143,7 +143,6 @@ private:
         QSize size;
         int cursor = 0;
         int anchor = 0;
-        bool focus = false;
         bool enabled = false;
         QFont font;
         QRgb base = 0;
@@ -152,6 +151,7 @@ private:
         bool operator==(const Look&) const = default;
     };
     Look look() const;
+    bool showsNoCaret() const;
     void takePicture();
 
     struct Shown {
@@ -160,6 +160,37 @@ private:
     } m_shown;
     bool m_taking = false;
     bool m_takingSoon = false;
+};
+
+// A text box of one line (a quiz's score, the spelled word). On the window's plain
+// background, and unless a child is typing in it, it lays down a finished picture
+// of itself.
+class LineBox : public QLineEdit, public KeepsPicture {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    void releasePicture() override { m_shown = {}; }
+    bool holdsPicture() const override { return m_shown.held(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Look {
+        QString text;
+        QSize size;
+        QFont font;
+        qint64 palette = 0;
+        int selectionStart = 0;
+        int selectionLength = 0;
+        bool readOnly = false;
+        bool enabled = false;
+        bool focus = false;
+        QRgb ground = 0;
+        bool operator==(const Look&) const = default;
+    };
+    FinishedPicture<Look> m_shown;
+    bool m_drawing = false;
 };
 
 // A straight line between two points of its parent.

@@ -113,7 +113,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
         box->setTabChangesFocus(true);
         return box;
     }
-    auto* box = new QLineEdit(textOf(control), parent);
+    auto* box = new LineBox(textOf(control), parent);
     box->setReadOnly(readOnly);
     return box;
 }

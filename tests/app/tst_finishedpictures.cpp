@@ -85,6 +85,23 @@ private slots:
         QVERIFY(pair.alike());
     }
 
+    void lineBoxShowsItsText()
+    {
+        Pair<LineBox, QLineEdit> pair;
+        pair.change([](QLineEdit* box) {
+            box->resize(120, 24);
+            box->setReadOnly(true);
+            box->clearFocus();
+            box->setText("3");
+        });
+        QVERIFY(pair.alike() && pair.kept->holdsPicture() && pair.alike());
+        pair.change([](QLineEdit* box) { box->setText("10"); });
+        QVERIFY(pair.alike());
+        pair.kept->setFocusPolicy(Qt::StrongFocus);
+        pair.kept->setFocus(); // the style marks the box that has the focus
+        QVERIFY(pair.kept->hasFocus() && shown(pair.kept) != shown(pair.fresh));
+    }
+
     void buttonShowsItsCaption()
     {
         QWidget window;
