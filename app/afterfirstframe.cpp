@@ -1,5 +1,6 @@
 #include "afterfirstframe.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -7,8 +8,10 @@ namespace sprout {
 
 void AfterFirstFrame::run(QWidget* window, std::function<void()> action)
 {
+    // A window whose pictures cover it is never painted itself, only its controls:
+    // watch every paint and take the first that belongs to the window.
     if (window)
-        window->installEventFilter(new AfterFirstFrame(window, std::move(action)));
+        QCoreApplication::instance()->installEventFilter(new AfterFirstFrame(window, std::move(action)));
     else
         action();
 }
@@ -20,8 +23,9 @@ AfterFirstFrame::AfterFirstFrame(QWidget* window, std::function<void()> action)
 
 bool AfterFirstFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Paint && m_action) {
-        watched->removeEventFilter(this);
+    if (event->type() == QEvent::Paint && m_action && watched->isWidgetType()
+        && static_cast<QWidget*>(watched)->window() == parent()) {
+        QCoreApplication::instance()->removeEventFilter(this);
         // The window's controls are painted after it in the same event: wait for
         // the whole frame.
         QMetaObject::invokeMethod(this, [this] {

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace sprout {
 
-// Runs something once a window's first frame is painted, so that work the child
-// does not see yet (like opening the sound stream) never delays that frame.
+// Runs something once a window's next frame is painted (its first, when it has just
+// been shown), so that work the child does not see yet (opening the sound stream,
+// taking the keyboard) never delays that frame.
 class AfterFirstFrame : public QObject {
     Q_OBJECT
 public:

@@ -1,8 +1,10 @@
 #include "screenregistry.h"
 
+#include "afterfirstframe.h"
 #include "controls.h"
 
 #include <QBackingStore>
+#include <QPointer>
 
 namespace sprout {
 
@@ -37,7 +39,12 @@ bool ScreenRegistry::show(ScreenId id)
     m_recentlyHidden.removeOne(id);
     window->show();
     window->raise();
-    window->activateWindow();
+    // Taking the keyboard waits for the first frame: activating first delays that
+    // frame by a third of a millisecond, and the child sees the screen sooner.
+    AfterFirstFrame::run(window, [window = QPointer<QMainWindow>(window)] {
+        if (window && window->isVisible())
+            window->activateWindow();
+    });
     return true;
 }
 
