@@ -28,6 +28,7 @@ protected:
 private:
     QWidget* m_target = nullptr;
     bool m_painted = false;
+    long long m_frameDone = 0;
 };
 
 } // namespace sprout::bench
