@@ -127,7 +127,8 @@ void WrapButton::paintEvent(QPaintEvent*)
 namespace {
 
 // The colour beneath a control when nothing lies there but the plain background of
-// the window or of an ancestor that fills its own: no control below it overlaps it.
+// the window or of an ancestor that fills its own: no control below it overlaps it,
+// and the ancestors between are bare containers that paint nothing.
 std::optional<QColor> plainGroundBeneath(const QWidget* control)
 {
     for (const QWidget* child = control; QWidget* parent = child->parentWidget(); child = parent) {
@@ -144,6 +145,8 @@ std::optional<QColor> plainGroundBeneath(const QWidget* control)
                 return std::nullopt;
             return ground.color();
         }
+        if (parent->metaObject() != &QWidget::staticMetaObject)
+            return std::nullopt; // a frame, say, that paints its own ground
     }
     return std::nullopt;
 }

@@ -97,6 +97,19 @@ private slots:
         QVERIFY(pair.alike() && pair.kept->holdsPicture() && pair.alike());
         pair.change([](QLineEdit* box) { box->setText("10"); });
         QVERIFY(pair.alike());
+        QGroupBox frame("Frame", &pair.window); // paints its own ground, which the box's corners show
+        frame.setGeometry(0, 0, 300, 100);
+        frame.show();
+        pair.kept->setParent(&frame);
+        pair.kept->move(20, 30);
+        pair.kept->show();
+        pair.kept->releasePicture();
+        QVERIFY(pair.kept->isVisible() && !shown(pair.kept).isNull() && !pair.kept->holdsPicture());
+        pair.kept->setParent(&pair.window);
+        pair.kept->move(0, 0);
+        pair.kept->show();
+        frame.hide();
+
         pair.kept->setFocusPolicy(Qt::StrongFocus);
         pair.kept->setFocus(); // the style marks the box that has the focus
         QVERIFY(pair.kept->hasFocus() && shown(pair.kept) != shown(pair.fresh));
