@@ -211,11 +211,16 @@ int measure(int runs)
         for (int index = 0; index < names.size(); ++index)
             openInFreshProcess(names[index], index == 0, coldPainted[index], coldCall[index]);
     }
+    // The main menu as the process's first window is held to the bare window's first
+    // frame plus 8 ms; every other opening to a frame at 60 Hz.
+    const double firstWindowGoal = bareFirst.empty() ? 16 : bareFirst.median() + 8;
     for (int index = 0; index < names.size(); ++index) {
         const Samples& painted = coldPainted[index];
+        const double goal = index == 0 ? firstWindowGoal : 16;
         rows.push_back({QStringLiteral("First opening, first in process: %1 (ms)").arg(names[index]),
-                        painted, index == 0 ? bareFirst : bareAfterMenu, QStringLiteral("≤ 16"),
-                        painted.empty() ? std::optional<bool>() : painted.median() <= 16,
+                        painted, index == 0 ? bareFirst : bareAfterMenu,
+                        index == 0 ? QStringLiteral("≤ baseline + 8 = %1").arg(number(goal)) : QStringLiteral("≤ 16"),
+                        painted.empty() ? std::optional<bool>() : painted.median() <= goal,
                         QStringLiteral("show() %1").arg(cell(coldCall[index]))
                             + (index == 0 ? QStringLiteral("; first window of the process")
                                           : QStringLiteral("; after the main menu"))});
