@@ -153,26 +153,44 @@ std::optional<QColor> plainGroundBeneath(const QWidget* control)
 
 } // namespace
 
+FrameBox::Look FrameBox::look(const QStyleOptionGroupBox& option, QColor ground) const
+{
+    // Only the colours in use count, not whether the window is the active one.
+    return {title(), size(), font(), option.palette.windowText().color().rgba(),
+            int(option.state & ~QStyle::State_Active), ground.rgba()};
+}
+
 void FrameBox::paintEvent(QPaintEvent* event)
 {
-    const std::optional<QColor> ground = plainGroundBeneath(this);
-    if (!ground) {
-        QGroupBox::paintEvent(event);
-        return;
+    if (const std::optional<QColor> ground = plainGroundBeneath(this)) {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        if (m_look.shows(look(option, *ground), devicePixelRatioF())) {
+            QPainter painter(this);
+            m_look.paint(painter);
+            return;
+        }
+        // A frame not seen so before is painted as it is, and its picture drawn once
+        // the window's frame is on the screen.
+        QMetaObject::invokeMethod(this, &FrameBox::keepPicture, Qt::QueuedConnection);
     }
+    QGroupBox::paintEvent(event);
+}
+
+void FrameBox::keepPicture()
+{
+    const std::optional<QColor> ground = plainGroundBeneath(this);
+    if (!ground || !isVisible())
+        return;
     QStyleOptionGroupBox option;
     initStyleOption(&option);
-    // Only the colours in use count, not whether the window is the active one.
-    const Look look{title(), size(), font(), option.palette.windowText().color().rgba(),
-                    int(option.state & ~QStyle::State_Active), ground->rgba()};
-    if (!m_look.shows(look, devicePixelRatioF())) {
-        m_look.redraw(rect(), devicePixelRatioF(), look, [&](QPainter& onPicture) {
-            onPicture.setFont(look.font); // as a painter on the frame itself would start
-            style()->drawComplexControl(QStyle::CC_GroupBox, &option, &onPicture, this);
-        }, *ground);
-    }
-    QPainter painter(this);
-    m_look.paint(painter);
+    const Look now = look(option, *ground);
+    if (m_look.shows(now, devicePixelRatioF()))
+        return;
+    m_look.redraw(rect(), devicePixelRatioF(), now, [&](QPainter& onPicture) {
+        onPicture.setFont(font()); // as a painter on the frame itself would start
+        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &onPicture, this);
+    }, *ground);
 }
 
 TextBox::Look TextBox::look() const

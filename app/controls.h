@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleOptionGroupBox>
 #include <QWidget>
 
 namespace sprout {
@@ -99,7 +100,7 @@ private:
 // A frame with its caption, drawn as a group box is. The style draws it by
 // stretching a small picture over the whole frame, the most costly part of a screen
 // coming back; where only the window's plain background lies beneath the frame, it
-// is kept as a finished, opaque picture.
+// is kept as a finished, opaque picture, drawn just after the frame is first shown.
 class FrameBox : public QGroupBox, public KeepsPicture {
     Q_OBJECT
 public:
@@ -120,6 +121,8 @@ private:
         QRgb ground = 0;
         bool operator==(const Look&) const = default;
     };
+    Look look(const QStyleOptionGroupBox& option, QColor ground) const;
+    void keepPicture();
     FinishedPicture<Look> m_look;
 };
 
