@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextDocument>
 #include <cmath>
 #include <optional>
 
@@ -204,16 +204,15 @@ TextBox::Look TextBox::look() const
             isEnabled(),
             font(),
             palette().color(QPalette::Base).rgba(),
-            palette().color(QPalette::Text).rgba(),
-            viewport()->devicePixelRatioF()};
+            palette().color(QPalette::Text).rgba()};
 }
 
 void TextBox::paintEvent(QPaintEvent* event)
 {
     const bool fixed = showsNoCaret();
-    if (fixed && !m_taking && !m_shown.picture.isNull() && m_shown.look == look()) {
+    if (fixed && !m_taking && m_shown.shows(look(), viewport()->devicePixelRatioF())) {
         QPainter painter(viewport());
-        painter.drawPixmap(0, 0, m_shown.picture);
+        m_shown.paint(painter);
         return;
     }
     QPlainTextEdit::paintEvent(event);
@@ -234,12 +233,15 @@ bool TextBox::showsNoCaret() const
 void TextBox::takePicture()
 {
     m_takingSoon = false;
-    if (!viewport()->isVisible() || !showsNoCaret())
+    const qreal scale = viewport()->devicePixelRatioF();
+    const Look now = look();
+    if (!viewport()->isVisible() || !showsNoCaret() || m_shown.shows(now, scale))
         return;
-    m_taking = true;
-    QPixmap picture = viewport()->grab();
-    m_taking = false;
-    m_shown = {look(), picture};
+    m_shown.redraw(viewport()->rect(), scale, now, [&](QPainter& onPicture) {
+        m_taking = true; // the box paints its text onto the picture, as onto the window
+        viewport()->render(&onPicture, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        m_taking = false;
+    }, palette().color(QPalette::Base));
 }
 
 void LineBox::paintEvent(QPaintEvent* event)

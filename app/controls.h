@@ -133,8 +133,8 @@ class TextBox : public QPlainTextEdit, public KeepsPicture {
     Q_OBJECT
 public:
     using QPlainTextEdit::QPlainTextEdit;
-    void releasePicture() override { m_shown = {}; }
-    bool holdsPicture() const override { return !m_shown.picture.isNull(); }
+    void releasePicture() override { m_shown.release(); }
+    bool holdsPicture() const override { return m_shown.held(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -150,17 +150,13 @@ private:
         QFont font;
         QRgb base = 0;
         QRgb text = 0;
-        qreal scale = 0;
         bool operator==(const Look&) const = default;
     };
     Look look() const;
     bool showsNoCaret() const;
     void takePicture();
 
-    struct Shown {
-        Look look;
-        QPixmap picture;
-    } m_shown;
+    FinishedPicture<Look> m_shown;
     bool m_taking = false;
     bool m_takingSoon = false;
 };
