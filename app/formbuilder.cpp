@@ -5,13 +5,10 @@
 #include "fonts.h"
 #include "pictures.h"
 
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
+#include <algorithm>
 #include <functional>
 #include <memory>
-#include <algorithm>
 #include <vector>
 
 namespace sprout {

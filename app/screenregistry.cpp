@@ -1,7 +1,7 @@
 #include "screenregistry.h"
 
 #include "afterfirstframe.h"
-#include "controls.h"
+#include "finishedpicture.h"
 
 #include <QBackingStore>
 #include <QPointer>
