@@ -23,9 +23,9 @@ public:
     // A rectangle as a look names it.
     static QString placeOf(const QRect& area);
 
-    // The bound: about what the screens a child comes back to (the main menu, the
-    // games menu and the one left last) show in captions and frames.
-    static constexpr int kKilobytes = 3 * 1024;
+    // The bound: about what the main menu and the screen a child comes back to from
+    // it show in captions and frames.
+    static constexpr int kKilobytes = 1024;
 };
 
 } // namespace sprout
