@@ -1,6 +1,6 @@
 // The real program started again while it runs: the second start ends at once and
 // the first goes on; one left behind by a crash, socket and lock and all, does not
-// keep the next from starting. A damaged settings file costs one line, not the start.
+// keep the next from starting.
 #include <QProcess>
 #include <QtTest>
 #include <csignal>
@@ -79,23 +79,6 @@ private slots:
         endsAtOnceHandingOver();
         next.kill();
         next.waitForFinished(5000);
-    }
-
-    void aDamagedSettingsFileIsOneLineAndTheDefaults()
-    {
-        const QString file = m_home.filePath("config/sproutkin/sproutkin.conf");
-        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-        QFile settings(file);
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[General]\nkiosk=true\nfullscr"); // the power went in mid-write
-        settings.close();
-        QProcess program;
-        start(program);
-        waitUntilListening(program);
-        program.terminate();
-        QVERIFY(program.waitForFinished(5000));
-        QCOMPARE(QString(program.readAllStandardError()),
-                 "sproutkin: settings file " + file + " line 3 is not \"key=value\"; starting with the defaults\n");
     }
 };
 
