@@ -29,7 +29,7 @@ KioskGuard::KioskGuard(ScreenRegistry& registry, std::chrono::milliseconds exitH
         else
             emit grownUpLeaves();
     });
-    connect(&registry, &ScreenRegistry::lastScreenClosed, &registry,
+    connect(&registry, &ScreenRegistry::lastScreenClosed, this,
             [&registry] { registry.show(ScreenId::SproutMain); });
     QCoreApplication::instance()->installEventFilter(this);
 }
