@@ -23,7 +23,8 @@ constexpr const char* kHelp =
     "\n"
     "Ctrl+M turns the voice off and on, F11 full screen, on any screen. Both are\n"
     "remembered in ~/.config/sproutkin/sproutkin.conf; the options are not.\n"
-    "/etc/xdg/sproutkin/sproutkin.conf sets them for every user and can lock the kiosk.\n"
+    "/etc/xdg/sproutkin/sproutkin.conf sets them for every user, and can lock\n"
+    "the kiosk.\n"
     "Qt's own options, such as -platform or -style, are accepted as well.\n";
 
 // Our long option an argument names, abbreviations included as getopt allows them

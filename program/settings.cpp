@@ -31,8 +31,10 @@ FileText readText(const QString& path)
     QFile file(path);
     if (!file.exists())
         return {};
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot be read (%1)").arg(QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString())};
+    if (QFileInfo(path).isDir())
+        return {{}, QStringLiteral("cannot be read (it is a folder)")};
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
     const QByteArray bytes = file.read(kLargestFile + 1);
     if (bytes.size() > kLargestFile)
         return {{}, QStringLiteral("is too large to be a settings file")};
