@@ -32,12 +32,29 @@ public:
     void releasePicture() override { m_drawn.release(); }
     bool holdsPicture() const override { return m_drawn.held(); }
 
+    // A control with a click handler: the Tab key reaches it, Enter and the space bar
+    // press it, and screen readers present it as a button.
+    void setClickable(bool clickable);
+    bool isClickable() const { return m_clickable; }
+    // Hidden whole under a picture above it (the main menu's links under the cover):
+    // out of the keyboard's reach and not showing to screen readers until uncovered.
+    void setCovered(bool covered);
+    bool isCovered() const { return m_covered; }
+    // What the control shows now, for screen readers: "X" in a square, the word on
+    // a picture. Read after the control's own name.
+    void setShownName(const QString& name);
+    QString shownName() const { return m_shownName; }
+
+    // As a click of the mouse does.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void changed();
     void captionSet();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -70,7 +87,12 @@ private:
     };
     void drawCaption(const CaptionLook& look);
 
+    void updateReach();
+
     bool m_pressed = false;
+    bool m_clickable = false;
+    bool m_covered = false;
+    QString m_shownName;
     mutable CaptionFit m_fit;
     FinishedPicture<CaptionLook> m_drawn;
 };
@@ -84,6 +106,8 @@ public:
     bool holdsPicture() const override { return m_caption.held(); }
 
 protected:
+    // Enter presses the button as the space bar does, also outside a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
