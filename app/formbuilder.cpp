@@ -6,6 +6,7 @@
 #include "pictures.h"
 
 #include <QPointer>
+#include <cmath>
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -15,9 +16,18 @@ namespace sprout {
 
 namespace {
 
-QRect geometryOf(const Control& control)
+const char* const kScaleProperty = "designScale";
+
+QRect geometryOf(const Control& control, double scale)
 {
-    return QRect(px(control.left), px(control.top), px(control.width), px(control.height));
+    return QRect(px(control.left, scale), px(control.top, scale), px(control.width, scale),
+                 px(control.height, scale));
+}
+
+// Lines and sunken borders are two pixels wide as designed and grow with the screen.
+int borderWidth(double scale)
+{
+    return static_cast<int>(std::lround(2 * scale));
 }
 
 QString textOf(const Control& control)
@@ -88,13 +98,9 @@ private:
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
     auto* box = new ClickLabel(parent);
-    if (control.look.flags & Sunken) {
+    if (control.look.flags & Sunken)
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        box->setLineWidth(2);
-    }
     box->setFocusPolicy(Qt::StrongFocus);
-    if (control.text)
-        box->setPixmap(builtInPicture(QString::fromLatin1(control.text)));
     return box;
 }
 
@@ -119,8 +125,7 @@ QWidget* createLine(const Control& control, QWidget* parent)
 {
     const QColor colour = control.look.fore == kDefault ? QColor(Qt::black)
                                                         : QColor(control.look.fore);
-    return new LineControl(QPoint(px(control.left), px(control.top)),
-                           QPoint(px(control.width), px(control.height)), 2, colour, parent);
+    return new LineControl({}, {}, borderWidth(1), colour, parent); // placed with the rest
 }
 
 } // namespace
@@ -154,7 +159,6 @@ QWidget* FormBuilder::create(const Control& control, QWidget* parent)
 
 void FormBuilder::applyLook(QWidget* widget, const Look& look)
 {
-    widget->setFont(designFont(look.font.family, look.font.points, look.font.bold));
     QPalette palette = widget->palette();
     if (look.fore != kDefault) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
@@ -170,20 +174,30 @@ void FormBuilder::applyLook(QWidget* widget, const Look& look)
     widget->setAutoFillBackground((look.flags & Opaque) != 0);
 }
 
+void FormBuilder::putPicture(ClickLabel* image, const Control& control)
+{
+    const QString name = QString::fromLatin1(control.text);
+    const double scale = scaleOf(image);
+    const bool stretch = control.look.flags & Stretch;
+    image->setPixmap(stretch ? builtInPicture(name, geometryOf(control, scale).size())
+                             : builtInPicture(name, scale));
+    // An image that does not stretch takes the size of its picture.
+    if (!stretch && !image->pixmap().isNull())
+        image->resize(image->pixmap().deviceIndependentSize().toSize());
+    markOpaqueIfCovered(image);
+}
+
+void FormBuilder::fitToPicture(QLabel* image)
+{
+    image->resize((image->pixmap().deviceIndependentSize() * scaleOf(image)).toSize());
+}
+
 // An image hidden whole under an opaque picture above it (the main menu's board
 // under its cover) is not read before the window's first frame: it gets its picture
 // once that frame is on the screen, or as soon as its cover goes.
 void FormBuilder::showPicture(ClickLabel* image, const Control& control)
 {
-    auto show = [image, control] {
-        const QString name = QString::fromLatin1(control.text);
-        const bool stretch = control.look.flags & Stretch;
-        image->setPixmap(stretch ? builtInPicture(name, geometryOf(control).size()) : builtInPicture(name));
-        // An image that does not stretch takes the size of its picture.
-        if (!stretch && !image->pixmap().isNull())
-            image->resize(image->pixmap().deviceIndependentSize().toSize());
-        markOpaqueIfCovered(image);
-    };
+    auto show = [image, control] { putPicture(image, control); };
     QWidget* cover = opaqueImageOver(image);
     if (!cover) {
         show();
@@ -228,8 +242,72 @@ void FormBuilder::orderTabs(std::span<const Control> design, const Controls& con
                              controls.value(objectNameOf(*tabbed[i])));
 }
 
-FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design)
+double FormBuilder::scaleOf(const QWidget* widget)
 {
+    for (; widget; widget = widget->parentWidget())
+        if (const QVariant scale = widget->property(kScaleProperty); scale.isValid())
+            return scale.toDouble();
+    return 1.0;
+}
+
+void FormBuilder::place(QWidget* widget, const Control& control, double scale)
+{
+    widget->setFont(designFont(control.look.font.family, control.look.font.points,
+                               control.look.font.bold, scale));
+    switch (control.kind) {
+    case Kind::Line:
+        static_cast<LineControl*>(widget)->setEnds(
+            QPoint(px(control.left, scale), px(control.top, scale)),
+            QPoint(px(control.width, scale), px(control.height, scale)), borderWidth(scale));
+        return;
+    case Kind::PictureBox: {
+        auto* box = static_cast<ClickLabel*>(widget);
+        if (control.look.flags & Sunken)
+            box->setLineWidth(borderWidth(scale));
+        // The designed picture is drawn afresh at the scale; one the screen put in
+        // since is the screen's to change (scaleChanged).
+        if (control.text && (box->pixmap().isNull()
+                             || box->pixmap().cacheKey() == box->property("designPicture").toLongLong())) {
+            box->setPixmap(builtInPicture(QString::fromLatin1(control.text), scale));
+            box->setProperty("designPicture", box->pixmap().cacheKey());
+        }
+        // Pictures a screen puts in later fill the box as they fill it at design size.
+        box->setScaledContents(scale != 1.0);
+        break;
+    }
+    case Kind::Image:
+        // A picture a screen puts in later (a quiz's) grows with the screen.
+        if (!control.text)
+            static_cast<ClickLabel*>(widget)->setScaledContents(scale != 1.0);
+        break;
+    default:
+        break;
+    }
+    widget->setGeometry(geometryOf(control, scale));
+}
+
+void FormBuilder::rescale(QWidget* client, std::span<const Control> design, const Controls& controls,
+                          double scale)
+{
+    client->setProperty(kScaleProperty, scale);
+    for (const Control& control : design) {
+        QWidget* widget = controls.value(objectNameOf(control));
+        if (!widget)
+            continue;
+        place(widget, control, scale);
+        // An image still waiting under its cover gets its picture at the scale then.
+        if (auto* image = qobject_cast<ClickLabel*>(widget);
+            image && control.kind == Kind::Image && control.text && !image->pixmap().isNull())
+            putPicture(image, control);
+        else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
+            fitToPicture(image);
+    }
+}
+
+FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design,
+                                         double scale)
+{
+    client->setProperty(kScaleProperty, scale);
     Controls controls;
     // Frames first, so that the controls inside them have their parent ready.
     auto buildRows = [&](bool frames) {
@@ -245,8 +323,7 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
             widget->setObjectName(objectNameOf(control));
             widget->setProperty("controlIndex", control.index);
             applyLook(widget, control.look);
-            if (control.kind != Kind::Line)
-                widget->setGeometry(geometryOf(control));
+            place(widget, control, scale);
             if (control.kind == Kind::Image && control.text)
                 showPicture(static_cast<ClickLabel*>(widget), control);
             if (control.look.flags & Hidden)

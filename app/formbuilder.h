@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+
 namespace sprout {
 
 // Turns a screen's design table into widgets on its client area: geometry from
@@ -17,14 +19,24 @@ class FormBuilder {
 public:
     using Controls = QHash<QString, QWidget*>;
 
-    static Controls build(QWidget* client, std::span<const Control> design);
+    // Builds at a scale: 1 for the designed window, larger for a screen shown larger.
+    static Controls build(QWidget* client, std::span<const Control> design, double scale = 1.0);
+    // Places the built controls again at another scale; they keep their state.
+    static void rescale(QWidget* client, std::span<const Control> design, const Controls& controls,
+                        double scale);
+    // The scale of the screen a widget lies on.
+    static double scaleOf(const QWidget* widget);
+    // Sizes an image to its picture's own size at the scale of its screen.
+    static void fitToPicture(QLabel* image);
 
     static QString objectNameOf(const Control& control);
 
 private:
     static QWidget* create(const Control& control, QWidget* parent);
     static void applyLook(QWidget* widget, const Look& look);
+    static void place(QWidget* widget, const Control& control, double scale);
     static void showPicture(ClickLabel* image, const Control& control);
+    static void putPicture(ClickLabel* image, const Control& control);
     static void stack(std::span<const Control> design, const Controls& controls);
     static void orderTabs(std::span<const Control> design, const Controls& controls);
 };

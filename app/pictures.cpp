@@ -103,10 +103,21 @@ QPixmap builtInPicture(const QString& name, QSize shown)
     const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, scale > 1), pixels));
+    // Shown larger than drawn, the picture is scaled from its larger drawing.
+    const QSize own = builtInPicture(name).deviceIndependentSize().toSize();
+    const bool magnified = scale > 1 || pixels.width() > own.width() || pixels.height() > own.height();
+    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, magnified), pixels));
     picture.setDevicePixelRatio(scale);
     decoded().insert(key, picture);
     return picture;
+}
+
+QPixmap builtInPicture(const QString& name, double scale)
+{
+    const QPixmap own = builtInPicture(name);
+    if (scale == 1.0 || own.isNull())
+        return own;
+    return builtInPicture(name, (own.deviceIndependentSize() * scale).toSize());
 }
 
 bool hasBuiltInPicture(const QString& name)

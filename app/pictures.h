@@ -18,6 +18,9 @@ QPixmap builtInPicture(const QString& name);
 // the ruler alone is 14 MiB, and would scale again on every first paint.
 QPixmap builtInPicture(const QString& name, QSize shown);
 
+// The picture at its own size times a screen's scale; the picture itself at 1.
+QPixmap builtInPicture(const QString& name, double scale);
+
 // Whether the program holds a built-in picture of that name, without decoding it.
 bool hasBuiltInPicture(const QString& name);
 

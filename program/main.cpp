@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "firstframereporter.h"
 #include "fontconfigwarmup.h"
+#include "fullscreen.h"
 #include "mutekey.h"
 #include "programfolder.h"
 #include "screenfactory.h"
@@ -37,6 +38,10 @@ int main(int argc, char* argv[])
     sprout::Speech::setMuted(options.mute);
     sprout::Speech::setSpeaker(player);
     sprout::MuteKey::install();
+    sprout::FullScreen::installKey();
+    // Until the command line offers it, a parent asks for the full-screen classroom here.
+    if (qEnvironmentVariableIntValue("SPROUTKIN_FULLSCREEN") == 1)
+        sprout::FullScreen::setOn(true);
 
     fontConfig.wait(); // the main menu's captions come next
     sprout::ScreenRegistry registry(sprout::createScreen);
@@ -44,10 +49,10 @@ int main(int argc, char* argv[])
                      &QApplication::quit, Qt::QueuedConnection);
     // scripts/bench times start-up to the main menu's first frame.
     if (sprout::FirstFrameReporter::asked() && registry.load(sprout::ScreenId::SproutMain))
-        sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window());
+        sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window()->window());
     sprout::Screen* menu = registry.load(sprout::ScreenId::SproutMain)
                                ? registry.find(sprout::ScreenId::SproutMain) : nullptr;
-    sprout::AfterFirstFrame::run(menu ? menu->window() : nullptr, [player] { player->start(); });
+    sprout::AfterFirstFrame::run(menu ? menu->window()->window() : nullptr, [player] { player->start(); });
     registry.show(sprout::ScreenId::SproutMain);
     const int exitCode = app.exec();
     sprout::Speech::setSpeaker(nullptr);

@@ -164,7 +164,7 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
         QPainter painter(client());
-        painter.drawPixmap(0, 0, builtInPicture(QString::fromLatin1(designOf(id()).windowPicture)));
+        painter.drawPixmap(0, 0, builtInPicture(QString::fromLatin1(designOf(id()).windowPicture), scale()));
     }
     return Screen::eventFilter(watched, event);
 }
