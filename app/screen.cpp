@@ -181,6 +181,7 @@ void Screen::becomeWindow()
     if (!m_frame || m_frame->isWindow())
         return;
     m_frame->setParent(nullptr, flagsFor(m_window));
+    m_frame->setAutoFillBackground(false);
     setScale(1.0);
     if (m_window.placement == Placement::Centre)
         placeInCentre(m_frame);

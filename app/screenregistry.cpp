@@ -155,7 +155,7 @@ void ScreenRegistry::setFullScreen(bool on)
         shown << top; // raised last, so it stays in front
     if (on) {
         m_stage = std::make_unique<Stage>();
-        m_stage->showFullScreen();
+        m_stage->fillScreen();
         for (auto& slot : m_slots)
             if (slot && slot->isLoaded())
                 m_stage->adopt(*slot);

@@ -49,6 +49,14 @@ double Stage::fittingScale(const WindowDesign& window, QSize area)
     return std::max(1.0, std::min(area.width() / width, area.height() / height));
 }
 
+void Stage::fillScreen()
+{
+    // Without a window manager to honour the full-screen state, the size is asked for too.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+}
+
 QSize Stage::area() const
 {
     if (isVisible() && !size().isEmpty())
@@ -76,8 +84,10 @@ void Stage::adopt(Screen& screen)
     QMainWindow* window = screen.window();
     if (!window)
         return;
-    if (window->parentWidget() != this)
+    if (window->parentWidget() != this) {
         window->setParent(this, Qt::Widget);
+        window->setAutoFillBackground(true); // a window paints its ground, a child does not
+    }
     if (!m_screens.contains(&screen))
         m_screens.append(&screen);
     fit(screen);

@@ -23,6 +23,9 @@ public:
     // The largest scale at which a screen's window, menu bar included, fits an area.
     static double fittingScale(const WindowDesign& window, QSize area);
 
+    // Shows the stage over the whole screen.
+    void fillScreen();
+
     // Scales a screen for the stage (before it is built, or again once built).
     void fit(Screen& screen) const;
     // Puts a loaded screen's window on the stage, scaled and centred, hidden.

@@ -6,6 +6,7 @@
 #include "stage.h"
 #include "tictactoescreen.h"
 
+#include <QLayout>
 #include <QMainWindow>
 #include <cmath>
 
@@ -59,6 +60,7 @@ Screen& onShow(ScreenRegistry& registry, ScreenId id)
 class TestFullScreen : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { FullScreen::installKey(); }
     void cleanup() { FullScreen::setOn(false); }
 
     // Every control of every screen where its row puts it at the scale, in a font as
@@ -89,6 +91,7 @@ private slots:
         shownScreen.setScale(scale);
 
         const WindowDesign& window = shownScreen.windowDesign();
+        shownScreen.window()->layout()->activate(); // Tic-Tac-Toe's window sizes its client area itself
         QCOMPARE(shownScreen.client()->size(), QSize(px(window.clientWidth, scale), px(window.clientHeight, scale)));
         for (const Control& row : shownScreen.design()) {
             QWidget* control = shownScreen.control(FormBuilder::objectNameOf(row));
@@ -148,7 +151,9 @@ private slots:
         for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kSpellWord, &kMathTest}) {
             visit(ScreenId::Games, quiz->gamesLink, quiz->id);
             Screen& screen = onShow(registry, quiz->id);
-            play(screen, *quiz, "RRRRRRRRRR");
+            for (int right = 1; right <= 10; ++right)
+                play(screen, *quiz, quiz->newQuestion ? "RP" : "R");
+            QCOMPARE(testing::score(screen, *quiz), "10");
             Screen& award = onShow(registry, quiz->award);
             QVERIFY(screen.isVisible());
             QCOMPARE(award.window()->parentWidget(), stage);
@@ -176,7 +181,7 @@ private slots:
         registry.hide(ScreenId::Form1);
 
         Screen& quiz = shown(registry, ScreenId::GuessColor);
-        play(quiz, kGuessColor, "RRW");
+        play(quiz, kGuessColor, "RPRW");
         const QString result = testing::result(quiz), score = testing::score(quiz, kGuessColor);
         const int question = shownQuestion(quiz, kGuessColor);
         const QSize designedSize = quiz.window()->size();
@@ -189,7 +194,7 @@ private slots:
         QCOMPARE(testing::result(quiz), result);
         QCOMPARE(testing::score(quiz, kGuessColor), score);
         QCOMPARE(shownQuestion(quiz, kGuessColor), question);
-        play(quiz, kGuessColor, "R"); // and it goes on at the larger size
+        play(quiz, kGuessColor, "PR"); // and it goes on at the larger size
 
         QTest::keyClick(quiz.window(), Qt::Key_F11);
         QVERIFY(!FullScreen::isOn());
