@@ -17,6 +17,7 @@ namespace sprout {
 namespace {
 
 const char* const kScaleProperty = "designScale";
+const char* const kLetGoProperty = "pictureLetGo";
 
 QRect geometryOf(const Control& control, double scale)
 {
@@ -179,8 +180,10 @@ void FormBuilder::putPicture(ClickLabel* image, const Control& control)
     const QString name = QString::fromLatin1(control.text);
     const double scale = scaleOf(image);
     const bool stretch = control.look.flags & Stretch;
-    image->setPixmap(stretch ? builtInPicture(name, geometryOf(control, scale).size())
-                             : builtInPicture(name, scale));
+    const QSize stretched = geometryOf(control, scale).size();
+    image->setPixmap(!stretch     ? builtInPicture(name, scale)
+                     : scale == 1 ? builtInPicture(name, stretched)
+                                  : builtInPictureNotKept(name, stretched));
     // An image that does not stretch takes the size of its picture.
     if (!stretch && !image->pixmap().isNull())
         image->resize(image->pixmap().deviceIndependentSize().toSize());
@@ -242,6 +245,14 @@ void FormBuilder::orderTabs(std::span<const Control> design, const Controls& con
                              controls.value(objectNameOf(*tabbed[i])));
 }
 
+bool FormBuilder::showsDesignedPicture(const QLabel* image, const Control& control)
+{
+    if (control.kind == Kind::Image)
+        return true;
+    return control.kind == Kind::PictureBox
+           && image->pixmap().cacheKey() == image->property("designPicture").toLongLong();
+}
+
 double FormBuilder::scaleOf(const QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget())
@@ -266,8 +277,7 @@ void FormBuilder::place(QWidget* widget, const Control& control, double scale)
             box->setLineWidth(borderWidth(scale));
         // The designed picture is drawn afresh at the scale; one the screen put in
         // since is the screen's to change (scaleChanged).
-        if (control.text && (box->pixmap().isNull()
-                             || box->pixmap().cacheKey() == box->property("designPicture").toLongLong())) {
+        if (control.text && (box->pixmap().isNull() || showsDesignedPicture(box, control))) {
             box->setPixmap(builtInPicture(QString::fromLatin1(control.text), scale));
             box->setProperty("designPicture", box->pixmap().cacheKey());
         }
@@ -301,6 +311,30 @@ void FormBuilder::rescale(QWidget* client, std::span<const Control> design, cons
             putPicture(image, control);
         else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
             fitToPicture(image);
+    }
+}
+
+void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls& controls)
+{
+    for (const Control& control : design)
+        if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
+            image && control.text && !image->pixmap().isNull() && showsDesignedPicture(image, control)) {
+            image->setPixmap(QPixmap());
+            image->setProperty(kLetGoProperty, true);
+        }
+}
+
+void FormBuilder::takePicturesBack(std::span<const Control> design, const Controls& controls)
+{
+    for (const Control& control : design) {
+        auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
+        if (!image || !image->property(kLetGoProperty).toBool())
+            continue;
+        image->setProperty(kLetGoProperty, false);
+        if (control.kind == Kind::Image)
+            putPicture(image, control);
+        else if (control.kind == Kind::PictureBox)
+            place(image, control, scaleOf(image));
     }
 }
 

@@ -24,6 +24,10 @@ public:
     // Places the built controls again at another scale; they keep their state.
     static void rescale(QWidget* client, std::span<const Control> design, const Controls& controls,
                         double scale);
+    // A screen shown larger holds its pictures at its own scale: one left long ago
+    // lets its designed pictures go, and takes them back before it shows again.
+    static void letPicturesGo(std::span<const Control> design, const Controls& controls);
+    static void takePicturesBack(std::span<const Control> design, const Controls& controls);
     // The scale of the screen a widget lies on.
     static double scaleOf(const QWidget* widget);
     // Sizes an image to its picture's own size at the scale of its screen.
@@ -37,6 +41,7 @@ private:
     static void place(QWidget* widget, const Control& control, double scale);
     static void showPicture(ClickLabel* image, const Control& control);
     static void putPicture(ClickLabel* image, const Control& control);
+    static bool showsDesignedPicture(const QLabel* image, const Control& control);
     static void stack(std::span<const Control> design, const Controls& controls);
     static void orderTabs(std::span<const Control> design, const Controls& controls);
 };

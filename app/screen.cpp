@@ -172,8 +172,21 @@ void Screen::setScale(double scale)
     if (!isLoaded())
         return;
     FormBuilder::rescale(client(), m_design, m_controls, scale);
+    takePicturesBack();
     sizeWindow();
     scaleChanged();
+}
+
+void Screen::letPicturesGo()
+{
+    if (isLoaded())
+        FormBuilder::letPicturesGo(m_design, m_controls);
+}
+
+void Screen::takePicturesBack()
+{
+    if (isLoaded())
+        FormBuilder::takePicturesBack(m_design, m_controls);
 }
 
 void Screen::becomeWindow()

@@ -59,6 +59,9 @@ public:
     void setScale(double scale);
     // The designed window, a top-level window again at its designed size and place.
     void becomeWindow();
+    // See FormBuilder::letPicturesGo.
+    void letPicturesGo();
+    void takePicturesBack();
 
     // What in the design table and its wiring would otherwise fail silently (see
     // DesignCheck); empty for a sound screen.

@@ -64,6 +64,7 @@ bool ScreenRegistry::show(ScreenId id)
     QMainWindow* window = screen.window();
     m_recentlyHidden.removeOne(id);
     m_lastShown = id;
+    screen.takePicturesBack();
     window->show();
     window->raise();
     // Taking the keyboard waits for the first frame: activating first delays that
@@ -111,11 +112,14 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
         releasePictures(before->window());
     while (m_recentlyHidden.size() > kHiddenWithPixels) {
         Screen* screen = find(m_recentlyHidden.takeLast());
-        // On the stage the pixels are the stage's, shared by every screen.
-        if (screen && screen->isLoaded() && !screen->window()->isVisible()
-            && screen->window()->isWindow())
-            if (QBackingStore* pixels = screen->window()->backingStore())
-                pixels->resize(QSize(0, 0));
+        if (!screen || !screen->isLoaded() || screen->window()->isVisible())
+            continue;
+        // On the stage the pixels are the stage's, shared by every screen, and the
+        // pictures at the screen's scale its own.
+        if (!screen->window()->isWindow())
+            screen->letPicturesGo();
+        else if (QBackingStore* pixels = screen->window()->backingStore())
+            pixels->resize(QSize(0, 0));
     }
 }
 

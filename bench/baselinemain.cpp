@@ -13,10 +13,6 @@ int main(int argc, char* argv[])
     sprout::bench::BareWindow window;
     if (sprout::FirstFrameReporter::asked())
         sprout::FirstFrameReporter::watch(&window);
-    // Beside the full-screen classroom, the bare window fills the screen too.
-    if (qEnvironmentVariableIntValue("SPROUTKIN_FULLSCREEN") == 1)
-        window.showFullScreen();
-    else
-        window.show();
+    window.show();
     return app.exec();
 }

@@ -133,6 +133,11 @@ private slots:
             QVERIFY(std::abs(window->geometry().center().x() - stage->rect().center().x()) <= 1);
             QVERIFY(std::abs(window->geometry().center().y() - stage->rect().center().y()) <= 1);
             QVERIFY2(!registry.find(from)->isVisible(), screenName(from));
+            // Its pictures are there, also on a screen left long ago that let them go.
+            for (const Control& row : onShow(registry, to).design())
+                if (auto* image = onShow(registry, to).control<QLabel>(FormBuilder::objectNameOf(row));
+                    image && row.kind == Kind::Image && row.text && image->isVisible())
+                    QVERIFY2(!image->pixmap().isNull(), qPrintable(FormBuilder::objectNameOf(row)));
         };
         clickOnStage(registry, onShow(registry, ScreenId::SproutMain), "Command1");
         const std::pair<const char*, ScreenId> lessons[] = {
@@ -162,6 +167,8 @@ private slots:
             QVERIFY(!award.isVisible());
             visit(quiz->id, quiz->backLink, ScreenId::Games);
         }
+        visit(ScreenId::Games, "Label11", ScreenId::SproutMain);
+        visit(ScreenId::SproutMain, "Label5", ScreenId::frmColors);
         QCOMPARE(reports.messages, QStringList());
     }
 
