@@ -281,8 +281,6 @@ void FormBuilder::place(QWidget* widget, const Control& control, double scale)
             box->setPixmap(builtInPicture(QString::fromLatin1(control.text), scale));
             box->setProperty("designPicture", box->pixmap().cacheKey());
         }
-        // Pictures a screen puts in later fill the box as they fill it at design size.
-        box->setScaledContents(scale != 1.0);
         break;
     }
     case Kind::Image:

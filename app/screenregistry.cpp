@@ -110,7 +110,9 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     if (Screen* before = m_recentlyHidden.size() > 1 ? find(m_recentlyHidden.at(1)) : nullptr;
         before && before->isLoaded() && !before->window()->isVisible())
         releasePictures(before->window());
-    while (m_recentlyHidden.size() > kHiddenWithPixels) {
+    // On the stage a screen's pictures at its scale are several times larger: only
+    // the screen left last, the one a child most often comes back to, keeps them.
+    while (m_recentlyHidden.size() > (m_stage ? 1 : kHiddenWithPixels)) {
         Screen* screen = find(m_recentlyHidden.takeLast());
         if (!screen || !screen->isLoaded() || screen->window()->isVisible())
             continue;
