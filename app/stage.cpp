@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -30,10 +31,12 @@ Stage::Stage()
 {
     setObjectName(QStringLiteral("stage"));
     setWindowTitle(QApplication::applicationName());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, groundColour());
-    setPalette(colours);
-    setAutoFillBackground(true);
+}
+
+// Painted, not set as the stage's palette, which the screens on it would inherit.
+void Stage::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), groundColour());
 }
 
 QColor Stage::groundColour()
