@@ -1,15 +1,13 @@
 #include "formbuilder.h"
 
-#include "afterfirstframe.h"
 #include "controls.h"
 #include "fonts.h"
 #include "pictures.h"
 
-#include <QPointer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <cmath>
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <vector>
 
 namespace sprout {
@@ -63,39 +61,6 @@ void markOpaqueIfCovered(QLabel* image)
         image->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// The opaque picture built above an image (earlier in the design, so higher up)
-// that hides all of it, if any.
-QWidget* opaqueImageOver(const QWidget* image)
-{
-    for (QObject* sibling : image->parentWidget()->children()) {
-        auto* other = qobject_cast<ClickLabel*>(sibling);
-        if (other && other != image && other->testAttribute(Qt::WA_OpaquePaintEvent) && !other->isHidden()
-            && other->geometry().contains(image->geometry()))
-            return other;
-    }
-    return nullptr;
-}
-
-// Runs an action when a control is hidden by a call, also in a window not yet shown.
-class OnHide : public QObject {
-public:
-    OnHide(QWidget* control, std::function<void()> action) : QObject(control), m_action(std::move(action))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::HideToParent && m_action)
-            std::exchange(m_action, nullptr)();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
     auto* box = new ClickLabel(parent);
@@ -109,7 +74,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 {
     const bool readOnly = control.look.flags & ReadOnly;
     if (control.look.flags & MultiLine) {
-        auto* box = new TextBox(parent);
+        auto* box = new QPlainTextEdit(parent);
         box->setPlainText(textOf(control).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box->setReadOnly(readOnly);
         box->setVerticalScrollBarPolicy((control.look.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn
@@ -117,7 +82,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
         box->setTabChangesFocus(true);
         return box;
     }
-    auto* box = new LineBox(textOf(control), parent);
+    auto* box = new QLineEdit(textOf(control), parent);
     box->setReadOnly(readOnly);
     return box;
 }
@@ -175,7 +140,7 @@ void FormBuilder::applyLook(QWidget* widget, const Look& look)
     widget->setAutoFillBackground((look.flags & Opaque) != 0);
 }
 
-void FormBuilder::putPicture(ClickLabel* image, const Control& control)
+void FormBuilder::showPicture(ClickLabel* image, const Control& control)
 {
     const QString name = QString::fromLatin1(control.text);
     const double scale = scaleOf(image);
@@ -193,25 +158,6 @@ void FormBuilder::putPicture(ClickLabel* image, const Control& control)
 void FormBuilder::fitToPicture(QLabel* image)
 {
     image->resize((image->pixmap().deviceIndependentSize() * scaleOf(image)).toSize());
-}
-
-// An image hidden whole under an opaque picture above it (the main menu's board
-// under its cover) is not read before the window's first frame: it gets its picture
-// once that frame is on the screen, or as soon as its cover goes.
-void FormBuilder::showPicture(ClickLabel* image, const Control& control)
-{
-    auto show = [image, control] { putPicture(image, control); };
-    QWidget* cover = opaqueImageOver(image);
-    if (!cover) {
-        show();
-        return;
-    }
-    auto once = [image = QPointer<ClickLabel>(image), show, shown = std::make_shared<bool>(false)] {
-        if (image && !std::exchange(*shown, true))
-            show();
-    };
-    AfterFirstFrame::run(image->window(), once);
-    new OnHide(cover, once);
 }
 
 void FormBuilder::stack(std::span<const Control> design, const Controls& controls)
@@ -306,7 +252,7 @@ void FormBuilder::rescale(QWidget* client, std::span<const Control> design, cons
         // An image still waiting under its cover gets its picture at the scale then.
         if (auto* image = qobject_cast<ClickLabel*>(widget);
             image && control.kind == Kind::Image && control.text && !image->pixmap().isNull())
-            putPicture(image, control);
+            showPicture(image, control);
         else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
             fitToPicture(image);
     }
@@ -330,7 +276,7 @@ void FormBuilder::takePicturesBack(std::span<const Control> design, const Contro
             continue;
         image->setProperty(kLetGoProperty, false);
         if (control.kind == Kind::Image)
-            putPicture(image, control);
+            showPicture(image, control);
         else if (control.kind == Kind::PictureBox)
             place(image, control, scaleOf(image));
     }

@@ -40,7 +40,6 @@ private:
     static void applyLook(QWidget* widget, const Look& look);
     static void place(QWidget* widget, const Control& control, double scale);
     static void showPicture(ClickLabel* image, const Control& control);
-    static void putPicture(ClickLabel* image, const Control& control);
     static bool showsDesignedPicture(const QLabel* image, const Control& control);
     static void stack(std::span<const Control> design, const Controls& controls);
     static void orderTabs(std::span<const Control> design, const Controls& controls);

@@ -57,7 +57,6 @@ private:
     bool bringUp(Screen& screen);
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
-    static void releasePictures(QWidget* window);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;

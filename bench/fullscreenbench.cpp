@@ -1,6 +1,6 @@
 #include "fullscreenbench.h"
 
-#include "benchapp.h"
+#include "clock.h"
 #include "screenprobe.h"
 #include "statistics.h"
 
