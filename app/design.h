@@ -6,8 +6,13 @@
 namespace sprout {
 
 // Screens are designed in twips; at the usual 96 dots per inch 15 twips make a pixel.
+// A screen shown larger (the full-screen classroom) multiplies by one factor, here
+// and nowhere else, so positions, sizes and fonts grow together.
 constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int px(int twips, double scale = 1.0)
+{
+    return static_cast<int>(twips * scale / kTwipsPerPixel);
+}
 
 enum class Kind { Label, TextBox, Frame, Button, Image, PictureBox, Line, ImageList };
 

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QImageReader>
 #include <QResource>
+#include <algorithm>
 #include <memory>
 
 static void initPictureResources()
@@ -26,12 +27,16 @@ qreal screenScale()
 }
 
 // Drawings are bitmaps, the pictures designed as photographs JPEG. Qt does not choose a
-// resource's "@2x" drawing by itself: on a screen that magnifies, take it where the
-// picture has one.
-QString resourceOf(const QString& name, bool magnified)
+// resource's "@2x" drawing by itself: shown larger than drawn, take the smallest drawing
+// at least as large as needed where the picture has one, else its largest.
+QString resourceOf(const QString& name, qreal magnified)
 {
-    const QStringList candidates = magnified ? QStringList{name + QStringLiteral("@2x"), name}
-                                             : QStringList{name};
+    QStringList candidates;
+    if (magnified > 2)
+        candidates << name + QStringLiteral("@3x") << name + QStringLiteral("@2x");
+    else if (magnified > 1)
+        candidates << name + QStringLiteral("@2x") << name + QStringLiteral("@3x");
+    candidates << name;
     for (const QString& candidate : candidates)
         for (const char* type : {".bmp", ".jpg"})
             if (const QString file = QStringLiteral(":/pictures/") + candidate + QLatin1String(type);
@@ -87,12 +92,24 @@ QPixmap builtInPicture(const QString& name)
     const QString key = magnified ? name + QStringLiteral("@2x") : name;
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    const QString file = resourceOf(name, magnified);
+    const QString file = resourceOf(name, magnified ? 2 : 1);
     QPixmap picture = QPixmap::fromImage(read(file, {}));
     // The twice-size drawing keeps the size of the picture it stands in for.
     if (file.contains(QLatin1String("@2x.")))
         picture.setDevicePixelRatio(2);
     decoded().insert(key, picture);
+    return picture;
+}
+
+QPixmap builtInPictureNotKept(const QString& name, QSize shown)
+{
+    const qreal scale = screenScale();
+    const QSize pixels = (QSizeF(shown) * scale).toSize();
+    // Shown larger than drawn, the picture is scaled from its larger drawing.
+    const QSizeF own = builtInPicture(name).deviceIndependentSize();
+    const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
+    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, magnified), pixels));
+    picture.setDevicePixelRatio(scale);
     return picture;
 }
 
@@ -103,16 +120,23 @@ QPixmap builtInPicture(const QString& name, QSize shown)
     const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, scale > 1), pixels));
-    picture.setDevicePixelRatio(scale);
+    const QPixmap picture = builtInPictureNotKept(name, shown);
     decoded().insert(key, picture);
     return picture;
+}
+
+QPixmap builtInPicture(const QString& name, double scale)
+{
+    const QPixmap own = builtInPicture(name);
+    if (scale == 1.0 || own.isNull())
+        return own;
+    return builtInPictureNotKept(name, (own.deviceIndependentSize() * scale).toSize());
 }
 
 bool hasBuiltInPicture(const QString& name)
 {
     screenScale(); // makes the resources known
-    return !resourceOf(name, false).isEmpty();
+    return !resourceOf(name, 1).isEmpty();
 }
 
 } // namespace sprout

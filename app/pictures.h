@@ -18,6 +18,13 @@ QPixmap builtInPicture(const QString& name);
 // the ruler alone is 14 MiB, and would scale again on every first paint.
 QPixmap builtInPicture(const QString& name, QSize shown);
 
+// The same, drawn afresh and not kept: for a screen shown larger, whose pictures at its
+// own scale no other screen shares.
+QPixmap builtInPictureNotKept(const QString& name, QSize shown);
+
+// The picture at its own size times a screen's scale (not kept); the picture itself at 1.
+QPixmap builtInPicture(const QString& name, double scale);
+
 // Whether the program holds a built-in picture of that name, without decoding it.
 bool hasBuiltInPicture(const QString& name);
 

@@ -13,7 +13,7 @@
 #include "spokenreplies.h"
 #include "voiceoffsign.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace sprout {
@@ -88,7 +89,7 @@ bool Screen::load()
     buildWindow();
     QSet<QString> clickable(m_clickHandlers.keyBegin(), m_clickHandlers.keyEnd());
     clickable.unite(QSet<QString>(m_indexedClickHandlers.keyBegin(), m_indexedClickHandlers.keyEnd()));
-    m_controls = FormBuilder::build(client(), m_design, clickable);
+    m_controls = FormBuilder::build(client(), m_design, clickable, m_scale);
     controlsBuilt();
     SpokenControls::attach(client(), screenName(m_id), m_controls);
     SpokenReplies::attach(client(), screenName(m_id), m_controls);
@@ -142,19 +143,69 @@ void Screen::buildWindow()
     frame->setCentralWidget(area);
     m_frame = frame;
     buildMenu();
-
-    const QSize clientSize(px(m_window.clientWidth), px(m_window.clientHeight));
-    if (m_window.resizable) {
-        // The controls keep their places; the window may grow or shrink around them.
-        const int menuHeight = frame->menuWidget() ? frame->menuWidget()->sizeHint().height() : 0;
-        frame->resize(clientSize.width(), clientSize.height() + menuHeight);
-    } else {
-        area->setFixedSize(clientSize);
+    if (!m_window.resizable)
         frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
-        frame->adjustSize();
-    }
+    sizeWindow();
     if (m_window.placement == Placement::Centre)
         placeInCentre(frame);
+}
+
+void Screen::sizeWindow()
+{
+    if (QWidget* bar = m_frame->menuWidget()) {
+        // The menu bar grows with the screen; in the window it keeps the desktop's font.
+        QFont font = QApplication::font(bar);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * m_scale);
+        else
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * m_scale)));
+        bar->setFont(m_scale == 1.0 ? QFont() : font);
+    }
+    const QSize clientSize(px(m_window.clientWidth, m_scale), px(m_window.clientHeight, m_scale));
+    if (m_window.resizable) {
+        // The controls keep their places; the window may grow or shrink around them.
+        const int menuHeight = m_frame->menuWidget() ? m_frame->menuWidget()->sizeHint().height() : 0;
+        m_frame->resize(clientSize.width(), clientSize.height() + menuHeight);
+    } else {
+        client()->setFixedSize(clientSize);
+        m_frame->adjustSize();
+    }
+}
+
+void Screen::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    if (!isLoaded())
+        return;
+    FormBuilder::rescale(client(), m_design, m_controls, scale);
+    takePicturesBack();
+    sizeWindow();
+    scaleChanged();
+}
+
+void Screen::letPicturesGo()
+{
+    if (isLoaded())
+        FormBuilder::letPicturesGo(m_design, m_controls);
+}
+
+void Screen::takePicturesBack()
+{
+    if (isLoaded())
+        FormBuilder::takePicturesBack(m_design, m_controls);
+}
+
+void Screen::becomeWindow()
+{
+    if (!m_frame || m_frame->isWindow())
+        return;
+    m_frame->setParent(nullptr, flagsFor(m_window));
+    m_frame->setAutoFillBackground(false);
+    setScale(1.0);
+    if (m_window.placement == Placement::Centre)
+        placeInCentre(m_frame);
 }
 
 void Screen::buildMenu()

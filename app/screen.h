@@ -35,7 +35,8 @@ public:
     bool isLoaded() const { return m_frame != nullptr; }
     bool isVisible() const;
 
-    // The window while loaded, else null.
+    // The window while loaded, else null: a top-level window, or in full screen a
+    // child of the full-screen stage.
     QMainWindow* window() const { return m_frame; }
     QWidget* client() const;
 
@@ -52,6 +53,16 @@ public:
     bool load();
     void unload();
 
+    // How much larger than designed the screen is shown: 1 in its window. A loaded
+    // screen places its controls again, keeping their state.
+    double scale() const { return m_scale; }
+    void setScale(double scale);
+    // The designed window, a top-level window again at its designed size and place.
+    void becomeWindow();
+    // See FormBuilder::letPicturesGo.
+    void letPicturesGo();
+    void takePicturesBack();
+
     // What in the design table and its wiring would otherwise fail silently (see
     // DesignCheck); empty for a sound screen.
     virtual QStringList designProblems() const;
@@ -64,6 +75,9 @@ protected:
     // Runs after the controls are built, before Form_Load: for screens that add
     // to their controls what a table cannot say.
     virtual void controlsBuilt() {}
+    // Runs after the controls were placed at another scale: for pictures a screen
+    // chose itself.
+    virtual void scaleChanged() {}
 
     void onClick(const char* controlName, std::function<void()> handler);
     void onIndexedClick(const char* controlName, std::function<void(int)> handler);
@@ -77,6 +91,7 @@ protected:
 private:
     void buildWindow();
     void buildMenu();
+    void sizeWindow();
     void wireHandlers();
     void focusFirstControl();
     QList<QRect> areasInUse() const;
@@ -87,6 +102,7 @@ private:
     const WindowDesign m_window;
     const std::span<const Control> m_design;
     QPointer<QMainWindow> m_frame;
+    double m_scale = 1.0;
     FormBuilder::Controls m_controls;
     QHash<QString, std::function<void()>> m_clickHandlers;
     QHash<QString, std::function<void(int)>> m_indexedClickHandlers;

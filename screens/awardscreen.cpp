@@ -163,8 +163,11 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
             button->setFocus(Qt::OtherFocusReason);
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
+        const QString name = QString::fromLatin1(designOf(id()).windowPicture);
+        if (m_background.isNull() || m_background.deviceIndependentSize() != builtInPicture(name).deviceIndependentSize() * scale())
+            m_background = builtInPicture(name, scale());
         QPainter painter(client());
-        painter.drawPixmap(0, 0, builtInPicture(QString::fromLatin1(designOf(id()).windowPicture)));
+        painter.drawPixmap(0, 0, m_background);
     }
     return Screen::eventFilter(watched, event);
 }

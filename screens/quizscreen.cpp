@@ -2,6 +2,7 @@
 
 #include "controls.h"
 #include "designcheck.h"
+#include "formbuilder.h"
 #include "picturefile.h"
 #include "quizscore.h"
 #include "randomsource.h"
@@ -90,7 +91,7 @@ void QuizScreen::showPicture(const QImage& picture)
     }
     const QPixmap pixmap = QPixmap::fromImage(picture);
     image->setPixmap(pixmap);
-    image->resize(pixmap.deviceIndependentSize().toSize());
+    FormBuilder::fitToPicture(image);
 }
 
 } // namespace sprout

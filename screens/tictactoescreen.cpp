@@ -119,9 +119,24 @@ void TicTacToeScreen::replaceRandom(RandomFunction random)
 void TicTacToeScreen::controlsBuilt()
 {
     for (int image = TicTacToe::BlackX; image <= TicTacToe::Blank; ++image)
-        m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image));
+        m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image), scale());
     for (int cell = 1; cell <= 9; ++cell) // as designed, blank
         control<ClickLabel>(cellName(cell))->setShownName(markOf(TicTacToe::Blank));
+}
+
+// The cells keep what they show, drawn at the new size.
+void TicTacToeScreen::scaleChanged()
+{
+    const std::array<QPixmap, 6> before = m_imageList;
+    controlsBuilt();
+    for (QWidget* widget : client()->findChildren<QWidget*>()) {
+        auto* box = qobject_cast<ClickLabel*>(widget);
+        if (!box || !box->objectName().startsWith(QLatin1String("Picture1(")))
+            continue;
+        for (size_t image = 0; image < before.size(); ++image)
+            if (!before[image].isNull() && box->pixmap().cacheKey() == before[image].cacheKey())
+                box->setPixmap(m_imageList[image]);
+    }
 }
 
 void TicTacToeScreen::Form_Load()

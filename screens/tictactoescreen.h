@@ -26,6 +26,7 @@ public:
 
 protected:
     void controlsBuilt() override;
+    void scaleChanged() override;
     void Form_Load() override;
 
 private:

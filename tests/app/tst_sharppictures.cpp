@@ -34,7 +34,7 @@ private slots:
             const QString name = file.chopped(4);
             const QImage own = rgb(QImage(":/pictures/" + file));
             const QPixmap shown = builtInPicture(name);
-            if (name.endsWith("@2x"))
+            if (name.contains('@')) // a larger drawing of another
                 continue;
             QCOMPARE(shown.deviceIndependentSize(), QSizeF(own.size()));
             if (!QFile::exists(":/pictures/" + name + "@2x.bmp"))
