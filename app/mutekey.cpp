@@ -1,6 +1,6 @@
 #include "mutekey.h"
 
-#include "screenwords.h"
+#include "phrases.h"
 #include "speaker.h"
 
 #include <QCoreApplication>

@@ -43,11 +43,10 @@ void placeInCentre(QWidget* window)
 
 } // namespace
 
-Screen::Screen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
-               std::span<const Control> design)
-    : m_registry(registry), m_id(id), m_window(window), m_design(design)
+Screen::Screen(ScreenRegistry& registry, ScreenId id, const ScreenDesign& design)
+    : m_registry(registry), m_id(id), m_design(design)
 {
-    for (const MenuEntry& entry : window.menu)
+    for (const MenuEntry& entry : design.window.menu)
         if (QLatin1String(entry.name) == QLatin1String("mnuExit"))
             onClick("mnuExit", [this] { mnuExit_Click(); });
 }
@@ -80,10 +79,14 @@ bool Screen::load()
         return false;
     reportDesignProblems();
     buildWindow();
-    m_controls = FormBuilder::build(client(), m_design);
+    m_controls = FormBuilder::build(client(), design());
     controlsBuilt();
-    SpokenControls::attach(client(), screenName(m_id), m_controls);
-    SpokenReplies::attach(client(), screenName(m_id), m_controls);
+    auto* spoken = new SpokenControls(client(), design(), m_controls);
+    auto* replies = new SpokenReplies(client(), m_design, m_controls);
+    connect(this, &Screen::replyShown, spoken, &SpokenControls::replyShown);
+    connect(this, &Screen::questionShown, spoken, &SpokenControls::questionShown);
+    connect(this, &Screen::replyShown, replies, &SpokenReplies::replyShown);
+    connect(this, &Screen::questionShown, replies, &SpokenReplies::questionShown);
     wireHandlers();
     focusFirstControl();
     Form_Load();
@@ -108,7 +111,7 @@ QStringList Screen::designProblems() const
     QStringList handled = m_clickHandlers.keys();
     handled += m_indexedClickHandlers.keys();
     handled += m_changeHandlers.keys();
-    return DesignCheck::problems(m_window, m_design, handled);
+    return DesignCheck::problems(windowDesign(), design(), handled);
 }
 
 void Screen::reportDesignProblems() const
@@ -122,10 +125,10 @@ void Screen::reportDesignProblems() const
 
 void Screen::buildWindow()
 {
-    auto* frame = new ScreenWindow(nullptr, flagsFor(m_window));
+    auto* frame = new ScreenWindow(nullptr, flagsFor(windowDesign()));
     frame->setObjectName(QString::fromLatin1(screenName(m_id)));
-    frame->setWindowTitle(QString::fromUtf8(m_window.caption));
-    if (m_window.icon)
+    frame->setWindowTitle(QString::fromUtf8(windowDesign().caption));
+    if (windowDesign().icon)
         frame->setWindowIcon(QIcon(builtInPicture(QStringLiteral("icon"))));
     connect(frame, &ScreenWindow::closeRequested, this, [this] { m_registry.unload(m_id); });
 
@@ -135,8 +138,8 @@ void Screen::buildWindow()
     m_frame = frame;
     buildMenu();
 
-    const QSize clientSize(px(m_window.clientWidth), px(m_window.clientHeight));
-    if (m_window.resizable) {
+    const QSize clientSize(px(windowDesign().clientWidth), px(windowDesign().clientHeight));
+    if (windowDesign().resizable) {
         // The controls keep their places; the window may grow or shrink around them.
         const int menuHeight = frame->menuWidget() ? frame->menuWidget()->sizeHint().height() : 0;
         frame->resize(clientSize.width(), clientSize.height() + menuHeight);
@@ -145,16 +148,16 @@ void Screen::buildWindow()
         frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
         frame->adjustSize();
     }
-    if (m_window.placement == Placement::Centre)
+    if (windowDesign().placement == Placement::Centre)
         placeInCentre(frame);
 }
 
 void Screen::buildMenu()
 {
-    if (m_window.menu.empty())
+    if (windowDesign().menu.empty())
         return;
     QMenuBar* bar = m_frame->menuBar();
-    for (const MenuEntry& entry : m_window.menu) {
+    for (const MenuEntry& entry : windowDesign().menu) {
         QAction* action = bar->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         if (auto handler = m_clickHandlers.value(QString::fromLatin1(entry.name)))
@@ -214,7 +217,7 @@ void Screen::wireHandlers()
 void Screen::focusFirstControl()
 {
     std::vector<const Control*> candidates;
-    for (const Control& row : m_design)
+    for (const Control& row : design())
         if (row.tabIndex >= 0 && !(row.look.flags & Hidden))
             candidates.push_back(&row);
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -226,6 +229,21 @@ void Screen::focusFirstControl()
             return;
         }
     }
+}
+
+void Screen::showReply(const QString& controlName, const Reply& reply)
+{
+    QWidget* widget = control(controlName);
+    const QString text = QString::fromUtf8(reply.shown.data(), static_cast<qsizetype>(reply.shown.size()));
+    if (auto* label = qobject_cast<ClickLabel*>(widget))
+        label->setCaption(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        box->setPlainText(text);
+    else
+        return;
+    emit replyShown(widget, reply.spoken());
 }
 
 void Screen::navigate(ScreenId target, Order order)

@@ -20,7 +20,7 @@ constexpr Control kDesign[] = {
 class ProbeScreen : public Screen {
 public:
     ProbeScreen(ScreenRegistry& registry, ScreenId id)
-        : Screen(registry, id, kWindowDesign, kDesign)
+        : Screen(registry, id, kScreenDesign)
     {
         onClick("Label1", [this, id] {
             navigate(id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain, Order::HideThenShow);
@@ -35,6 +35,7 @@ protected:
 
 private:
     static constexpr WindowDesign kWindowDesign{"Probe", 4500, 3000, Placement::Centre, false, false, kExitOnly};
+    static constexpr ScreenDesign kScreenDesign{kWindowDesign, kDesign};
 };
 
 struct Fixture {

@@ -27,7 +27,7 @@ struct RecordingView : sprout::TicTacToeView {
         calls << QStringLiteral("%1:%2").arg(cell).arg(QStringList{"?", "X", "O", "red X", "red O", "blank"}[image]);
         shown.at(cell) = image;
     }
-    void setResultText(const std::string& text) override { calls << "text " + QString::fromStdString(result = text); }
+    void setResult(const sprout::words::Reply& reply) override { calls << "text " + QString::fromStdString(result = std::string(reply.shown)); }
     void pause(int milliseconds) override { calls << QStringLiteral("pause %1").arg(milliseconds); }
     double nextRandom() override
     {
