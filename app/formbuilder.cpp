@@ -3,7 +3,7 @@
 #include "afterfirstframe.h"
 #include "controls.h"
 #include "fonts.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 
 #include <QPointer>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "mutekey.h"
 
 #include "phrases.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

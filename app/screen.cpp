@@ -3,7 +3,7 @@
 #include "controls.h"
 #include "designcheck.h"
 #include "errorreporter.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
 #include "spokencontrols.h"

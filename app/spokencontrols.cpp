@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "phrases.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QEnterEvent>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "spokenreplies.h"
 
 #include "phrases.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -6,6 +6,7 @@
 #include "firstpaint.h"
 #include "programfolder.h"
 #include "screenfactory.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>

@@ -5,6 +5,7 @@
 #include "mutekey.h"
 #include "programfolder.h"
 #include "screenfactory.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 
 #include "defaultprinter.h"
 #include "errorreporter.h"
-#include "picturefile.h"
-#include "pictures.h"
+#include "bitmapfile.h"
+#include "builtinpictures.h"
 #include "programfolder.h"
 #include "savedialog.h"
 #include "savefittedpdf.h"
@@ -122,9 +122,9 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
 void AwardScreen::Command1_Click()
 {
     const QString path = programFilePath(pictureFolder(), QString::fromLatin1(designOf(id()).awardFile));
-    const PictureFile::Loaded loaded = PictureFile::load(path);
+    const BitmapFile::Loaded loaded = BitmapFile::load(path);
     if (!loaded.ok()) {
-        ErrorReporter::report(PictureFile::reportTitle(),
+        ErrorReporter::report(BitmapFile::reportTitle(),
                               loaded.problem
                                   + QStringLiteral(" The award was not printed; everything else "
                                                    "goes on working."));

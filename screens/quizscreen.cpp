@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "designcheck.h"
-#include "picturefile.h"
+#include "bitmapfile.h"
 #include "quizscore.h"
 #include "randomsource.h"
 #include "replies.h"
@@ -40,7 +40,7 @@ bool QuizScreen::readPictureFiles()
     QStringList files;
     for (const Question& question : screenDesign().questions)
         files << QString::fromLatin1(question.file);
-    return PictureFile::loadTable(files, Pics);
+    return BitmapFile::loadTable(files, Pics);
 }
 
 void QuizScreen::drawQuestion()

@@ -1,7 +1,7 @@
 #include "tictactoescreen.h"
 
 #include "controls.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "randomsource.h"
 #include "screendesigns.h"
 

@@ -54,7 +54,7 @@ class TestScreenRegistry : public QObject {
     Q_OBJECT
 private slots:
     // A hidden screen shown again is loaded once (what it keeps is tst_quizzes' and
-    // tst_form1's); an unloaded one lets its window go and is loaded afresh.
+    // tst_tictactoescreen's); an unloaded one lets its window go and is loaded afresh.
     void hiddenScreensStayLoadedAndUnloadedOnesComeBackFresh()
     {
         Fixture f;

@@ -2,7 +2,7 @@
 // twice their pixels and keep their size on the screen, so that they stay sharp.
 #include "screentesting.h"
 
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "screenfactory.h"
 
 #include <QLabel>

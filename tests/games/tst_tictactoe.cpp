@@ -169,7 +169,7 @@ private slots:
     }
 
     // Loading the screen again stops a game but leaves its board; no click before a
-    // game, a new game's blank board and a second game's draws are tst_form1's.
+    // game, a new game's blank board and a second game's draws are tst_tictactoescreen's.
     void reloadingStopsTheGameButKeepsItsBoard()
     {
         Game g({5, 2}, {0.1});

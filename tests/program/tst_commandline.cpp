@@ -3,7 +3,7 @@
 // silences and wakes the voice on any window, and says so when it wakes.
 #include "commandline.h"
 #include "mutekey.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QLineEdit>
 #include <QProcess>

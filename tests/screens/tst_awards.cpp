@@ -3,7 +3,7 @@
 // no press of "Print Award" here can put anything on paper. Printing on a real
 // queue is tst_awardprinting.
 #include "awardscreen.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "noprinter.h"
 #include "quiztesting.h"
 

@@ -5,7 +5,7 @@
 #include "noprinter.h"
 #include "quiztesting.h"
 #include "phrases.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>

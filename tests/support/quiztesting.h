@@ -3,7 +3,7 @@
 // Plays the four quizzes as a child does and reads back the board, result and score.
 
 #include "choicequizzes.h"
-#include "picturefile.h"
+#include "bitmapfile.h"
 #include "programfolder.h"
 #include "screenfactory.h"
 #include "screentesting.h"
@@ -83,7 +83,7 @@ inline const QList<QImage>& questionPictures(const QuizTable& quiz)
     QList<QImage>& pictures = read[quiz.id];
     if (pictures.isEmpty())
         for (const QString& file : quiz.files)
-            pictures << (file.isEmpty() ? QImage() : comparable(PictureFile::load(programFilePath(file)).picture));
+            pictures << (file.isEmpty() ? QImage() : comparable(BitmapFile::load(programFilePath(file)).picture));
     return pictures;
 }
 

@@ -26,7 +26,7 @@ public slots:
     void open(const QUrl& url) { opened << url; }
 };
 
-class TestSproutMain : public QObject {
+class TestMainMenu : public QObject {
     Q_OBJECT
 
     static QString conversation(Screen& main) { return main.control<QPlainTextEdit>("Text1")->toPlainText(); }
@@ -97,5 +97,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSproutMain)
-#include "tst_sproutmain.moc"
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"

@@ -2,7 +2,7 @@
 // the picture decoder, tried on good bitmaps of every kind and on headers that lie,
 // and what the program does when a file is missing or spoilt.
 #include "bitmapbytes.h"
-#include "picturefile.h"
+#include "bitmapfile.h"
 #include "programfolder.h"
 #include "screentesting.h"
 
@@ -50,7 +50,7 @@ private slots:
         const QString path = m_folder.filePath("Chair.bmp");
         QVERIFY(writeFile(path, bitmapBytes({.width = 217, .height = 81})));
         const qint64 before = statusKb("VmSize:");
-        QVERIFY(PictureFile::load(path).ok());
+        QVERIFY(BitmapFile::load(path).ok());
         QVERIFY2(statusKb("VmPeak:") - before < 64 * 1024, qPrintable(QString::number(statusKb("VmPeak:") - before)));
     }
 
@@ -61,7 +61,7 @@ private slots:
         QVERIFY2(files.size() >= 68 + 4, qPrintable(QString::number(files.size()))); // quizzes and awards
         QSet<QByteArray> seen;
         for (const QString& name : files) {
-            const PictureFile::Loaded loaded = PictureFile::load(programFilePath(bin.path(), "\\" + name));
+            const BitmapFile::Loaded loaded = BitmapFile::load(programFilePath(bin.path(), "\\" + name));
             QVERIFY2(loaded.ok(), qPrintable(loaded.problem));
             // A picture drawn twice by mistake would make two answers look alike.
             const QImage& picture = loaded.picture;
@@ -81,7 +81,7 @@ private slots:
             QVERIFY2(check.ok() && check.detail.isEmpty(), qPrintable(bitmap.name + (": " + check.detail)));
             QCOMPARE(QSize(check.width, check.height), QSize(bitmap.width, bitmap.height));
             QVERIFY(writeFile(path, bitmap.bytes));
-            const PictureFile::Loaded loaded = PictureFile::load(path);
+            const BitmapFile::Loaded loaded = BitmapFile::load(path);
             const QImage decoded = QImage::fromData(bitmap.bytes, "BMP").convertToFormat(QImage::Format_RGB32);
             QVERIFY2(loaded.ok() && loaded.picture.convertToFormat(QImage::Format_RGB32) == decoded, bitmap.name);
         }
@@ -122,12 +122,12 @@ private slots:
         const QString path = m_folder.filePath(fileName);
         if (!bytes.isNull())
             QVERIFY(writeFile(path, bytes));
-        const PictureFile::Loaded loaded = PictureFile::load(path);
+        const BitmapFile::Loaded loaded = BitmapFile::load(path);
         QVERIFY(!loaded.ok() && loaded.picture.isNull());
         verifyMessage(loaded.problem, path, what);
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path)); // and a folder in its place
-        verifyMessage(PictureFile::load(path).problem, path, "there is a folder");
+        verifyMessage(BitmapFile::load(path).problem, path, "there is a folder");
         QVERIFY(QDir(path).removeRecursively());
     }
 
@@ -139,14 +139,14 @@ private slots:
         ReportRecorder reports;
         QList<QImage> pics;
         // An empty name keeps a slot without a picture, as the sums' table has.
-        QVERIFY(PictureFile::loadTable(folder.path(), {"\\11.bmp", "", "\\11.bmp"}, pics));
+        QVERIFY(BitmapFile::loadTable(folder.path(), {"\\11.bmp", "", "\\11.bmp"}, pics));
         QCOMPARE(pics.size(), 3);
         QVERIFY(pics[1].isNull() && pics[2].size() == QSize(3, 2) && reports.messages.isEmpty());
         // "Grey" is missing, "Black" spoilt: only the first failure is told, and the
         // table stays as it was, so that no half-filled quiz comes up.
-        QVERIFY(!PictureFile::loadTable(folder.path(), {"\\11.bmp", "\\Grey.bmp", "\\Black.bmp"}, pics));
+        QVERIFY(!BitmapFile::loadTable(folder.path(), {"\\11.bmp", "\\Grey.bmp", "\\Black.bmp"}, pics));
         QCOMPARE(reports.messages.size(), 1);
-        QVERIFY(reports.messages[0].startsWith(PictureFile::reportTitle()) && !reports.messages[0].contains("Black"));
+        QVERIFY(reports.messages[0].startsWith(BitmapFile::reportTitle()) && !reports.messages[0].contains("Black"));
         verifyMessage(reports.messages[0], QDir(folder.path()).filePath("Grey.bmp"), "is missing");
         QVERIFY(pics.size() == 3 && pics[1].isNull());
     }
@@ -162,4 +162,4 @@ private slots:
 };
 
 QTEST_MAIN(TestPictureFile)
-#include "tst_picturefile.moc"
+#include "tst_bitmapfile.moc"

@@ -1,7 +1,7 @@
 // Tic-Tac-Toe on its screen: the real cells clicked, with the pause and the
 // computer's chances in the test's hands. The rules are tst_tictactoe's.
 #include "tictactoescreen.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "randomsource.h"
 #include "screenfactory.h"
 #include "screentesting.h"
@@ -133,4 +133,4 @@ private slots:
 };
 
 QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+#include "tst_tictactoescreen.moc"

@@ -4,7 +4,7 @@
 
 namespace sprout {
 
-class Picture;
+class PrintablePicture;
 class PrinterSurface;
 
 // Prints the picture as large as the printable area allows without distorting
@@ -13,6 +13,6 @@ class PrinterSurface;
 // ends the document. A picture or printable area without size is refused and
 // nothing is drawn. The procedure alone, on any printer surface;
 // printOnDefaultPrinter (defaultprinter.h) runs it on the system's printer.
-PrintResult PrintFittedPicture(PrinterSurface& printer, const Picture& picture);
+PrintResult PrintFittedPicture(PrinterSurface& printer, const PrintablePicture& picture);
 
 } // namespace sprout

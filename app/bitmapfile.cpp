@@ -1,4 +1,4 @@
-#include "picturefile.h"
+#include "bitmapfile.h"
 
 #include "bitmapcheck.h"
 #include "errorreporter.h"
@@ -21,14 +21,14 @@ QString quoted(const QString& path)
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
 }
 
-PictureFile::Loaded failure(const QString& what)
+BitmapFile::Loaded failure(const QString& what)
 {
-    PictureFile::Loaded result;
+    BitmapFile::Loaded result;
     result.problem = what + QStringLiteral("\n\nReinstalling the program puts the file back.");
     return result;
 }
 
-PictureFile::Loaded refusal(const QString& path, const BitmapCheck& check)
+BitmapFile::Loaded refusal(const QString& path, const BitmapCheck& check)
 {
     using enum BitmapCheck::Problem;
     const QString file = quoted(path);
@@ -71,7 +71,7 @@ QImage readChecked24(QByteArrayView bytes, const BitmapCheck& check)
 
 } // namespace
 
-PictureFile::Loaded PictureFile::load(const QString& path)
+BitmapFile::Loaded BitmapFile::load(const QString& path)
 {
     const QFileInfo info(path);
     if (info.isDir())
@@ -120,12 +120,12 @@ PictureFile::Loaded PictureFile::load(const QString& path)
     return result;
 }
 
-bool PictureFile::loadTable(const QStringList& nameConstants, QList<QImage>& pics)
+bool BitmapFile::loadTable(const QStringList& nameConstants, QList<QImage>& pics)
 {
     return loadTable(programFolder(), nameConstants, pics);
 }
 
-bool PictureFile::loadTable(const QString& folder, const QStringList& nameConstants,
+bool BitmapFile::loadTable(const QString& folder, const QStringList& nameConstants,
                             QList<QImage>& pics)
 {
     QList<QImage> table;
@@ -149,7 +149,7 @@ bool PictureFile::loadTable(const QString& folder, const QStringList& nameConsta
     return true;
 }
 
-QString PictureFile::reportTitle()
+QString BitmapFile::reportTitle()
 {
     return QStringLiteral("A picture cannot be read");
 }

@@ -1,6 +1,6 @@
-#include "module1.h"
+#include "printfittedpicture.h"
 
-#include "picture.h"
+#include "printablepicture.h"
 #include "printersurface.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,7 @@ QString tr(const char* text)
 }
 } // namespace
 
-PrintResult PrintFittedPicture(PrinterSurface& printer, const Picture& picture)
+PrintResult PrintFittedPicture(PrinterSurface& printer, const PrintablePicture& picture)
 {
     // Both ratios divide by a height; a picture or page without size would
     // otherwise put a blank or infinite page on the printer.

@@ -1,4 +1,4 @@
-#include "pictures.h"
+#include "builtinpictures.h"
 
 #include "bitmapcheck.h"
 

@@ -9,7 +9,7 @@ namespace sprout {
 
 // Pictures read from files in the program folder. Every read goes to the disk
 // afresh: a file replaced while the program runs is read as it is now.
-class PictureFile {
+class BitmapFile {
 public:
     struct Loaded {
         QImage picture;

@@ -1,4 +1,4 @@
-#include "picture.h"
+#include "printablepicture.h"
 
 #include <QtMath>
 
@@ -14,16 +14,16 @@ int pixelsToHimetric(int pixels)
 }
 } // namespace
 
-Picture::Picture(const QImage& image, int widthHimetric, int heightHimetric)
+PrintablePicture::PrintablePicture(const QImage& image, int widthHimetric, int heightHimetric)
     : m_image(image)
     , m_width(widthHimetric)
     , m_height(heightHimetric)
 {
 }
 
-Picture Picture::fromImage(const QImage& image)
+PrintablePicture PrintablePicture::fromImage(const QImage& image)
 {
-    return Picture(image, pixelsToHimetric(image.width()), pixelsToHimetric(image.height()));
+    return PrintablePicture(image, pixelsToHimetric(image.width()), pixelsToHimetric(image.height()));
 }
 
 } // namespace sprout

@@ -6,12 +6,12 @@ namespace sprout {
 
 // A picture as the printer sees it: the image to draw and its size in
 // HIMETRIC (hundredths of a millimetre), in whole numbers.
-class Picture {
+class PrintablePicture {
 public:
-    Picture(const QImage& image, int widthHimetric, int heightHimetric);
+    PrintablePicture(const QImage& image, int widthHimetric, int heightHimetric);
 
     // Sizes a bitmap the way the screens show it: one pixel is 1/96 inch.
-    static Picture fromImage(const QImage& image);
+    static PrintablePicture fromImage(const QImage& image);
 
     const QImage& image() const { return m_image; }
     int width() const { return m_width; }
