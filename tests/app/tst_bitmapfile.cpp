@@ -123,7 +123,8 @@ private slots:
         if (!bytes.isNull())
             QVERIFY(writeFile(path, bytes));
         const BitmapFile::Loaded loaded = BitmapFile::load(path);
-        QVERIFY(!loaded.ok() && loaded.picture.isNull());
+        QVERIFY(!loaded.ok());
+        QVERIFY(loaded.picture.isNull());
         verifyMessage(loaded.problem, path, what);
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path)); // and a folder in its place
@@ -141,14 +142,18 @@ private slots:
         // An empty name keeps a slot without a picture, as the sums' table has.
         QVERIFY(BitmapFile::loadTable(folder.path(), {"\\11.bmp", "", "\\11.bmp"}, pics));
         QCOMPARE(pics.size(), 3);
-        QVERIFY(pics[1].isNull() && pics[2].size() == QSize(3, 2) && reports.messages.isEmpty());
+        QVERIFY(pics[1].isNull());
+        QVERIFY(pics[2].size() == QSize(3, 2));
+        QVERIFY(reports.messages.isEmpty());
         // "Grey" is missing, "Black" spoilt: only the first failure is told, and the
         // table stays as it was, so that no half-filled quiz comes up.
         QVERIFY(!BitmapFile::loadTable(folder.path(), {"\\11.bmp", "\\Grey.bmp", "\\Black.bmp"}, pics));
         QCOMPARE(reports.messages.size(), 1);
-        QVERIFY(reports.messages[0].startsWith(BitmapFile::reportTitle()) && !reports.messages[0].contains("Black"));
+        QVERIFY(reports.messages[0].startsWith(BitmapFile::reportTitle()));
+        QVERIFY(!reports.messages[0].contains("Black"));
         verifyMessage(reports.messages[0], QDir(folder.path()).filePath("Grey.bmp"), "is missing");
-        QVERIFY(pics.size() == 3 && pics[1].isNull());
+        QVERIFY(pics.size() == 3);
+        QVERIFY(pics[1].isNull());
     }
 
     void pathsLeadIntoTheProgramFolder()

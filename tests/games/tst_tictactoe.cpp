@@ -174,7 +174,8 @@ private slots:
     {
         Game g({5, 2}, {0.1});
         g.game.initialise();
-        QVERIFY(g.click(9).isEmpty() && !g.game.gameOn());
+        QVERIFY(g.click(9).isEmpty());
+        QVERIFY(!g.game.gameOn());
         QCOMPARE(g.game.cellValue(2), int(TicTacToe::X));
     }
 
@@ -186,7 +187,9 @@ private slots:
         Tally tally;
         for (int seed : {0, 2, 5, 11})
             playOn({}, seed, tally);
-        QVERIFY(tally.child > 0 && tally.computer > 0 && tally.ties > 0);
+        QVERIFY(tally.child > 0);
+        QVERIFY(tally.computer > 0);
+        QVERIFY(tally.ties > 0);
         QCOMPARE(tally.completed, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(tally.blocked, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
     }

@@ -78,7 +78,8 @@ private slots:
         const PrintResult result = PrintFittedPicture(printer, pictureOfSize(picture));
         QVERIFY2(refusal.isEmpty() ? result.ok() : result.message().contains(refusal) && result.message().contains("othing was printed"),
                  qPrintable(result.message()));
-        QVERIFY(printer.orientation == orientation && printer.painted.topLeft() == QPointF(0, 0));
+        QVERIFY(printer.orientation == orientation);
+        QVERIFY(printer.painted.topLeft() == QPointF(0, 0));
         QVERIFY2(qAbs(printer.painted.width() - painted.width()) < 0.01 && qAbs(printer.painted.height() - painted.height()) < 0.01,
                  qPrintable(QDebug::toString(printer.painted.size())));
         QCOMPARE(printer.asked == 0, picture.isEmpty()); // a picture without size asks nothing

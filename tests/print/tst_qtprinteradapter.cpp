@@ -75,7 +75,8 @@ private slots:
                  qPrintable(QDebug::toString(drawn) + " drawn, expected " + QDebug::toString(expected)));
         // Upright, not turned or mirrored: the sun stays in the top right corner.
         const QRect sun = pdfprobe::sunBounds(page);
-        QVERIFY(sun.center().x() > ink.center().x() && sun.center().y() < ink.center().y());
+        QVERIFY(sun.center().x() > ink.center().x());
+        QVERIFY(sun.center().y() < ink.center().y());
     }
 
     void printsNothingOnFailure()
@@ -88,8 +89,10 @@ private slots:
                  qPrintable(ended.message()));
         // A picture without size starts nothing, so there is nothing to end.
         const QString refused = m_dir.filePath("refused.pdf");
-        QVERIFY(printToPdf(refused, PrintablePicture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok() && !fitted);
-        QVERIFY(!QFile::exists(unwritable) && !QFile::exists(refused));
+        QVERIFY(printToPdf(refused, PrintablePicture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok());
+        QVERIFY(!fitted);
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(!QFile::exists(refused));
     }
 };
 

@@ -80,7 +80,8 @@ private slots:
         // The board stays revealed when the child comes back.
         click(main, "Label6");
         click(registry.reference(ScreenId::Games), "Label11");
-        QVERIFY(main.isVisible() && !main.control("Image2")->isVisible());
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.control("Image2")->isVisible());
     }
 
     void webPagesOpenInTheBrowserAndTheMenuStays()
@@ -93,7 +94,8 @@ private slots:
         chooseMenu(main, "mnuMore");
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(browser.opened, (QList<QUrl>{QUrl("https://sproutkin.example.org/downloads/"), QUrl("https://sproutkin.example.org/")}));
-        QVERIFY(main.isVisible() && onlyMainCreated(registry));
+        QVERIFY(main.isVisible());
+        QVERIFY(onlyMainCreated(registry));
     }
 };
 

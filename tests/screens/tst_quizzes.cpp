@@ -112,9 +112,11 @@ private slots:
         QVERIFY(!awardVisible(registry, *quiz));
         play(screen, *quiz, "R");
         QCOMPARE(score(screen, *quiz), QString("10"));
-        QVERIFY(awardVisible(registry, *quiz) && screen.isVisible());
+        QVERIFY(awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
         click(registry.reference(quiz->award), "Command2"); // Continue
-        QVERIFY(!awardVisible(registry, *quiz) && screen.isVisible());
+        QVERIFY(!awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
         play(screen, *quiz, "W");
         QVERIFY(awardVisible(registry, *quiz));
         click(registry.reference(quiz->award), "Command2");
@@ -126,9 +128,11 @@ private slots:
 
         const int question = shownQuestion(screen, *quiz);
         click(screen, quiz->backLink);
-        QVERIFY(games.isVisible() && !screen.isVisible());
+        QVERIFY(games.isVisible());
+        QVERIFY(!screen.isVisible());
         click(games, quiz->gamesLink);
-        QVERIFY(screen.isVisible() && !games.isVisible());
+        QVERIFY(screen.isVisible());
+        QVERIFY(!games.isVisible());
         QCOMPARE(shownQuestion(screen, *quiz), question);
         QCOMPARE(result(screen), kSorry);
         QCOMPARE(score(screen, *quiz), QString("12"));

@@ -235,7 +235,8 @@ private slots:
     {
         ScreenRegistry registry(createScreen);
         QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain) && registry.show(ScreenId::awardword));
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        QVERIFY(registry.show(ScreenId::awardword));
         Screen& award = registry.reference(ScreenId::awardword);
         chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
         settle();

@@ -86,7 +86,8 @@ private slots:
             game.play({move});
         }
         click(screen, "Label11"); // back to the main menu and again: the game goes on
-        QVERIFY(!screen.isVisible() && game.registry.reference(ScreenId::SproutMain).isVisible());
+        QVERIFY(!screen.isVisible());
+        QVERIFY(game.registry.reference(ScreenId::SproutMain).isVisible());
         QVERIFY(game.registry.show(ScreenId::Form1));
         QCoreApplication::processEvents();
         lastMove = 9;
@@ -103,7 +104,8 @@ private slots:
         game.play({3});
         chooseMenu(screen, "mnuExit");
         settle();
-        QVERIFY(!screen.isLoaded() && game.registry.show(ScreenId::Form1));
+        QVERIFY(!screen.isLoaded());
+        QVERIFY(game.registry.show(ScreenId::Form1));
         QCOMPARE(game.board(), kBlankBoard);
         QCOMPARE(game.startCaption(), QString("Click to start game"));
     }
