@@ -1,5 +1,8 @@
 #include "quizdesign.h"
 #include "screendesigns.h"
+#include "sums.h"
+
+#include <array>
 
 namespace sprout::designs {
 
@@ -59,22 +62,45 @@ constexpr Control kControls[] = {
 // Each sum picture is named after its two numbers, "1110" the one difference.
 // Number 8 is "1 + 2", so that the choice "3" has a question too; 7 and 19 have
 // none and are never put on the board.
-constexpr Question kQuestions[] = {
-    {"\\11.bmp", narrator("What is one plus one?")},       {"\\22.bmp", narrator("What is two plus two?")},
-    {"\\23.bmp", narrator("What is two plus three?")},     {"\\33.bmp", narrator("What is three plus three?")},
-    {"\\34.bmp", narrator("What is three plus four?")},    {"\\44.bmp", narrator("What is four plus four?")},
-    {"\\47.bmp", narrator("What is four plus seven?")},    {""},
-    {"\\12.bmp", narrator("What is one plus two?")},       {"\\55.bmp", narrator("What is five plus five?")},
-    {"\\66.bmp", narrator("What is six plus six?")},       {"\\67.bmp", narrator("What is six plus seven?")},
-    {"\\72.bmp", narrator("What is seven plus two?")},     {"\\98.bmp", narrator("What is nine plus eight?")},
-    {"\\99.bmp", narrator("What is nine plus nine?")},     {"\\105.bmp", narrator("What is ten plus five?")},
-    {"\\113.bmp", narrator("What is eleven plus three?")}, {"\\118.bmp", narrator("What is eleven plus eight?")},
-    {"\\124.bmp", narrator("What is twelve plus four?")},  {""},
-    {"\\1010.bmp", narrator("What is ten plus ten?")},     {"\\1110.bmp", narrator("What is eleven minus ten?")},
+constexpr Sum kSums[] = {
+    {"\\11.bmp", 1, '+', 1, narrator("What is one plus one?")},
+    {"\\22.bmp", 2, '+', 2, narrator("What is two plus two?")},
+    {"\\23.bmp", 2, '+', 3, narrator("What is two plus three?")},
+    {"\\33.bmp", 3, '+', 3, narrator("What is three plus three?")},
+    {"\\34.bmp", 3, '+', 4, narrator("What is three plus four?")},
+    {"\\44.bmp", 4, '+', 4, narrator("What is four plus four?")},
+    {"\\47.bmp", 4, '+', 7, narrator("What is four plus seven?")},
+    {""},
+    {"\\12.bmp", 1, '+', 2, narrator("What is one plus two?")},
+    {"\\55.bmp", 5, '+', 5, narrator("What is five plus five?")},
+    {"\\66.bmp", 6, '+', 6, narrator("What is six plus six?")},
+    {"\\67.bmp", 6, '+', 7, narrator("What is six plus seven?")},
+    {"\\72.bmp", 7, '+', 2, narrator("What is seven plus two?")},
+    {"\\98.bmp", 9, '+', 8, narrator("What is nine plus eight?")},
+    {"\\99.bmp", 9, '+', 9, narrator("What is nine plus nine?")},
+    {"\\105.bmp", 10, '+', 5, narrator("What is ten plus five?")},
+    {"\\113.bmp", 11, '+', 3, narrator("What is eleven plus three?")},
+    {"\\118.bmp", 11, '+', 8, narrator("What is eleven plus eight?")},
+    {"\\124.bmp", 12, '+', 4, narrator("What is twelve plus four?")},
+    {""},
+    {"\\1010.bmp", 10, '+', 10, narrator("What is ten plus ten?")},
+    {"\\1110.bmp", 11, '-', 10, narrator("What is eleven minus ten?")},
 };
+
+constexpr auto kQuestions = [] {
+    std::array<Question, std::size(kSums)> questions{};
+    for (std::size_t i = 0; i < questions.size(); ++i)
+        questions[i] = {kSums[i].file, kSums[i].asked};
+    return questions;
+}();
 
 } // namespace
 
 const ScreenDesign mathQuiz{kWindow, kControls, kQuestions, kVerdicts};
+
+std::span<const Sum> sums()
+{
+    return kSums;
+}
 
 } // namespace sprout::designs

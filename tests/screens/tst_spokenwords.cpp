@@ -9,6 +9,7 @@
 #include "controls.h"
 #include "phrases.h"
 #include "screendesigns.h"
+#include "sums.h"
 #include "spokencontrols.h"
 #include "wavreader.h"
 
@@ -282,15 +283,18 @@ private slots:
         QCOMPARE(testing::score(screen, quiz), score);
     }
 
-    // What the voice asks for each sum, what the quiz accepts for it and the caption
-    // of the choice that accepts it agree.
+    // What the picture of each sum shows, what the voice asks for it, what the quiz
+    // accepts for it and the caption of the choice that accepts it agree.
     void everySumAskedIsAnsweredByItsChoice()
     {
-        const std::span<const Question> questions = designs::mathQuiz.questions;
-        for (int number = 0; number < int(questions.size()); ++number) {
-            const QString asked = QString::fromUtf8(questions[number].asked.text.data(), questions[number].asked.text.size());
+        const std::span<const designs::Sum> sums = designs::sums();
+        QCOMPARE(sums.size(), designs::mathQuiz.questions.size());
+        for (int number = 0; number < int(sums.size()); ++number) {
+            const designs::Sum& sum = sums[number];
             const QString answer = kMathTest.answers[number];
-            QCOMPARE(answerAskedFor(asked), answer.isEmpty() ? QString() : "= " + answer);
+            QCOMPARE(answerAskedFor(textOf(sum.asked)), answer.isEmpty() ? QString() : "= " + answer);
+            if (!answer.isEmpty())
+                QCOMPARE(QString::number(sum.operation == '+' ? sum.first + sum.second : sum.first - sum.second), answer);
         }
     }
 
