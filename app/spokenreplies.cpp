@@ -3,6 +3,7 @@
 #include "phrases.h"
 #include "speech.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -54,8 +55,12 @@ SpokenReplies::SpokenReplies(QWidget* client, const ScreenDesign& design,
     }
 }
 
-void SpokenReplies::replyShown(QWidget*, const words::Phrase& said)
+void SpokenReplies::replyShown(QWidget* control, const words::Phrase& said)
 {
+    // A button's new caption names what it does next and is said when pointed at;
+    // it answers nothing.
+    if (qobject_cast<QAbstractButton*>(control))
+        return;
     if (m_window && !m_window->isVisible())
         m_shownWhileHidden = said;
     else
