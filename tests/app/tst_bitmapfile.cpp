@@ -38,7 +38,7 @@ void verifyMessage(const QString& message, const QString& path, const QString& w
 
 } // namespace
 
-class TestPictureFile : public QObject {
+class TestBitmapFile : public QObject {
     Q_OBJECT
     QTemporaryDir m_folder;
 
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestPictureFile)
+QTEST_MAIN(TestBitmapFile)
 #include "tst_bitmapfile.moc"
