@@ -8,10 +8,12 @@
 
 namespace sprout {
 
-void MuteKey::install()
+MuteKey* MuteKey::install()
 {
     QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new MuteKey(app));
+    auto* key = new MuteKey(app);
+    app->installEventFilter(key);
+    return key;
 }
 
 bool MuteKey::eventFilter(QObject* watched, QEvent* event)
@@ -27,6 +29,7 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
         Speech::setMuted(muting);
         if (!muting)
             Speech::say(words::voiceOn());
+        emit toggled(muting);
     }
     return true;
 }
