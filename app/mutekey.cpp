@@ -2,6 +2,7 @@
 
 #include "phrases.h"
 #include "speech.h"
+#include "voiceoffsign.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
     if (!key->isAutoRepeat()) {
         const bool muting = !Speech::isMuted();
         Speech::setMuted(muting);
+        VoiceOffSign::refreshAll();
         if (!muting)
             Speech::say(words::voiceOn());
         emit toggled(muting);

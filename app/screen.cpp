@@ -1,13 +1,17 @@
 #include "screen.h"
 
+#include "clientarea.h"
 #include "controls.h"
 #include "designcheck.h"
 #include "errorreporter.h"
 #include "builtinpictures.h"
+#include "focusring.h"
+#include "screenreader.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
 #include "spokencontrols.h"
 #include "spokenreplies.h"
+#include "voiceoffsign.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -78,8 +82,12 @@ bool Screen::load()
     if (!readPictureFiles())
         return false;
     reportDesignProblems();
+    FocusRing::install();
+    ScreenReader::install();
     buildWindow();
-    m_controls = FormBuilder::build(client(), design());
+    QSet<QString> clickable(m_clickHandlers.keyBegin(), m_clickHandlers.keyEnd());
+    clickable.unite(QSet<QString>(m_indexedClickHandlers.keyBegin(), m_indexedClickHandlers.keyEnd()));
+    m_controls = FormBuilder::build(client(), design(), clickable);
     controlsBuilt();
     auto* spoken = new SpokenControls(client(), design(), m_controls);
     auto* replies = new SpokenReplies(client(), m_design, m_controls);
@@ -88,6 +96,7 @@ bool Screen::load()
     connect(this, &Screen::replyShown, replies, &SpokenReplies::replyShown);
     connect(this, &Screen::questionShown, replies, &SpokenReplies::questionShown);
     wireHandlers();
+    VoiceOffSign::place(client(), QSize(px(windowDesign().clientWidth), px(windowDesign().clientHeight)), areasInUse());
     focusFirstControl();
     Form_Load();
     return true;
@@ -132,8 +141,7 @@ void Screen::buildWindow()
         frame->setWindowIcon(QIcon(builtInPicture(QStringLiteral("icon"))));
     connect(frame, &ScreenWindow::closeRequested, this, [this] { m_registry.unload(m_id); });
 
-    auto* area = new QWidget;
-    area->setObjectName(QStringLiteral("client"));
+    auto* area = new ClientArea;
     frame->setCentralWidget(area);
     m_frame = frame;
     buildMenu();
@@ -214,11 +222,14 @@ void Screen::wireHandlers()
     }
 }
 
+// The focus starts where the design puts it: on the first of its windowed controls
+// in the tab order. Where it has none, the client area holds the focus, so that no
+// link is pressed by a key before Tab has reached it.
 void Screen::focusFirstControl()
 {
     std::vector<const Control*> candidates;
     for (const Control& row : design())
-        if (row.tabIndex >= 0 && !(row.look.flags & Hidden))
+        if (row.tabIndex >= 0 && isWindowed(row.kind) && !(row.look.flags & Hidden))
             candidates.push_back(&row);
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
@@ -229,6 +240,21 @@ void Screen::focusFirstControl()
             return;
         }
     }
+    client()->setFocus();
+}
+
+// Where the controls lie that the child sees and uses: all but the backdrop, a
+// picture as wide as the screen.
+QList<QRect> Screen::areasInUse() const
+{
+    QList<QRect> areas;
+    for (const Control& row : design()) {
+        QWidget* widget = m_controls.value(FormBuilder::objectNameOf(row));
+        const bool backdrop = row.kind == Kind::Image && row.width >= windowDesign().clientWidth;
+        if (widget && !backdrop && !(row.look.flags & Hidden))
+            areas << QRect(widget->mapTo(client(), QPoint()), widget->size());
+    }
+    return areas;
 }
 
 void Screen::showReply(const QString& controlName, const Reply& reply)

@@ -107,6 +107,10 @@ void SpokenControls::replyShown(QWidget* control, const words::Phrase& said)
 void SpokenControls::questionShown(const words::Phrase& asked)
 {
     m_question = asked;
+    // A screen reader reads the question with the picture's name, as resting says it.
+    for (auto it = m_words.cbegin(); it != m_words.cend(); ++it)
+        if (auto* picture = qobject_cast<ClickLabel*>(it.key()); picture && it->row->spoken.speaks == Speaks::Question)
+            picture->setShownName(QString::fromUtf8(asked.text.data(), qsizetype(asked.text.size())));
 }
 
 bool SpokenControls::eventFilter(QObject* watched, QEvent* event)
