@@ -2,7 +2,7 @@
 
 #include "controls.h"
 #include "fonts.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

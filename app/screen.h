@@ -25,13 +25,13 @@ enum class Order { ShowThenHide, HideThenShow };
 class Screen : public QObject {
     Q_OBJECT
 public:
-    Screen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
-           std::span<const Control> design);
+    Screen(ScreenRegistry& registry, ScreenId id, const ScreenDesign& design);
     ~Screen() override;
 
     ScreenId id() const { return m_id; }
-    const WindowDesign& windowDesign() const { return m_window; }
-    std::span<const Control> design() const { return m_design; }
+    const ScreenDesign& screenDesign() const { return m_design; }
+    const WindowDesign& windowDesign() const { return m_design.window; }
+    std::span<const Control> design() const { return m_design.controls; }
     bool isLoaded() const { return m_frame != nullptr; }
     bool isVisible() const;
 
@@ -67,6 +67,12 @@ public:
     // DesignCheck); empty for a sound screen.
     virtual QStringList designProblems() const;
 
+signals:
+    // A control now shows a reply, which is said; resting on the control says it again.
+    void replyShown(QWidget* control, const sprout::words::Phrase& said);
+    // A quiz picture has come on the board, asking this; also the same one drawn again.
+    void questionShown(const sprout::words::Phrase& asked);
+
 protected:
     // Reads what the screen needs from disk before anything is built; a screen
     // that cannot read it reports why and returns false.
@@ -82,6 +88,9 @@ protected:
     void onClick(const char* controlName, std::function<void()> handler);
     void onIndexedClick(const char* controlName, std::function<void(int)> handler);
     void onChange(const char* controlName, std::function<void()> handler);
+
+    // Writes a reply into a label, button or text box of the loaded screen.
+    void showReply(const QString& controlName, const Reply& reply);
 
     void navigate(ScreenId target, Order order);
     ScreenRegistry& registry() const { return m_registry; }
@@ -99,8 +108,7 @@ private:
 
     ScreenRegistry& m_registry;
     const ScreenId m_id;
-    const WindowDesign m_window;
-    const std::span<const Control> m_design;
+    const ScreenDesign& m_design;
     QPointer<QMainWindow> m_frame;
     double m_scale = 1.0;
     FormBuilder::Controls m_controls;

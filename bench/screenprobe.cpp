@@ -8,6 +8,7 @@
 #include "stage.h"
 #include "programfolder.h"
 #include "screenfactory.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>

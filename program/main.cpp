@@ -10,6 +10,7 @@
 #include "screenfactory.h"
 #include "settings.h"
 #include "singleinstance.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>

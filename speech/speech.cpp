@@ -1,4 +1,4 @@
-#include "speaker.h"
+#include "speech.h"
 
 #include <chrono>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "audiosink.h"
 #include "speaker.h"
+#include "speechtiming.h"
 
 #include <chrono>
 #include <functional>
@@ -10,15 +11,6 @@
 #include <thread>
 
 namespace sprout {
-
-// How quickly the last phrase got going, for scripts/bench.
-struct SpeechTiming {
-    int phrasesStarted = 0;
-    // From say() to the phrase's first samples taken by the audio server.
-    double sayToFirstWriteMs = -1;
-    // How long the server then keeps those samples before they are heard.
-    double serverLatencyMs = -1;
-};
 
 // The program's speaker: plays the voice files that lie in the program folder
 // through one output stream, on a thread of its own. The stream is opened with the

@@ -100,7 +100,8 @@ private slots:
         QDir(m_home.path()).removeRecursively();
         QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
         QFile before(m_home.filePath(savedBefore));
-        QVERIFY(before.open(QIODevice::WriteOnly) && before.write("last week's") > 0);
+        QVERIFY(before.open(QIODevice::WriteOnly));
+        QVERIFY(before.write("last week's") > 0);
         before.close();
         ReportRecorder reports;
         ScriptedParent parent;
@@ -114,8 +115,10 @@ private slots:
         click(registry.reference(quiz->award), "Command1");
 
         QCOMPARE(parent.asked, takeOffer ? QStringList({kOffer, kAskWhere}) : QStringList(kOffer));
-        QVERIFY(registry.reference(quiz->award).isVisible() && score(registry.reference(quiz->id), *quiz) == "10");
-        QVERIFY(before.open(QIODevice::ReadOnly) && before.readAll() == "last week's");
+        QVERIFY(registry.reference(quiz->award).isVisible());
+        QVERIFY(score(registry.reference(quiz->id), *quiz) == "10");
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QVERIFY(before.readAll() == "last week's");
         if (!told.endsWith(".pdf")) {
             QCOMPARE(reports.messages.size(), told.isEmpty() ? 0 : 1);
             const QString endsWith = " Nothing was saved. Choose another folder, such as your Documents folder, and try again.";

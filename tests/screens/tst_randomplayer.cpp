@@ -6,8 +6,8 @@
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
-#include "screenwords.h"
-#include "speaker.h"
+#include "phrases.h"
+#include "speech.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -49,18 +49,17 @@ struct CheckingSpeaker : Speaker {
             for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
                 if (letter && box->isVisible() && !box->isReadOnly())
                     return true;
-            const words::ScreenWords& table = *words::wordsOfScreen(screenName(screen->id()));
-            for (const words::Reply& reply : table.replies)
-                if (reply.said == phrase)
+            const ScreenDesign& design = screen->screenDesign();
+            for (const Reply& reply : design.replies)
+                if (reply.spoken() == phrase)
                     return true;
-            for (const words::ControlWords& control : table.controls) {
-                if (control.said == phrase || (control.strip == words::Strip::Text && letter)
-                    || (control.strip == words::Strip::Marks && phrase.text.size() <= 2))
+            for (const Question& question : design.questions)
+                if (question.asked == phrase)
                     return true;
-                for (const words::PictureWords& picture : control.pictures)
-                    if (picture.said == phrase)
-                        return true;
-            }
+            for (const Control& control : design.controls)
+                if (control.words() == phrase || (control.spoken.speaks == Speaks::Letters && letter)
+                    || (control.spoken.speaks == Speaks::Marks && phrase.text.size() <= 2))
+                    return true;
         }
         return false;
     }
@@ -250,7 +249,8 @@ private slots:
     {
         ScreenRegistry registry(createScreen);
         QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain) && registry.show(ScreenId::awardword));
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        QVERIFY(registry.show(ScreenId::awardword));
         Screen& award = registry.reference(ScreenId::awardword);
         chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
         settle();

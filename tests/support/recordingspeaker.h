@@ -2,7 +2,7 @@
 
 // A speaker that keeps what it is asked to say, for the tests of the voice.
 
-#include "speaker.h"
+#include "speech.h"
 
 #include <QStringList>
 
