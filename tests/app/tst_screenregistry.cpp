@@ -1,6 +1,5 @@
 #include "screentesting.h"
 
-#include <QBackingStore>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -67,28 +66,6 @@ private slots:
         QVERIFY(window.isNull() && !f.games.control("Text1"));
         f.registry.show(ScreenId::Games);
         QVERIFY(f.games.loads == 2 && f.created == 2 && f.games.control<QLineEdit>("Text1")->text() == "design text");
-    }
-
-    // Only the screens left last keep their window's pixels; one left earlier is
-    // painted afresh, whole, when the child comes back to it.
-    void screensLeftLongAgoLetTheirPixelsGo()
-    {
-        Fixture f;
-        const ScreenId order[] = {ScreenId::SproutMain, ScreenId::Games, ScreenId::frmColors, ScreenId::frmShapes};
-        for (ScreenId id : order) {
-            QVERIFY(f.registry.show(id));
-            settle(); // painted, so the window holds its pixels
-        }
-        for (ScreenId id : order)
-            if (id != ScreenId::frmShapes)
-                f.registry.hide(id);
-        auto pixels = [&](ScreenId id) { return f.registry.find(id)->window()->backingStore()->size(); };
-        QCOMPARE(pixels(ScreenId::SproutMain), QSize(0, 0));
-        QVERIFY(!pixels(ScreenId::Games).isEmpty() && !pixels(ScreenId::frmColors).isEmpty());
-
-        f.registry.show(ScreenId::SproutMain);
-        settle();
-        QVERIFY(pixels(ScreenId::SproutMain) == f.main.window()->size() && f.main.loads == 1);
     }
 
     // Exit and the close box unload only their own screen; the program ends once no
