@@ -32,36 +32,31 @@ int channelDistance(QRgb a, QRgb b)
 }
 
 // What of a control is its caption: for each pixel, how far the caption moves it from
-// how the control looks without one towards the caption's colour, from 0 to 1.
+// how the control looks without one towards the caption's colour, from 0 to 1; all
+// of it, and where any lies outside the box it belongs in.
 struct CaptionInk {
-    std::vector<std::vector<double>> amount;
     double total = 0;
-
-    CaptionInk(QWidget* control, const std::function<void(const QString&)>& setCaption, const QString& caption,
-               QColor colour)
-    {
-        const QImage with = look(control);
-        setCaption(QString());
-        const QImage without = look(control);
-        setCaption(caption);
-        amount.assign(with.height(), std::vector<double>(with.width()));
-        for (int y = 0; y < with.height(); ++y)
-            for (int x = 0; x < with.width(); ++x) {
-                const double full = std::max(channelDistance(colour.rgb(), without.pixel(x, y)), 64);
-                total += amount[y][x] = std::min(1.0, channelDistance(with.pixel(x, y), without.pixel(x, y)) / full);
-            }
-    }
-
-    // Where ink lies outside the box it belongs in.
-    QString outside(const QRect& box) const
-    {
-        for (int y = 0; y < int(amount.size()); ++y)
-            for (int x = 0; x < int(amount[y].size()); ++x)
-                if (amount[y][x] > 0.25 && !box.contains(x, y))
-                    return QString("has ink at (%1, %2), outside its %3 x %4 box").arg(x).arg(y).arg(box.width()).arg(box.height());
-        return {};
-    }
+    QString outside;
 };
+
+CaptionInk captionInk(QWidget* control, const std::function<void(const QString&)>& setCaption,
+                      const QString& caption, QColor colour, const QRect& box)
+{
+    const QImage with = look(control);
+    setCaption(QString());
+    const QImage without = look(control);
+    setCaption(caption);
+    CaptionInk ink;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x) {
+            const double full = std::max(channelDistance(colour.rgb(), without.pixel(x, y)), 64);
+            const double amount = std::min(1.0, channelDistance(with.pixel(x, y), without.pixel(x, y)) / full);
+            ink.total += amount;
+            if (amount > 0.25 && !box.contains(x, y) && ink.outside.isEmpty())
+                ink.outside = QString("has ink at (%1, %2), outside its %3 x %4 box").arg(x).arg(y).arg(box.width()).arg(box.height());
+        }
+    return ink;
+}
 
 // The ink of the caption written out whole on one line, black on white.
 double inkOfWholeCaption(const QString& caption, const QFont& font)
@@ -86,10 +81,10 @@ double inkOfWholeCaption(const QString& caption, const QFont& font)
 // A caption shown in part: a line left below the edge, a word past the side or the
 // foot of a letter cut off takes its ink away. A caption drawn whole in closed-up
 // letters has all of it but for a few pixels' blending.
-QString lostInk(const CaptionInk& ink, const QString& caption, const QFont& font)
+QString lostInk(double shown, const QString& caption, const QFont& font)
 {
     const double whole = inkOfWholeCaption(caption, font);
-    return ink.total < 0.998 * whole ? QString("shows %1 % of its ink").arg(100 * ink.total / whole, 0, 'f', 1) : QString();
+    return shown < 0.998 * whole ? QString("shows %1 % of its ink").arg(100 * shown / whole, 0, 'f', 1) : QString();
 }
 
 // WCAG's relative luminance.
@@ -147,32 +142,27 @@ private slots:
             if (!problem.isEmpty())
                 problems << widget->objectName() + " \"" + text + "\" " + problem;
         };
-        for (auto* label : client->findChildren<ClickLabel*>()) {
-            const QString caption = label->text();
-            if (caption.isEmpty() || !label->pixmap().isNull())
-                continue;
-            const CaptionInk ink(label, [label](const QString& text) { label->setText(text); }, caption,
-                                 label->palette().color(label->foregroundRole()));
-            note(label, caption, lostInk(ink, caption, label->font()));
-        }
+        auto check = [&](QWidget* control, const QString& caption, const std::function<void(const QString&)>& setCaption,
+                         QColor colour, const QRect& box) {
+            const CaptionInk ink = captionInk(control, setCaption, caption, colour, box);
+            note(control, caption, ink.outside);
+            note(control, caption, lostInk(ink.total, caption, control->font()));
+        };
+        for (auto* label : client->findChildren<ClickLabel*>())
+            if (!label->text().isEmpty() && label->pixmap().isNull())
+                check(label, label->text(), [label](const QString& text) { label->setText(text); },
+                      label->palette().color(label->foregroundRole()), label->rect());
         for (auto* button : client->findChildren<WrapButton*>()) {
             QStyleOptionButton option;
             option.initFrom(button);
-            const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const QString caption = button->text();
-            const CaptionInk ink(button, [button](const QString& text) { button->setText(text); }, caption,
-                                 button->palette().color(QPalette::ButtonText));
-            note(button, caption, ink.outside(contents));
-            note(button, caption, lostInk(ink, caption, button->font()));
+            check(button, button->text(), [button](const QString& text) { button->setText(text); },
+                  button->palette().color(QPalette::ButtonText),
+                  button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
         }
-        for (auto* frame : client->findChildren<QGroupBox*>()) {
-            const QString caption = frame->title();
-            if (frame->height() < 4 || caption.isEmpty()) // a separator line's caption never shows
-                continue;
-            const CaptionInk ink(frame, [frame](const QString& text) { frame->setTitle(text); }, caption,
-                                 frame->palette().color(QPalette::WindowText));
-            note(frame, caption, lostInk(ink, caption, frame->font()));
-        }
+        for (auto* frame : client->findChildren<QGroupBox*>())
+            if (frame->height() >= 4 && !frame->title().isEmpty()) // a separator line's caption never shows
+                check(frame, frame->title(), [frame](const QString& text) { frame->setTitle(text); },
+                      frame->palette().color(QPalette::WindowText), frame->rect());
         const QImage picture = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const qreal scale = picture.devicePixelRatio();
         for (auto* label : client->findChildren<ClickLabel*>()) {
