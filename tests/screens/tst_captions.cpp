@@ -20,7 +20,8 @@ namespace {
 
 QImage look(QWidget* control)
 {
-    QImage image(control->size(), QImage::Format_RGB32);
+    QImage image(control->size() * control->devicePixelRatio(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(control->devicePixelRatio());
     image.fill(Qt::magenta); // a colour no caption is written in
     control->render(&image, {}, {}, QWidget::DrawChildren);
     return image;
@@ -52,19 +53,22 @@ CaptionInk captionInk(QWidget* control, const std::function<void(const QString&)
             const double full = std::max(channelDistance(colour.rgb(), without.pixel(x, y)), 64);
             const double amount = std::min(1.0, channelDistance(with.pixel(x, y), without.pixel(x, y)) / full);
             ink.total += amount;
-            if (amount > 0.25 && !box.contains(x, y) && ink.outside.isEmpty())
-                ink.outside = QString("has ink at (%1, %2), outside its %3 x %4 box").arg(x).arg(y).arg(box.width()).arg(box.height());
+            const QPoint at(int(x / with.devicePixelRatio()), int(y / with.devicePixelRatio()));
+            if (amount > 0.25 && !box.contains(at) && ink.outside.isEmpty())
+                ink.outside = QString("has ink at (%1, %2), outside its %3 x %4 box").arg(at.x()).arg(at.y()).arg(box.width()).arg(box.height());
         }
     return ink;
 }
 
 // The ink of the caption written out whole on one line, black on white.
-double inkOfWholeCaption(const QString& caption, const QFont& font)
+double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
 {
     const QFontMetrics metrics(font);
     double total = 0;
     for (const QString& line : caption.split('\n')) {
-        QImage image(metrics.horizontalAdvance(line) + 4 * metrics.height(), 3 * metrics.height(), QImage::Format_RGB32);
+        QImage image(QSize(metrics.horizontalAdvance(line) + 4 * metrics.height(), 3 * metrics.height()) * scale,
+                     QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setFont(font);
@@ -81,9 +85,9 @@ double inkOfWholeCaption(const QString& caption, const QFont& font)
 // A caption shown in part: a line left below the edge, a word past the side or the
 // foot of a letter cut off takes its ink away. A caption drawn whole in closed-up
 // letters has all of it but for a few pixels' blending.
-QString lostInk(double shown, const QString& caption, const QFont& font)
+QString lostInk(double shown, const QString& caption, const QWidget* control)
 {
-    const double whole = inkOfWholeCaption(caption, font);
+    const double whole = inkOfWholeCaption(caption, control->font(), control->devicePixelRatio());
     return shown < 0.998 * whole ? QString("shows %1 % of its ink").arg(100 * shown / whole, 0, 'f', 1) : QString();
 }
 
@@ -146,7 +150,7 @@ private slots:
                          QColor colour, const QRect& box) {
             const CaptionInk ink = captionInk(control, setCaption, caption, colour, box);
             note(control, caption, ink.outside);
-            note(control, caption, lostInk(ink.total, caption, control->font()));
+            note(control, caption, lostInk(ink.total, caption, control));
         };
         for (auto* label : client->findChildren<ClickLabel*>())
             if (!label->text().isEmpty() && label->pixmap().isNull())
