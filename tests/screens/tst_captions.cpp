@@ -32,34 +32,6 @@ int channelDistance(QRgb a, QRgb b)
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-// What of a control is its caption: for each pixel, how far the caption moves it from
-// how the control looks without one towards the caption's colour, from 0 to 1; all
-// of it, and where any lies outside the box it belongs in.
-struct CaptionInk {
-    double total = 0;
-    QString outside;
-};
-
-CaptionInk captionInk(QWidget* control, const std::function<void(const QString&)>& setCaption,
-                      const QString& caption, QColor colour, const QRect& box)
-{
-    const QImage with = look(control);
-    setCaption(QString());
-    const QImage without = look(control);
-    setCaption(caption);
-    CaptionInk ink;
-    for (int y = 0; y < with.height(); ++y)
-        for (int x = 0; x < with.width(); ++x) {
-            const double full = std::max(channelDistance(colour.rgb(), without.pixel(x, y)), 64);
-            const double amount = std::min(1.0, channelDistance(with.pixel(x, y), without.pixel(x, y)) / full);
-            ink.total += amount;
-            const QPoint at(int(x / with.devicePixelRatio()), int(y / with.devicePixelRatio()));
-            if (amount > 0.25 && !box.contains(at) && ink.outside.isEmpty())
-                ink.outside = QString("has ink at (%1, %2), outside its %3 x %4 box").arg(at.x()).arg(at.y()).arg(box.width()).arg(box.height());
-        }
-    return ink;
-}
-
 // The ink of the caption written out whole on one line, black on white.
 double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
 {
@@ -72,7 +44,6 @@ double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setFont(font);
-        painter.setPen(Qt::black);
         painter.drawText(2 * metrics.height(), 2 * metrics.height(), line);
         painter.end();
         for (int y = 0; y < image.height(); ++y)
@@ -82,12 +53,29 @@ double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
     return total;
 }
 
-// A caption shown in part: a line left below the edge, a word past the side or the
-// foot of a letter cut off takes its ink away. A caption drawn whole in closed-up
-// letters has all of it but for a few pixels' blending.
-QString lostInk(double shown, const QString& caption, const QWidget* control)
+// What of a control is its caption: for each pixel, how far the caption moves it from
+// how the control looks without one towards the caption's colour. None of it may lie
+// outside the box it belongs in, and all of it must show: a line left below the edge,
+// a word past the side or the foot of a letter cut off takes ink away, while a whole
+// caption in closed-up letters differs only by a few pixels' blending.
+QString captionProblem(QWidget* control, const std::function<void(const QString&)>& setCaption,
+                       const QString& caption, QColor colour, const QRect& box)
 {
-    const double whole = inkOfWholeCaption(caption, control->font(), control->devicePixelRatio());
+    const QImage with = look(control);
+    setCaption(QString());
+    const QImage without = look(control);
+    setCaption(caption);
+    const qreal scale = with.devicePixelRatio();
+    double shown = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x) {
+            const double full = std::max(channelDistance(colour.rgb(), without.pixel(x, y)), 64);
+            const double amount = std::min(1.0, channelDistance(with.pixel(x, y), without.pixel(x, y)) / full);
+            shown += amount;
+            if (amount > 0.25 && !box.contains(int(x / scale), int(y / scale)))
+                return QString("has ink at (%1, %2), outside its box %3").arg(x).arg(y).arg(QDebug::toString(box));
+        }
+    const double whole = inkOfWholeCaption(caption, control->font(), scale);
     return shown < 0.998 * whole ? QString("shows %1 % of its ink").arg(100 * shown / whole, 0, 'f', 1) : QString();
 }
 
@@ -146,27 +134,24 @@ private slots:
             if (!problem.isEmpty())
                 problems << widget->objectName() + " \"" + text + "\" " + problem;
         };
-        auto check = [&](QWidget* control, const QString& caption, const std::function<void(const QString&)>& setCaption,
-                         QColor colour, const QRect& box) {
-            const CaptionInk ink = captionInk(control, setCaption, caption, colour, box);
-            note(control, caption, ink.outside);
-            note(control, caption, lostInk(ink.total, caption, control));
-        };
         for (auto* label : client->findChildren<ClickLabel*>())
             if (!label->text().isEmpty() && label->pixmap().isNull())
-                check(label, label->text(), [label](const QString& text) { label->setText(text); },
-                      label->palette().color(label->foregroundRole()), label->rect());
+                note(label, label->text(),
+                     captionProblem(label, [label](const QString& text) { label->setText(text); }, label->text(),
+                                    label->palette().color(label->foregroundRole()), label->rect()));
         for (auto* button : client->findChildren<WrapButton*>()) {
             QStyleOptionButton option;
             option.initFrom(button);
-            check(button, button->text(), [button](const QString& text) { button->setText(text); },
-                  button->palette().color(QPalette::ButtonText),
-                  button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
+            note(button, button->text(),
+                 captionProblem(button, [button](const QString& text) { button->setText(text); }, button->text(),
+                                button->palette().color(QPalette::ButtonText),
+                                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)));
         }
         for (auto* frame : client->findChildren<QGroupBox*>())
             if (frame->height() >= 4 && !frame->title().isEmpty()) // a separator line's caption never shows
-                check(frame, frame->title(), [frame](const QString& text) { frame->setTitle(text); },
-                      frame->palette().color(QPalette::WindowText), frame->rect());
+                note(frame, frame->title(),
+                     captionProblem(frame, [frame](const QString& text) { frame->setTitle(text); }, frame->title(),
+                                    frame->palette().color(QPalette::WindowText), frame->rect()));
         const QImage picture = client->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const qreal scale = picture.devicePixelRatio();
         for (auto* label : client->findChildren<ClickLabel*>()) {
