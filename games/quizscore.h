@@ -14,8 +14,6 @@ public:
     // The only two texts an answer ever writes into the result label.
     static constexpr std::string_view kCorrect = "correct";
     static constexpr std::string_view kSorry = "Sorry, try again ";
-    // The award opens while the score box reads exactly this.
-    static constexpr std::string_view kAwardScore = "10";
 
     // Starts from the score box's text: empty means no right answer yet.
     explicit QuizScore(std::string_view scoreText = {});
@@ -27,9 +25,11 @@ public:
     // The score as plain decimal digits, empty before the first right answer.
     const std::string& text() const { return m_text; }
 
-    // Asked after every change, counted or not: the award is due exactly while
-    // the score stands at ten, so it comes back on each change until the eleventh.
-    bool awardDue() const { return m_text == kAwardScore; }
+    // Asked after every change, counted or not: the award is due while the score
+    // stands at a whole ten (10, 20, 30 ...), so it comes back on each change until
+    // the next right answer, and the ten right answers after that earn the next one.
+    // However the award was closed, the score is left alone.
+    bool awardDue() const;
 
 private:
     std::string m_text;
