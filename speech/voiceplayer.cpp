@@ -46,6 +46,7 @@ struct VoicePlayer::State {
     std::mutex mutex;
     std::condition_variable wake;
     std::optional<Request> pending; // only the newest phrase ever waits
+    std::string playing;            // the file being played, if any
     bool stopAsked = false;
     bool quit = false;
     SpeechTiming timing;
@@ -84,12 +85,15 @@ public:
             const bool stopped = std::exchange(m_state->stopAsked, false);
             std::optional<VoicePlayer::State::Request> request = std::move(m_state->pending);
             m_state->pending.reset();
+            if (request)
+                m_state->playing = request->fileName;
             lock.unlock();
             if (request)
                 play(*request);
             else if (stopped && m_sink)
                 m_sink->flush();
             lock.lock();
+            m_state->playing.clear();
         }
         lock.unlock();
         m_sink.reset();
@@ -229,9 +233,17 @@ void VoicePlayer::stop()
     {
         std::lock_guard lock(m_state->mutex);
         m_state->pending.reset();
+        m_state->playing.clear();
         m_state->stopAsked = true;
     }
     m_state->wake.notify_one();
+}
+
+bool VoicePlayer::isSaying(const words::Phrase& phrase) const
+{
+    const std::string fileName = words::voiceFileName(phrase);
+    std::lock_guard lock(m_state->mutex);
+    return m_state->pending ? m_state->pending->fileName == fileName : m_state->playing == fileName;
 }
 
 SpeechTiming VoicePlayer::timing() const

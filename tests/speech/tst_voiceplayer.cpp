@@ -151,6 +151,25 @@ private slots:
         checkHeard({-1, 3000, -1, 1000, -1, 4000, -1, 1000, -1}, 4000, 1);
     }
 
+    // A phrase is being said from when it is asked for until it ends, is cut by
+    // another or stopped: what rests on a control still talking asks this.
+    void knowsWhatItIsSaying()
+    {
+        m_player->say(kLow);
+        QVERIFY(m_player->isSaying(kLow));
+        QVERIFY(!m_player->isSaying(kHigh));
+        pause(150);
+        QVERIFY(m_player->isSaying(kLow));
+        m_player->say(kHigh);
+        QVERIFY(!m_player->isSaying(kLow));
+        QVERIFY(m_player->isSaying(kHigh));
+        m_player->stop();
+        QVERIFY(!m_player->isSaying(kHigh));
+        m_player->say(kLow);
+        pause(1500);
+        QVERIFY(!m_player->isSaying(kLow));
+    }
+
     // Asks again at once for a server that went away, as it may be restarting;
     // after one that did not answer, only a while later.
     void serverGoingAwayAndMissingAreSurvived()
