@@ -1,6 +1,7 @@
 #include "screenregistry.h"
 
 #include "afterfirstframe.h"
+#include "doubleclickguard.h"
 #include "finishedpicture.h"
 
 #include <QBackingStore>
@@ -8,7 +9,10 @@
 
 namespace sprout {
 
-ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory)) {}
+ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory))
+{
+    new DoubleClickGuard(this);
+}
 
 ScreenRegistry::~ScreenRegistry() = default;
 

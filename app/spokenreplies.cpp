@@ -1,6 +1,7 @@
 #include "spokenreplies.h"
 
 #include "controls.h"
+#include "guidance.h"
 #include "speaker.h"
 
 #include <QEvent>
@@ -28,7 +29,7 @@ void sayPending()
     const std::optional<Pending> pending = std::exchange(g_pending, std::nullopt);
     // A screen hidden later in the same action has nothing more to say.
     if (pending && pending->window && pending->window->isVisible())
-        Speech::say(pending->phrase);
+        Speech::say(pending->phrase, pending->window.data());
 }
 
 // The letter a key press types into a text box; nothing for a shortcut or another key.
@@ -84,6 +85,9 @@ bool SpokenReplies::eventFilter(QObject* watched, QEvent* event)
         // The window system showing it again (after a minimise) is no new arrival.
         if (event->type() == QEvent::Show && !event->spontaneous())
             arrived();
+        // Its words go with it; a screen that comes in its place speaks for itself.
+        else if (event->type() == QEvent::Hide)
+            Speech::stopSaidBy(m_window.data());
     } else if (event->type() == QEvent::KeyPress) {
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             say(Weight::Typing, typedLetter(box, static_cast<QKeyEvent*>(event)));
@@ -100,7 +104,7 @@ void SpokenReplies::say(Weight weight, const std::optional<words::Phrase>& phras
         return;
     // Each key is an action of its own, and the child waits for its letter.
     if (weight == Weight::Typing)
-        return Speech::say(*phrase);
+        return Speech::say(*phrase, m_window.data());
     if (g_pending && g_pending->weight > int(weight))
         return;
     if (!g_pending)
@@ -108,9 +112,9 @@ void SpokenReplies::say(Weight weight, const std::optional<words::Phrase>& phras
     g_pending = Pending{int(weight), *phrase, m_window};
 }
 
-// A quiz coming into view asks its question; an award says its congratulations
-// each time; the board's first words are said when it first appears, but a result
-// left from before is not news when the child comes back.
+// A quiz coming into view asks its question; another screen says what it is, an
+// award what its buttons do, each time; the board's first words are said when it
+// first appears, but a result left from before is not news when the child comes back.
 void SpokenReplies::arrived()
 {
     const bool firstTime = !m_seen;
@@ -119,6 +123,8 @@ void SpokenReplies::arrived()
     for (auto it = m_words.cbegin(); it != m_words.cend() && !reply; ++it)
         if (it.value()->strip == words::Strip::Picture)
             reply = question(it.key());
+    if (!reply)
+        reply = words::arrivalGuidance(m_screen);
     for (auto it = m_words.cbegin(); it != m_words.cend() && !reply; ++it)
         if (it.value()->strip == words::Strip::None || firstTime)
             reply = shownReply(it.key());
@@ -134,6 +140,8 @@ std::optional<words::Phrase> SpokenReplies::shownReply(QWidget* widget) const
         text = box->toPlainText();
     else
         return std::nullopt;
+    if (auto guided = words::resultWithNextStep(m_screen, text.toStdString()))
+        return guided;
     return words::replyFor(m_screen, text.toStdString());
 }
 

@@ -4,6 +4,7 @@
 #include "quizscore.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace sprout {
 
@@ -72,9 +73,19 @@ Spellword::Spellword(ScreenRegistry& registry)
     onClick("Label13", [this] { Label13_Click(); });
 }
 
+void Spellword::controlsBuilt()
+{
+    // Enter checks the spelling, as the button beside the box does.
+    auto* answer = control<QLineEdit>(QStringLiteral("Text1"));
+    connect(answer, &QLineEdit::returnPressed, control<QPushButton>(QStringLiteral("Command1")),
+            &QPushButton::click);
+}
+
 void Spellword::Form_Load()
 {
     drawQuestion();
+    // The child types at once: the keys go to the answer box, not to the how-to text.
+    control(QStringLiteral("Text1"))->setFocus();
 }
 
 void Spellword::Command1_Click()
@@ -86,6 +97,8 @@ void Spellword::Command1_Click()
     const QString correct = fromView(QuizScore::kCorrect);
     const bool correctOnShow = result->text() == correct;
 
+    // Whether the button or Enter checked, the next keys go on into the answer.
+    answer->setFocus();
     setResult(right ? correct : fromView(QuizScore::kSorry));
     if (right && correctOnShow) {
         // The next word comes without emptying the result label, so the label

@@ -17,6 +17,7 @@ public:
     static const char* const kInstructions;
 
 protected:
+    void controlsBuilt() override;
     void Form_Load() override;
 
 private:

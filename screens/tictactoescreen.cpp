@@ -1,8 +1,10 @@
 #include "tictactoescreen.h"
 
 #include "controls.h"
+#include "guidance.h"
 #include "pictures.h"
 #include "randomsource.h"
+#include "speaker.h"
 
 #include <QPushButton>
 #include <QThread>
@@ -123,6 +125,12 @@ void TicTacToeScreen::Cmdgamestart_Click()
 
 void TicTacToeScreen::Picture1_Click(int index)
 {
+    // Outside a game the board takes no move: a child who cannot read the button
+    // is told what to press.
+    if (!m_game.gameOn()) {
+        const bool over = !control<ClickLabel>("Label2")->text().isEmpty();
+        Speech::say(over ? words::pressToPlayAgain() : words::pressStartFirst(), window());
+    }
     m_game.cellClicked(index);
 }
 

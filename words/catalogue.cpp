@@ -1,3 +1,4 @@
+#include "guidance.h"
 #include "tables.h"
 
 #include <algorithm>
@@ -127,6 +128,8 @@ std::vector<Phrase> allPhrases()
     for (int n = 0; number(n); ++n)
         add(*number(n));
     add(kVoiceOn);
+    for (const Phrase& phrase : allGuidance())
+        add(phrase);
     return phrases;
 }
 

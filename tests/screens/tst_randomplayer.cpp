@@ -4,6 +4,7 @@
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
+#include "guidance.h"
 #include "screenwords.h"
 #include "speaker.h"
 
@@ -47,9 +48,12 @@ struct CheckingSpeaker : Speaker {
             for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
                 if (letter && box->isVisible() && !box->isReadOnly())
                     return true;
-            const words::ScreenWords& table = *words::wordsOfScreen(screenName(screen->id()));
+            const char* name = screenName(screen->id());
+            const words::ScreenWords& table = *words::wordsOfScreen(name);
+            if (words::arrivalGuidance(name) == phrase || guidesOn(screen->id(), phrase))
+                return true;
             for (const words::Reply& reply : table.replies)
-                if (reply.said == phrase)
+                if (reply.said == phrase || words::resultWithNextStep(name, reply.shown) == phrase)
                     return true;
             for (const words::ControlWords& control : table.controls) {
                 if (control.said == phrase || (control.strip == words::Strip::Text && letter)
@@ -61,6 +65,16 @@ struct CheckingSpeaker : Speaker {
             }
         }
         return false;
+    }
+
+    // What the board says of a click it did not take, and an award's messages.
+    static bool guidesOn(ScreenId id, const words::Phrase& phrase)
+    {
+        if (id == ScreenId::Form1)
+            return phrase == words::pressStartFirst() || phrase == words::pressToPlayAgain();
+        return QByteArray(screenName(id)).startsWith("award")
+               && (phrase == words::noPrinterMessage() || phrase == words::notPrintedMessage()
+                   || phrase == words::awardSavedMessage());
     }
 };
 

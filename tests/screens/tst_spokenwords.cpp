@@ -7,6 +7,7 @@
 #include "recordingspeaker.h"
 
 #include "controls.h"
+#include "guidance.h"
 #include "spokencontrols.h"
 #include "wavreader.h"
 
@@ -41,8 +42,9 @@ bool childCanPointAt(QWidget* widget, const QWidget* client)
            || qobject_cast<QLineEdit*>(widget);
 }
 
-const QString kCongratulations = "Congratulations, you are doing a great job. For doing such a great "
-                                 "job, you can print out an award for your work.";
+const QString kAwardArrival = "Congratulations, you are doing a great job! Press Print Award to print your "
+                              "award, or press Continue to go back to your game.";
+const QString kPlayAgain = " To play again, press the button that says Click to start a new game.";
 
 // The question heard for the picture on the board; sums say themselves, words too.
 QString questionOnShow(Screen& screen)
@@ -209,16 +211,19 @@ private slots:
         QTest::qWait(kRest * 3);
         QCOMPARE(m_speaker->said, QStringList());
     }
-    // Mr. Pim greets once, a quiz asks its question and an award congratulates each
-    // time they come into view; the other screens say nothing.
+    // Mr. Pim greets once; a quiz asks its question, an award congratulates and
+    // says what its buttons do, and every other screen says what it is, each time
+    // they come into view.
     void comingIntoView_data() { everyControlAChildCanPointAtHasWords_data(); }
     void comingIntoView()
     {
         QFETCH(ScreenId, id);
         auto expected = [&](bool again) {
+            const auto guidance = words::arrivalGuidance(screenName(id));
             const QString said = quizOf(id) ? questionOnShow(m_registry->reference(id))
-                                 : QByteArray(screenName(id)).startsWith("award") ? kCongratulations
-                                 : id == ScreenId::SproutMain && !again         ? kGreeting : QString();
+                                 : QByteArray(screenName(id)).startsWith("award") ? kAwardArrival
+                                 : id == ScreenId::SproutMain ? (again ? QString() : kGreeting)
+                                 : guidance ? textOf(*guidance) : "the screen's name";
             return said.isEmpty() ? QStringList() : QStringList{said};
         };
         SpokenControls::setRestMilliseconds(600000);
@@ -266,7 +271,7 @@ private slots:
             for (QChar letter : quiz.newQuestion ? QString() : move == 'W' ? QString("xyz") : word)
                 expected << QString(letter.toUpper());
             expected << (move == 'P'                     ? questionOnShow(screen)
-                         : awardShown() && !awardBefore ? kCongratulations
+                         : awardShown() && !awardBefore ? kAwardArrival
                          : move == 'R'                   ? "Correct!"
                                                          : "Sorry, try again.");
             QCOMPARE(heard(), expected);
@@ -275,15 +280,56 @@ private slots:
         QCOMPARE(testing::score(screen, quiz), score);
     }
 
-    // Only the last move is answered; the start button's new caption is no reply.
-    void ticTacToeSaysItsResult()
+    // A click the board does not take says what to press, before a game and after
+    // it; the result comes with how to play again. Only the last move is answered,
+    // and the start button's new caption is no reply.
+    void ticTacToeSaysWhatToPressAndItsResult()
     {
         TicTacToeScreen::replaceRandom([] { return 0.95; });
         Screen& screen = shown(ScreenId::Form1, 600000);
+        click(screen, "Picture1(5)");
+        QCOMPARE(heard(), QStringList{"To play, first press the button that says Click to start game."});
         for (const char* control : {"Cmdgamestart", "Picture1(2)", "Picture1(4)", "Picture1(1)", "Picture1(7)"})
             click(screen, control);
+        QCOMPARE(heard(), QStringList{"You win!" + kPlayAgain});
+        click(screen, "Picture1(9)");
+        QCOMPARE(heard(), QStringList{"This game is over." + kPlayAgain});
+        click(screen, "Cmdgamestart");
+        click(screen, "Picture1(5)");
         TicTacToeScreen::replaceRandom({});
-        QCOMPARE(heard(), QStringList{"You win!"});
+        QCOMPARE(heard(), QStringList());
+    }
+
+    // Words belong to the screen on show: an award put away stops what it was
+    // saying, but not what the quiz beneath it said since.
+    void aScreenThatGoesTakesItsWordsWithIt()
+    {
+        Screen& quiz = shown(ScreenId::Spellword, 600000);
+        Screen& award = testing::shown(*m_registry, ScreenId::awardword);
+        QCOMPARE(heard(), QStringList{kAwardArrival});
+        click(award, "Command2");
+        QCOMPARE(m_speaker->stops, 1);
+        QVERIFY(m_registry->show(ScreenId::awardword));
+        QCOMPARE(heard(), QStringList{kAwardArrival});
+        QTest::keyClick(quiz.control("Text1"), Qt::Key_A);
+        QCOMPARE(heard(), QStringList{"A"});
+        click(award, "Command2");
+        QCOMPARE(m_speaker->stops, 1);
+    }
+
+    // Resting again on words still being said lets them go on to their end; once
+    // they are over, resting says them again.
+    void restingAgainDoesNotStartTheWordsOver()
+    {
+        Screen& screen = shown(ScreenId::SproutMain);
+        for (int visit = 0; visit < 2; ++visit) {
+            restOn(screen.control("Text1"));
+            restOn(screen.client(), QPoint(1, 1));
+        }
+        QCOMPARE(m_speaker->said, QStringList{kGreeting});
+        m_speaker->saying.clear(); // the greeting is over
+        restOn(screen.control("Text1"));
+        QCOMPARE(m_speaker->said, QStringList(2, kGreeting));
     }
 
     void mutedSaysNothing()
