@@ -7,9 +7,10 @@ class QWidget;
 
 namespace sprout {
 
-// Runs something once a window's next frame is painted (its first, when it has just
-// been shown), so that work the child does not see yet (opening the sound stream,
-// taking the keyboard) never delays that frame.
+// Runs something once a window's next frame is painted and handed to the window
+// system (its first, when it has just been shown), so that work the child does not
+// see yet (opening the sound stream, taking the keyboard) never delays that frame.
+// The program, its start-up report and the benchmark all wait for a frame this way.
 class AfterFirstFrame : public QObject {
     Q_OBJECT
 public:

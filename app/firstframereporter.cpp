@@ -1,9 +1,9 @@
 #include "firstframereporter.h"
 
+#include "afterfirstframe.h"
+
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFile>
-#include <QWidget>
 #include <cstdio>
 #include <ctime>
 #include <unistd.h>
@@ -54,26 +54,10 @@ bool FirstFrameReporter::asked()
     return qEnvironmentVariableIntValue("SPROUTKIN_BENCH_FIRST_FRAME") == 1;
 }
 
-// A window whose pictures cover it is never painted itself, only its controls: watch
-// every paint and take the first that belongs to the window.
 void FirstFrameReporter::watch(QWidget* window)
 {
     if (window)
-        QCoreApplication::instance()->installEventFilter(new FirstFrameReporter(window));
-}
-
-FirstFrameReporter::FirstFrameReporter(QWidget* window) : QObject(window), m_window(window) {}
-
-bool FirstFrameReporter::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Paint && !m_painted && watched->isWidgetType()
-        && static_cast<QWidget*>(watched)->window() == m_window) {
-        m_painted = true;
-        // The window and its controls are painted in one go: report once the whole
-        // frame is done.
-        QMetaObject::invokeMethod(this, &FirstFrameReporter::report, Qt::QueuedConnection);
-    }
-    return QObject::eventFilter(watched, event);
+        AfterFirstFrame::run(window, report);
 }
 
 void FirstFrameReporter::report()

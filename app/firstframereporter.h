@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 class QWidget;
 
 namespace sprout {
@@ -9,8 +7,7 @@ namespace sprout {
 // For scripts/bench: reports the first frame painted in a window and quits, so that
 // start-up can be timed from outside. Asked for with SPROUTKIN_BENCH_FIRST_FRAME=1;
 // the program never looks at it otherwise.
-class FirstFrameReporter : public QObject {
-    Q_OBJECT
+class FirstFrameReporter {
 public:
     static bool asked();
 
@@ -23,15 +20,8 @@ public:
     // Peak resident memory of this process so far, in kilobytes (VmHWM).
     static long peakResidentKilobytes();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    explicit FirstFrameReporter(QWidget* window);
-    void report();
-
-    QWidget* m_window;
-    bool m_painted = false;
+    static void report();
 };
 
 } // namespace sprout

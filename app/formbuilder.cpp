@@ -1,14 +1,12 @@
 #include "formbuilder.h"
 
-#include "afterfirstframe.h"
 #include "controls.h"
 #include "fonts.h"
 #include "pictures.h"
 
-#include <QPointer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <vector>
 
 namespace sprout {
@@ -52,39 +50,6 @@ void markOpaqueIfCovered(QLabel* image)
         image->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-// The opaque picture built above an image (earlier in the design, so higher up)
-// that hides all of it, if any.
-QWidget* opaqueImageOver(const QWidget* image)
-{
-    for (QObject* sibling : image->parentWidget()->children()) {
-        auto* other = qobject_cast<ClickLabel*>(sibling);
-        if (other && other != image && other->testAttribute(Qt::WA_OpaquePaintEvent) && !other->isHidden()
-            && other->geometry().contains(image->geometry()))
-            return other;
-    }
-    return nullptr;
-}
-
-// Runs an action when a control is hidden by a call, also in a window not yet shown.
-class OnHide : public QObject {
-public:
-    OnHide(QWidget* control, std::function<void()> action) : QObject(control), m_action(std::move(action))
-    {
-        control->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::HideToParent && m_action)
-            std::exchange(m_action, nullptr)();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_action;
-};
-
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
     auto* box = new ClickLabel(parent);
@@ -102,7 +67,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 {
     const bool readOnly = control.look.flags & ReadOnly;
     if (control.look.flags & MultiLine) {
-        auto* box = new TextBox(parent);
+        auto* box = new QPlainTextEdit(parent);
         box->setPlainText(textOf(control).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box->setReadOnly(readOnly);
         box->setVerticalScrollBarPolicy((control.look.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn
@@ -110,7 +75,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
         box->setTabChangesFocus(true);
         return box;
     }
-    auto* box = new LineBox(textOf(control), parent);
+    auto* box = new QLineEdit(textOf(control), parent);
     box->setReadOnly(readOnly);
     return box;
 }
@@ -170,31 +135,15 @@ void FormBuilder::applyLook(QWidget* widget, const Look& look)
     widget->setAutoFillBackground((look.flags & Opaque) != 0);
 }
 
-// An image hidden whole under an opaque picture above it (the main menu's board
-// under its cover) is not read before the window's first frame: it gets its picture
-// once that frame is on the screen, or as soon as its cover goes.
 void FormBuilder::showPicture(ClickLabel* image, const Control& control)
 {
-    auto show = [image, control] {
-        const QString name = QString::fromLatin1(control.text);
-        const bool stretch = control.look.flags & Stretch;
-        image->setPixmap(stretch ? builtInPicture(name, geometryOf(control).size()) : builtInPicture(name));
-        // An image that does not stretch takes the size of its picture.
-        if (!stretch && !image->pixmap().isNull())
-            image->resize(image->pixmap().deviceIndependentSize().toSize());
-        markOpaqueIfCovered(image);
-    };
-    QWidget* cover = opaqueImageOver(image);
-    if (!cover) {
-        show();
-        return;
-    }
-    auto once = [image = QPointer<ClickLabel>(image), show, shown = std::make_shared<bool>(false)] {
-        if (image && !std::exchange(*shown, true))
-            show();
-    };
-    AfterFirstFrame::run(image->window(), once);
-    new OnHide(cover, once);
+    const QString name = QString::fromLatin1(control.text);
+    const bool stretch = control.look.flags & Stretch;
+    image->setPixmap(stretch ? builtInPicture(name, geometryOf(control).size()) : builtInPicture(name));
+    // An image that does not stretch takes the size of its picture.
+    if (!stretch && !image->pixmap().isNull())
+        image->resize(image->pixmap().deviceIndependentSize().toSize());
+    markOpaqueIfCovered(image);
 }
 
 void FormBuilder::stack(std::span<const Control> design, const Controls& controls)

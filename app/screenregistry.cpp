@@ -2,7 +2,6 @@
 
 #include "afterfirstframe.h"
 #include "doubleclickguard.h"
-#include "finishedpicture.h"
 
 #include <QBackingStore>
 #include <QPointer>
@@ -68,29 +67,16 @@ void ScreenRegistry::hide(ScreenId id)
 // quick. The way back from the deepest screen (main menu, games, a quiz) passes two
 // hidden screens; with all sixteen keeping theirs, hidden windows would hold a third
 // of the program's memory. A window without pixels is painted afresh when shown.
-// The finished pictures of captions and frames (up to about 0.7 MiB a screen) are
-// kept by the screen left last only, the one a child most often comes back to.
 void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
 {
     m_recentlyHidden.removeOne(hidden);
     m_recentlyHidden.prepend(hidden);
-    // The screen hidden before this one, if any, lets its captions go.
-    if (Screen* before = m_recentlyHidden.size() > 1 ? find(m_recentlyHidden.at(1)) : nullptr;
-        before && before->isLoaded() && !before->window()->isVisible())
-        releasePictures(before->window());
     while (m_recentlyHidden.size() > kHiddenWithPixels) {
         Screen* screen = find(m_recentlyHidden.takeLast());
         if (screen && screen->isLoaded() && !screen->window()->isVisible())
             if (QBackingStore* pixels = screen->window()->backingStore())
                 pixels->resize(QSize(0, 0));
     }
-}
-
-void ScreenRegistry::releasePictures(QWidget* window)
-{
-    for (QWidget* control : window->findChildren<QWidget*>())
-        if (auto* keeper = dynamic_cast<KeepsPicture*>(control))
-            keeper->releasePicture();
 }
 
 void ScreenRegistry::endIfNothingShows()

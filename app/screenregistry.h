@@ -46,7 +46,6 @@ signals:
 private:
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
-    static void releasePictures(QWidget* window);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;

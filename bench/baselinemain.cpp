@@ -1,7 +1,7 @@
 // The baseline for start-up and memory: starts like the program and shows only a
 // bare main window, reporting its first frame when SPROUTKIN_BENCH_FIRST_FRAME=1.
+#include "applicationsetup.h"
 #include "barewindow.h"
-#include "benchapp.h"
 #include "firstframereporter.h"
 
 #include <QApplication>
@@ -9,7 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    sprout::bench::prepareLikeTheProgram(app);
+    sprout::setUpApplication();
     sprout::bench::BareWindow window;
     if (sprout::FirstFrameReporter::asked())
         sprout::FirstFrameReporter::watch(&window);

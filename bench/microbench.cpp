@@ -1,6 +1,6 @@
 #include "microbench.h"
 
-#include "benchapp.h"
+#include "clock.h"
 #include "quizscore.h"
 #include "randomsource.h"
 #include "tictactoe.h"

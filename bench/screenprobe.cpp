@@ -1,7 +1,7 @@
 #include "screenprobe.h"
 
 #include "barewindow.h"
-#include "benchapp.h"
+#include "applicationsetup.h"
 #include "firstframereporter.h"
 #include "firstpaint.h"
 #include "programfolder.h"
@@ -22,14 +22,14 @@ ScreenId idOf(int index) { return static_cast<ScreenId>(index); }
 
 Opening openScreen(ScreenRegistry& registry, ScreenId id)
 {
-    return FirstPaint::time([&] { registry.show(id); },
+    return timeFirstFrame([&] { registry.show(id); },
                             [&] { return static_cast<QWidget*>(registry.find(id)->window()); });
 }
 
 // From one screen to another, as a link does it: the target shown, the one left hidden.
 Opening navigate(ScreenRegistry& registry, ScreenId from, ScreenId to)
 {
-    return FirstPaint::time([&] { registry.show(to); registry.hide(from); },
+    return timeFirstFrame([&] { registry.show(to); registry.hide(from); },
                             [&] { return static_cast<QWidget*>(registry.find(to)->window()); });
 }
 
@@ -45,7 +45,7 @@ void settle()
 
 Opening swapBare(BareWindow& from, BareWindow& to)
 {
-    return FirstPaint::time([&] { to.show(); from.hide(); }, [&] { return static_cast<QWidget*>(&to); });
+    return timeFirstFrame([&] { to.show(); from.hide(); }, [&] { return static_cast<QWidget*>(&to); });
 }
 
 void dropDeletedWindows()
@@ -70,14 +70,14 @@ int openOnce(const QString& name, bool first)
     Opening opening;
     std::unique_ptr<BareWindow> bare;
     if (name == QLatin1String(kBareName)) {
-        opening = FirstPaint::time([&] { bare = std::make_unique<BareWindow>(); bare->show(); leaveMenu(); },
+        opening = timeFirstFrame([&] { bare = std::make_unique<BareWindow>(); bare->show(); leaveMenu(); },
                                    [&] { return static_cast<QWidget*>(bare.get()); });
     } else {
         const int index = screenNames().indexOf(name);
         if (index < 0)
             return 2;
         const ScreenId id = idOf(index);
-        opening = FirstPaint::time([&] { registry.show(id); leaveMenu(); },
+        opening = timeFirstFrame([&] { registry.show(id); leaveMenu(); },
                                    [&] { return static_cast<QWidget*>(registry.find(id)->window()); });
     }
     std::printf("open %.3f %.3f %d\n", opening.callMs, opening.paintedMs, opening.painted ? 1 : 0);
@@ -122,7 +122,7 @@ void bareRound(int round)
     menu.show();
     settle();
     std::unique_ptr<BareWindow> other;
-    const Opening opening = FirstPaint::time([&] { other = std::make_unique<BareWindow>(); other->show(); menu.hide(); },
+    const Opening opening = timeFirstFrame([&] { other = std::make_unique<BareWindow>(); other->show(); menu.hide(); },
                                              [&] { return static_cast<QWidget*>(other.get()); });
     settle();
     swapBare(*other, menu);
@@ -185,7 +185,7 @@ bool isProbe(int argc, char* argv[])
 int runProbe(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    prepareLikeTheProgram(app);
+    setUpApplication();
     const QStringList arguments = QCoreApplication::arguments();
     int status = 2;
     if (arguments.value(1) == QLatin1String("--open"))

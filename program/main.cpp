@@ -1,4 +1,5 @@
 #include "afterfirstframe.h"
+#include "applicationsetup.h"
 #include "commandline.h"
 #include "firstframereporter.h"
 #include "fontconfigwarmup.h"
@@ -18,18 +19,7 @@ int main(int argc, char* argv[])
 
     sprout::FontConfigWarmUp fontConfig;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sproutkin"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    // One screen is on show at a time; were its colours to change when it is no longer
-    // the active window, every control would be painted twice each time one opens.
-    QPalette colours = QApplication::palette();
-    for (int role = 0; role < QPalette::NColorRoles; ++role)
-        colours.setBrush(QPalette::Inactive, QPalette::ColorRole(role),
-                         colours.brush(QPalette::Active, QPalette::ColorRole(role)));
-    QApplication::setPalette(colours);
-    // Navigation hides screens rather than closing them, so Qt's own rule would
-    // never fire: the registry says when the last screen has gone.
-    QApplication::setQuitOnLastWindowClosed(false);
+    sprout::setUpApplication();
 
     // The player takes phrases from the start (the greeting comes with the main
     // menu) but plays nothing before the menu's first frame is on the screen.

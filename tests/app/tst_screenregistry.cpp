@@ -1,4 +1,3 @@
-#include "controls.h"
 #include "screentesting.h"
 
 #include <QBackingStore>
@@ -89,27 +88,6 @@ private slots:
         f.registry.show(ScreenId::SproutMain);
         settle();
         QVERIFY(pixels(ScreenId::SproutMain) == f.main.window()->size() && f.main.loads == 1);
-    }
-
-    // The screen left last keeps the pictures of its captions, also when no other
-    // screen is hidden: going back and forth between the main menu and one screen,
-    // a child never waits for them to be drawn again. The screen left before lets
-    // them go.
-    void theScreenLeftLastKeepsItsCaptionPictures()
-    {
-        Fixture f;
-        auto held = [&](ProbeScreen& screen) { return screen.control<ClickLabel>("Label1")->holdsPicture(); };
-        f.registry.show(ScreenId::SproutMain);
-        settle();
-        for (ScreenId to : {ScreenId::Games, ScreenId::SproutMain}) {
-            f.registry.show(to);
-            f.registry.hide(to == ScreenId::Games ? ScreenId::SproutMain : ScreenId::Games);
-            settle();
-        }
-        QVERIFY(held(f.games) && held(f.main));
-        f.registry.show(ScreenId::frmColors);
-        f.registry.hide(ScreenId::SproutMain);
-        QVERIFY(!held(f.games) && held(f.main));
     }
 
     // Exit and the close box unload only their own screen; the program ends once no

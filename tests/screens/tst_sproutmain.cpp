@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QPlainTextEdit>
 
 using namespace sprout;
@@ -39,24 +38,6 @@ class TestSproutMain : public QObject {
     }
 
 private slots:
-    // The board under the cover is not read before the menu's first frame; it is
-    // there once that frame is painted, or as soon as the cover goes.
-    void theBoardUnderTheCoverIsReadAfterTheFirstFrame()
-    {
-        auto board = [](Screen& main) { return !main.control<QLabel>("Image1")->pixmap().isNull(); };
-        ScreenRegistry unseen(createScreen);
-        QVERIFY(unseen.load(ScreenId::SproutMain));
-        Screen& loaded = unseen.reference(ScreenId::SproutMain);
-        QVERIFY(!board(loaded));
-        loaded.control<QAbstractButton>("Command1")->click();
-        QVERIFY(board(loaded));
-
-        ScreenRegistry registry(createScreen);
-        Screen& main = shown(registry, ScreenId::SproutMain);
-        QTRY_VERIFY(board(main));
-        QVERIFY(main.control("Image2")->isVisible());
-    }
-
     void theCoverHidesTheLinksUntilContinue()
     {
         ScreenRegistry registry(createScreen);

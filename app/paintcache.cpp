@@ -1,0 +1,50 @@
+#include "paintcache.h"
+
+#include <QCache>
+#include <QCoreApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPixmap>
+
+namespace sprout {
+
+namespace {
+
+QCache<QString, QPixmap>& kept()
+{
+    static QCache<QString, QPixmap> cache(PaintCache::kKilobytes);
+    // Pixmaps go before the application that made them.
+    static const bool clearedAtExit = (qAddPostRoutine([] { kept().clear(); }), true);
+    Q_UNUSED(clearedAtExit);
+    return cache;
+}
+
+} // namespace
+
+QString PaintCache::placeOf(const QRect& area)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
+}
+
+void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look,
+                       const std::function<void(QPainter&)>& draw)
+{
+    const qreal scale = painter.device()->devicePixelRatioF();
+    const QString key = placeOf(area) + QStringLiteral(" @%1 ").arg(scale) + look;
+    if (const QPixmap* picture = kept().object(key)) {
+        painter.drawPixmap(area.topLeft(), *picture);
+        return;
+    }
+    auto picture = std::make_unique<QPixmap>((QSizeF(area.size()) * scale).toSize());
+    picture->setDevicePixelRatio(scale);
+    picture->fill(Qt::transparent);
+    QPainter onPicture(picture.get());
+    onPicture.translate(-area.topLeft());
+    draw(onPicture);
+    onPicture.end();
+    painter.drawPixmap(area.topLeft(), *picture);
+    const int kilobytes = qMax(1, int(qint64(picture->width()) * picture->height() * 4 / 1024));
+    kept().insert(key, picture.release(), kilobytes);
+}
+
+} // namespace sprout

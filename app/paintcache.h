@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPainter;
+class QRect;
+
+namespace sprout {
+
+// Finished pixels of what controls draw, for the next time they are painted. A
+// window shown again repaints every control, and laying down kept pixels costs a
+// fraction of shaping a caption's text or stretching a frame's edges afresh.
+// One cache for the whole program, least recently used going first beyond a bound.
+class PaintCache {
+public:
+    // Paints `area` (in the painter's coordinates) through the cache: `draw` paints
+    // there as onto the control itself, once for each look. `look` must name all that
+    // the drawing shows; the area and the device's pixel ratio are added to it.
+    static void paint(QPainter& painter, const QRect& area, const QString& look,
+                      const std::function<void(QPainter&)>& draw);
+
+    // A rectangle as a look names it.
+    static QString placeOf(const QRect& area);
+
+    // The bound: about what the main menu and the screen a child comes back to from
+    // it show in captions and frames.
+    static constexpr int kKilobytes = 1024;
+};
+
+} // namespace sprout
