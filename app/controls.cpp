@@ -2,6 +2,8 @@
 
 #include "paintcache.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -10,6 +12,19 @@
 #include <cmath>
 
 namespace sprout {
+
+namespace {
+
+// Enter (either key) or the space bar, pressed once: held down, it would press again
+// and again.
+bool pressesControl(const QKeyEvent* event)
+{
+    const bool pressKey = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return
+                          || event->key() == Qt::Key_Enter;
+    return pressKey && !event->isAutoRepeat() && (event->modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
+} // namespace
 
 ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent)
 {
@@ -79,6 +94,55 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     });
 }
 
+void ClickLabel::setClickable(bool clickable)
+{
+    m_clickable = clickable;
+    updateReach();
+}
+
+void ClickLabel::setCovered(bool covered)
+{
+    if (covered == m_covered)
+        return;
+    m_covered = covered;
+    updateReach();
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.invisible = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ClickLabel::setShownName(const QString& name)
+{
+    if (name == m_shownName)
+        return;
+    m_shownName = name;
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void ClickLabel::updateReach()
+{
+    // A picture box takes the focus on a click too, as designed; it keeps that.
+    if (focusPolicy() == Qt::StrongFocus)
+        return;
+    setFocusPolicy(m_clickable && !m_covered ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (m_clickable && pressesControl(event)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
@@ -95,6 +159,16 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void WrapButton::keyPressEvent(QKeyEvent* event)
+{
+    if (pressesControl(event) && event->key() != Qt::Key_Space) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void WrapButton::paintEvent(QPaintEvent*)

@@ -26,12 +26,29 @@ public:
     // How many pixels the caption is drawn above the label's top to fit.
     int captionLift() const { return fit().lift; }
 
+    // A control with a click handler: the Tab key reaches it, Enter and the space bar
+    // press it, and screen readers present it as a button.
+    void setClickable(bool clickable);
+    bool isClickable() const { return m_clickable; }
+    // Hidden whole under a picture above it (the main menu's links under the cover):
+    // out of the keyboard's reach and not showing to screen readers until uncovered.
+    void setCovered(bool covered);
+    bool isCovered() const { return m_covered; }
+    // What the control shows now, for screen readers: "X" in a square, the word on
+    // a picture. Read after the control's own name.
+    void setShownName(const QString& name);
+    QString shownName() const { return m_shownName; }
+
+    // As a click of the mouse does.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void changed();
     void captionSet();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -50,7 +67,12 @@ private:
     };
     const CaptionFit& fit() const;
 
+    void updateReach();
+
     bool m_pressed = false;
+    bool m_clickable = false;
+    bool m_covered = false;
+    QString m_shownName;
     mutable CaptionFit m_fit;
 };
 
@@ -61,6 +83,8 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    // Enter presses the button as the space bar does, also outside a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -4,9 +4,13 @@
 #include "fonts.h"
 #include "pictures.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <algorithm>
+#include <functional>
+#include <tuple>
 #include <vector>
 
 namespace sprout {
@@ -49,6 +53,95 @@ void markOpaqueIfCovered(QLabel* image)
         && covered.height() >= image->height())
         image->setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+// Runs an action when a control is hidden by a call, also in a window not yet shown.
+class OnHide : public QObject {
+public:
+    OnHide(QWidget* control, std::function<void()> action) : QObject(control), m_action(std::move(action))
+    {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::HideToParent && m_action)
+            std::exchange(m_action, nullptr)();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+// The opaque picture stacked above a control that hides all of it, if any.
+QWidget* coverAbove(const QWidget* control)
+{
+    const QObjectList& siblings = control->parentWidget()->children();
+    for (qsizetype i = siblings.indexOf(control) + 1; i < siblings.size(); ++i) {
+        auto* other = qobject_cast<ClickLabel*>(siblings.at(i));
+        if (other && other->testAttribute(Qt::WA_OpaquePaintEvent) && !other->isHidden()
+            && other->geometry().contains(control->geometry()))
+            return other;
+    }
+    return nullptr;
+}
+
+// The arrow keys move the focus between the members of a control array laid out as
+// a grid (the Tic-Tac-Toe squares): to the nearest one in the arrow's direction, and
+// nowhere at the edge.
+class ArrowKeys : public QObject {
+public:
+    explicit ArrowKeys(QList<QWidget*> members) : QObject(members.first()->parentWidget()), m_members(members)
+    {
+        for (QWidget* member : members)
+            member->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        QPoint step;
+        switch (key->key()) {
+        case Qt::Key_Left: step = {-1, 0}; break;
+        case Qt::Key_Right: step = {1, 0}; break;
+        case Qt::Key_Up: step = {0, -1}; break;
+        case Qt::Key_Down: step = {0, 1}; break;
+        default: return false;
+        }
+        if (QWidget* next = nearest(static_cast<QWidget*>(watched), step))
+            next->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+
+private:
+    QWidget* nearest(const QWidget* from, QPoint step) const
+    {
+        const QPoint origin = from->geometry().center();
+        QWidget* best = nullptr;
+        int bestDistance = 0;
+        for (QWidget* member : m_members) {
+            const QPoint offset = member->geometry().center() - origin;
+            const int along = offset.x() * step.x() + offset.y() * step.y();
+            const int across = std::abs(offset.x() * step.y()) + std::abs(offset.y() * step.x());
+            if (along <= 0 || across > along || !member->isVisible())
+                continue; // not in the arrow's direction
+            const int distance = along + 2 * across;
+            if (!best || distance < bestDistance) {
+                best = member;
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+
+    QList<QWidget*> m_members;
+};
 
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
@@ -158,26 +251,72 @@ void FormBuilder::stack(std::span<const Control> design, const Controls& control
             widget->raise();
 }
 
-void FormBuilder::orderTabs(std::span<const Control> design, const Controls& controls)
+// The designed tab positions come first, then the controls without one as they are
+// read on the screen: from the top down, and from left to right along a line. Tab
+// follows this order among the controls that take the focus, screen readers
+// among all.
+void FormBuilder::orderTabs(QWidget* client, std::span<const Control> design, const Controls& controls,
+                            const QSet<QString>& clickable)
 {
-    std::vector<const Control*> tabbed;
+    struct Placed {
+        QWidget* widget;
+        const Control* row;
+        std::tuple<int, int, int> key;
+    };
+    std::vector<Placed> order;
     for (const Control& control : design) {
         QWidget* widget = controls.value(objectNameOf(control));
         if (!widget)
             continue;
-        if (!isWindowed(control.kind) || control.kind == Kind::Frame)
-            widget->setFocusPolicy(Qt::NoFocus);
-        else if (control.tabIndex >= 0)
-            tabbed.push_back(&control);
+        const QPoint at = widget->mapTo(client, QPoint());
+        order.push_back({widget, &control,
+                         control.tabIndex >= 0 ? std::tuple(0, control.tabIndex, 0) : std::tuple(1, at.y(), at.x())});
     }
-    std::stable_sort(tabbed.begin(), tabbed.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
-    for (size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(controls.value(objectNameOf(*tabbed[i - 1])),
-                             controls.value(objectNameOf(*tabbed[i])));
+    std::stable_sort(order.begin(), order.end(), [](const Placed& a, const Placed& b) { return a.key < b.key; });
+
+    QWidget* previous = nullptr;
+    for (size_t place = 0; place < order.size(); ++place) {
+        const auto& [widget, row, key] = order[place];
+        for (QWidget* holder = widget; holder != client; holder = holder->parentWidget())
+            if (!holder->property(kReadingPlace).isValid())
+                holder->setProperty(kReadingPlace, int(place));
+        if (auto* label = qobject_cast<ClickLabel*>(widget))
+            label->setClickable(clickable.contains(QLatin1String(row->name)));
+        else if (!isWindowed(row->kind) || row->kind == Kind::Frame)
+            widget->setFocusPolicy(Qt::NoFocus);
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+
+    // Links under a cover join the round once it goes; their place is kept meanwhile.
+    for (const Placed& placed : order) {
+        auto* label = qobject_cast<ClickLabel*>(placed.widget);
+        QWidget* cover = label && label->isClickable() ? coverAbove(label) : nullptr;
+        if (!cover)
+            continue;
+        label->setCovered(true);
+        new OnHide(cover, [label = QPointer<ClickLabel>(label)] {
+            if (label)
+                label->setCovered(false);
+        });
+    }
 }
 
-FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design)
+void FormBuilder::moveByArrows(std::span<const Control> design, const Controls& controls)
+{
+    QHash<QString, QList<QWidget*>> arrays;
+    for (const Control& control : design)
+        if (control.index && control.kind == Kind::PictureBox)
+            arrays[QLatin1String(control.name)] << controls.value(objectNameOf(control));
+    for (const QList<QWidget*>& members : std::as_const(arrays))
+        new ArrowKeys(members);
+}
+
+FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design,
+                                         const QSet<QString>& clickable)
 {
     Controls controls;
     // Frames first, so that the controls inside them have their parent ready.
@@ -206,7 +345,8 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
     buildRows(true);
     buildRows(false);
     stack(design, controls);
-    orderTabs(design, controls);
+    orderTabs(client, design, controls, clickable);
+    moveByArrows(design, controls);
     return controls;
 }
 

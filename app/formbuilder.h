@@ -3,6 +3,7 @@
 #include "design.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -17,7 +18,14 @@ class FormBuilder {
 public:
     using Controls = QHash<QString, QWidget*>;
 
-    static Controls build(QWidget* client, std::span<const Control> design);
+    // clickable: the names of the controls that have a click handler ("Label2",
+    // "Picture1" for the whole array); the keyboard reaches them too.
+    static Controls build(QWidget* client, std::span<const Control> design,
+                          const QSet<QString>& clickable = {});
+
+    // The property holding each control's place in the reading order, which the
+    // Tab key follows; a frame takes the first place of what lies in it.
+    static constexpr char kReadingPlace[] = "readingPlace";
 
     static QString objectNameOf(const Control& control);
 
@@ -26,7 +34,9 @@ private:
     static void applyLook(QWidget* widget, const Look& look);
     static void showPicture(ClickLabel* image, const Control& control);
     static void stack(std::span<const Control> design, const Controls& controls);
-    static void orderTabs(std::span<const Control> design, const Controls& controls);
+    static void orderTabs(QWidget* client, std::span<const Control> design, const Controls& controls,
+                          const QSet<QString>& clickable);
+    static void moveByArrows(std::span<const Control> design, const Controls& controls);
 };
 
 // Windowed controls lie above labels, images and lines, whatever the table says.

@@ -2,16 +2,19 @@
 
 #include "screenwords.h"
 #include "speaker.h"
+#include "voiceoffsign.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace sprout {
 
-void MuteKey::install()
+MuteKey* MuteKey::install()
 {
     QCoreApplication* app = QCoreApplication::instance();
-    app->installEventFilter(new MuteKey(app));
+    auto* key = new MuteKey(app);
+    app->installEventFilter(key);
+    return key;
 }
 
 bool MuteKey::eventFilter(QObject* watched, QEvent* event)
@@ -25,8 +28,10 @@ bool MuteKey::eventFilter(QObject* watched, QEvent* event)
     if (!key->isAutoRepeat()) {
         const bool muting = !Speech::isMuted();
         Speech::setMuted(muting);
+        VoiceOffSign::refreshAll();
         if (!muting)
             Speech::say(words::voiceOn());
+        emit toggled(muting);
     }
     return true;
 }

@@ -10,7 +10,10 @@ class MuteKey : public QObject {
     Q_OBJECT
 public:
     // Watches every key pressed in the application.
-    static void install();
+    static MuteKey* install();
+
+signals:
+    void toggled(bool muted);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

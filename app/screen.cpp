@@ -1,13 +1,17 @@
 #include "screen.h"
 
+#include "clientarea.h"
 #include "controls.h"
 #include "designcheck.h"
 #include "errorreporter.h"
+#include "focusring.h"
 #include "pictures.h"
+#include "screenreader.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
 #include "spokencontrols.h"
 #include "spokenreplies.h"
+#include "voiceoffsign.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -79,12 +83,17 @@ bool Screen::load()
     if (!readPictureFiles())
         return false;
     reportDesignProblems();
+    FocusRing::install();
+    ScreenReader::install();
     buildWindow();
-    m_controls = FormBuilder::build(client(), m_design);
+    QSet<QString> clickable(m_clickHandlers.keyBegin(), m_clickHandlers.keyEnd());
+    clickable.unite(QSet<QString>(m_indexedClickHandlers.keyBegin(), m_indexedClickHandlers.keyEnd()));
+    m_controls = FormBuilder::build(client(), m_design, clickable);
     controlsBuilt();
     SpokenControls::attach(client(), screenName(m_id), m_controls);
     SpokenReplies::attach(client(), screenName(m_id), m_controls);
     wireHandlers();
+    VoiceOffSign::place(client(), QSize(px(m_window.clientWidth), px(m_window.clientHeight)), areasInUse());
     focusFirstControl();
     Form_Load();
     return true;
@@ -129,8 +138,7 @@ void Screen::buildWindow()
         frame->setWindowIcon(QIcon(builtInPicture(QStringLiteral("icon"))));
     connect(frame, &ScreenWindow::closeRequested, this, [this] { m_registry.unload(m_id); });
 
-    auto* area = new QWidget;
-    area->setObjectName(QStringLiteral("client"));
+    auto* area = new ClientArea;
     frame->setCentralWidget(area);
     m_frame = frame;
     buildMenu();
@@ -211,11 +219,14 @@ void Screen::wireHandlers()
     }
 }
 
+// The focus starts where the design puts it: on the first of its windowed controls
+// in the tab order. Where it has none, the client area holds the focus, so that no
+// link is pressed by a key before Tab has reached it.
 void Screen::focusFirstControl()
 {
     std::vector<const Control*> candidates;
     for (const Control& row : m_design)
-        if (row.tabIndex >= 0 && !(row.look.flags & Hidden))
+        if (row.tabIndex >= 0 && isWindowed(row.kind) && !(row.look.flags & Hidden))
             candidates.push_back(&row);
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Control* a, const Control* b) { return a->tabIndex < b->tabIndex; });
@@ -226,6 +237,21 @@ void Screen::focusFirstControl()
             return;
         }
     }
+    client()->setFocus();
+}
+
+// Where the controls lie that the child sees and uses: all but the backdrop, a
+// picture as wide as the screen.
+QList<QRect> Screen::areasInUse() const
+{
+    QList<QRect> areas;
+    for (const Control& row : m_design) {
+        QWidget* widget = m_controls.value(FormBuilder::objectNameOf(row));
+        const bool backdrop = row.kind == Kind::Image && row.width >= m_window.clientWidth;
+        if (widget && !backdrop && !(row.look.flags & Hidden))
+            areas << QRect(widget->mapTo(client(), QPoint()), widget->size());
+    }
+    return areas;
 }
 
 void Screen::navigate(ScreenId target, Order order)

@@ -79,6 +79,7 @@ private:
     void buildMenu();
     void wireHandlers();
     void focusFirstControl();
+    QList<QRect> areasInUse() const;
     void reportDesignProblems() const;
 
     ScreenRegistry& m_registry;

@@ -140,6 +140,15 @@ bool SpokenControls::eventFilter(QObject* watched, QEvent* event)
             m_rest.stop();
         }
         break;
+    case QEvent::DynamicPropertyChange:
+        // A screen reader reads the question with the picture's name, as resting says it.
+        if (auto* picture = qobject_cast<ClickLabel*>(widget);
+            picture && m_words.value(widget)->strip == words::Strip::Picture) {
+            const auto question = phraseFor(widget, 0);
+            picture->setShownName(question ? QString::fromUtf8(question->text.data(), qsizetype(question->text.size()))
+                                           : QString());
+        }
+        break;
     default:
         break;
     }

@@ -14,11 +14,17 @@ constexpr const char* kHelp =
     "measuring, Tic-Tac-Toe and four quizzes, with a teacher who reads every word\n"
     "aloud.\n"
     "\n"
-    "      --mute       start without voice\n"
-    "  -h, --help       display this help and exit\n"
-    "      --version    output version information and exit\n"
+    "      --mute         start without voice\n"
+    "      --fullscreen   start in full screen\n"
+    "      --kiosk        for a classroom: full screen, and a child cannot leave;\n"
+    "                     a grown-up leaves by holding Ctrl+Alt+Q for two seconds\n"
+    "  -h, --help         display this help and exit\n"
+    "      --version      output version information and exit\n"
     "\n"
-    "Ctrl+M turns the voice off and on, on any screen.\n"
+    "Ctrl+M turns the voice off and on, F11 full screen, on any screen. Both are\n"
+    "remembered in ~/.config/sproutkin/sproutkin.conf; the options are not.\n"
+    "/etc/xdg/sproutkin/sproutkin.conf sets them for every user, and can lock\n"
+    "the kiosk.\n"
     "Qt's own options, such as -platform or -style, are accepted as well.\n";
 
 // Our long option an argument names, abbreviations included as getopt allows them
@@ -31,7 +37,7 @@ const char* ourOption(const std::string& argument)
     if (name.empty())
         return nullptr;
     // Their first letters differ, so no abbreviation is ambiguous.
-    for (const char* option : {"mute", "help", "version"})
+    for (const char* option : {"mute", "fullscreen", "kiosk", "help", "version"})
         if (std::string_view(option).substr(0, name.size()) == name)
             return option;
     return nullptr;
@@ -56,6 +62,10 @@ CommandLine CommandLine::parse(int argc, char* argv[], const char* version)
             line.finished = true;
         } else if (std::string_view(option) == "mute") {
             line.mute = true;
+        } else if (std::string_view(option) == "fullscreen") {
+            line.fullScreen = true;
+        } else if (std::string_view(option) == "kiosk") {
+            line.kiosk = true;
         } else if (std::string_view(option) == "help") {
             std::fputs(kHelp, stdout);
             line.finished = true;

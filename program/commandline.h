@@ -7,6 +7,8 @@ namespace sprout {
 // (Qt's -platform, -style, ...) is left to Qt.
 struct CommandLine {
     bool mute = false;
+    bool fullScreen = false;
+    bool kiosk = false;
     // Set when the program has answered (help, version, a wrong option) and ends.
     bool finished = false;
     int exitCode = 0;

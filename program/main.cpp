@@ -3,12 +3,39 @@
 #include "commandline.h"
 #include "firstframereporter.h"
 #include "fontconfigwarmup.h"
+#include "kioskguard.h"
 #include "mutekey.h"
 #include "programfolder.h"
 #include "screenfactory.h"
+#include "settings.h"
+#include "singleinstance.h"
 #include "voiceplayer.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+
+// Raised in the registry's order, so that an award comes to lie above its quiz.
+void bringToFront(const sprout::ScreenRegistry& registry, const QString& activationToken)
+{
+    QWidget* front = nullptr;
+    for (int id = 0; id < sprout::kScreenCount; ++id)
+        if (const sprout::Screen* screen = registry.find(sprout::ScreenId(id)); screen && screen->isVisible()) {
+            front = screen->window();
+            front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+            front->raise();
+        }
+    if (!front)
+        return;
+    if (!activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    front->activateWindow();
+    // Where the desktop does not let a window take the keyboard, it asks for attention.
+    QApplication::alert(front);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -21,17 +48,33 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     sprout::setUpApplication();
 
+    // A second start shows the first one and ends before it shows or says anything.
+    sprout::SingleInstance instance;
+    if (!instance.claim()) {
+        std::fputs("sproutkin: already running, brought to the front\n", stderr);
+        return 0;
+    }
+    sprout::Settings settings = sprout::Settings::fromEnvironment();
+    const sprout::Choices choices = settings.startWith(options);
+
     // The player takes phrases from the start (the greeting comes with the main
     // menu) but plays nothing before the menu's first frame is on the screen.
     auto player = std::make_shared<sprout::VoicePlayer>(sprout::programFolder().toStdString());
-    sprout::Speech::setMuted(options.mute);
+    sprout::Speech::setMuted(choices.mute);
     sprout::Speech::setSpeaker(player);
-    sprout::MuteKey::install();
+    QObject::connect(sprout::MuteKey::install(), &sprout::MuteKey::toggled,
+                     [&settings](bool muted) { settings.rememberMute(muted); });
 
     fontConfig.wait(); // the main menu's captions come next
     sprout::ScreenRegistry registry(sprout::createScreen);
-    QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
-                     &QApplication::quit, Qt::QueuedConnection);
+    if (choices.kiosk)
+        QObject::connect(new sprout::KioskGuard(registry), &sprout::KioskGuard::grownUpLeaves, &app,
+                         [] { QCoreApplication::exit(0); });
+    else
+        QObject::connect(&registry, &sprout::ScreenRegistry::lastScreenClosed, &app,
+                         &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&instance, &sprout::SingleInstance::secondStart, &registry,
+                     [&registry](const QString& token) { bringToFront(registry, token); });
     // scripts/bench times start-up to the main menu's first frame.
     if (sprout::FirstFrameReporter::asked() && registry.load(sprout::ScreenId::SproutMain))
         sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window());

@@ -87,6 +87,18 @@ QString cellName(int index)
     return QStringLiteral("Picture1(%1)").arg(index);
 }
 
+// What a square shows, for screen readers.
+QString markOf(int image)
+{
+    switch (image) {
+    case TicTacToe::BlackX:
+    case TicTacToe::RedX: return QStringLiteral("X");
+    case TicTacToe::BlackO:
+    case TicTacToe::RedO: return QStringLiteral("O");
+    default: return QStringLiteral("empty");
+    }
+}
+
 } // namespace
 
 TicTacToeScreen::TicTacToeScreen(ScreenRegistry& registry) : Screen(registry, ScreenId::Form1, kWindow, kControls)
@@ -110,6 +122,8 @@ void TicTacToeScreen::controlsBuilt()
 {
     for (int image = TicTacToe::BlackX; image <= TicTacToe::Blank; ++image)
         m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image));
+    for (int cell = 1; cell <= 9; ++cell) // as designed, blank
+        control<ClickLabel>(cellName(cell))->setShownName(markOf(TicTacToe::Blank));
 }
 
 void TicTacToeScreen::Form_Load()
@@ -136,8 +150,10 @@ void TicTacToeScreen::Picture1_Click(int index)
 
 void TicTacToeScreen::showImage(int cell, int image)
 {
-    if (auto* box = control<ClickLabel>(cellName(cell)))
+    if (auto* box = control<ClickLabel>(cellName(cell))) {
         box->setPixmap(m_imageList.at(image));
+        box->setShownName(markOf(image));
+    }
 }
 
 void TicTacToeScreen::setResultText(const std::string& text)

@@ -94,6 +94,13 @@ private slots:
         // ends it with SIGTERM.
         QProcess program;
         program.setWorkingDirectory("/");
+        // Neither the user's settings nor a Sproutkin the user has running.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* folder : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR"}) {
+            QVERIFY(QDir().mkpath(m_scratch.filePath(folder)));
+            environment.insert(folder, m_scratch.filePath(folder));
+        }
+        program.setProcessEnvironment(environment);
         program.start(prefix + "/bin/sproutkin", {});
         QVERIFY(program.waitForStarted());
         QVERIFY2(!program.waitForFinished(1000), "the program ended on its own");

@@ -1,6 +1,7 @@
-// The real program on a real X server, driven with a real mouse click: it keeps
-// running while a screen is on show and ends when the last one is closed. (That a
-// hidden screen does not count, the registry's own test shows.)
+// The real program on a real X server, driven with a real mouse click and keyboard:
+// it keeps running while a screen is on show and ends when the last one is closed.
+// (That a hidden screen does not count, the registry's own test shows.) A kiosk
+// ends only for a grown-up holding Ctrl+Alt+Q.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -9,6 +10,7 @@ class TestProgramExit : public QObject {
     Q_OBJECT
     QProcess m_server;
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+    QTemporaryDir m_home;
 
     QString xdotool(const QStringList& arguments)
     {
@@ -28,6 +30,12 @@ private slots:
         QVERIFY(m_server.waitForReadyRead(10000));
         m_environment.insert("DISPLAY", ":" + QString::fromLatin1(m_server.readLine()).trimmed());
         m_environment.insert("QT_QPA_PLATFORM", "xcb");
+        // Neither the user's settings nor a Sproutkin the user has running.
+        for (const char* folder : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR"}) {
+            QVERIFY(QDir(m_home.path()).mkpath(folder));
+            QVERIFY(QFile::setPermissions(m_home.filePath(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            m_environment.insert(folder, m_home.filePath(folder));
+        }
     }
     void cleanupTestCase()
     {
@@ -49,6 +57,24 @@ private slots:
         // "Exit Program", first in the menu bar.
         xdotool({"mousemove", "--sync", QString::number(value("X").toInt() + 30), QString::number(value("Y").toInt() + 9), "click", "1"});
         QVERIFY2(program.waitForFinished(10000), "still running with no screen on show");
+        QVERIFY(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
+    }
+
+    void aKioskEndsOnlyForCtrlAltQHeldDown()
+    {
+        QProcess program;
+        program.setProcessEnvironment(m_environment);
+        program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", {"--kiosk", "--mute"});
+        QVERIFY(program.waitForStarted());
+        const QString id = xdotool({"search", "--sync", "--onlyvisible", "--name", "^QZV Preschool Sproutkin 1.3$"}).section('\n', 0, 0);
+        xdotool({"windowfocus", "--sync", id});
+        for (const char* keys : {"alt+F4", "ctrl+q", "ctrl+w", "F11", "ctrl+alt+q"})
+            xdotool({"key", "--delay", "100", keys});
+        QVERIFY2(!program.waitForFinished(1000), "a key a child can press ended the kiosk");
+        xdotool({"keydown", "ctrl+alt+q"});
+        QVERIFY2(!program.waitForFinished(1000), "the kiosk ended before the keys were held long enough");
+        QVERIFY2(program.waitForFinished(3000), "holding Ctrl+Alt+Q did not end the kiosk");
+        xdotool({"keyup", "ctrl+alt+q"});
         QVERIFY(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0);
     }
 };

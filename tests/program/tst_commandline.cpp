@@ -1,12 +1,13 @@
 // The program's options and the mute key: options answer before any display is
-// needed, as Debian's programs answer, and --mute starts without voice; Ctrl+M
-// silences and wakes the voice on any window, and says so when it wakes.
+// needed, as Debian's programs answer; Ctrl+M silences and wakes the voice on any
+// window, says so when it wakes, and tells who remembers it.
 #include "commandline.h"
 #include "mutekey.h"
 #include "speaker.h"
 
 #include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace sprout;
@@ -27,7 +28,7 @@ private slots:
         // The arguments, the exit code, what standard output holds and all standard error.
         const std::tuple<QStringList, int, QString, QString> answers[] = {
             {{"--help"}, 0, "Usage: sproutkin [OPTION]...\n", ""},
-            {{"--mute", "-h"}, 0, "--mute", ""},
+            {{"--mute", "-h"}, 0, "--kiosk", ""},
             {{"--vers"}, 0, "sproutkin 1.", ""},
             {{"--mute=yes"}, 2, "", "sproutkin: option '--mute' doesn't allow an argument\n"
                                     "Try 'sproutkin --help' for more information.\n"},
@@ -45,19 +46,31 @@ private slots:
         }
     }
 
-    void muteOption()
+    void ourOptionsAbbreviatedOrNot()
     {
-        char name[] = "sproutkin", mute[] = "--mute", abbreviated[] = "--mu", endOfOptions[] = "--";
-        char* muted[] = {name, abbreviated};
-        char* notMuted[] = {name, endOfOptions, mute};
-        QVERIFY(CommandLine::parse(2, muted, "1").mute);
-        QVERIFY(!CommandLine::parse(3, notMuted, "1").mute);
+        // The arguments, then whether they ask for no voice, full screen and a kiosk.
+        const std::tuple<QList<QByteArray>, bool, bool, bool> lines[] = {
+            {{"--mu"}, true, false, false},
+            {{"--fullscreen", "--k"}, false, true, true},
+            {{"--f", "-style", "fusion"}, false, true, false},
+            {{"--", "--mute", "--kiosk"}, false, false, false},
+        };
+        for (auto [arguments, mute, fullScreen, kiosk] : lines) {
+            arguments.prepend("sproutkin");
+            std::vector<char*> argv;
+            for (QByteArray& argument : arguments)
+                argv.push_back(argument.data());
+            const CommandLine line = CommandLine::parse(int(argv.size()), argv.data(), "1");
+            QCOMPARE(line.mute, mute);
+            QCOMPARE(line.fullScreen, fullScreen);
+            QCOMPARE(line.kiosk, kiosk);
+        }
     }
 
     void ctrlMTogglesTheVoiceOnAnyWindow()
     {
         Speech::setSpeaker(std::shared_ptr<Speaker>(this, [](Speaker*) {}));
-        MuteKey::install();
+        QSignalSpy told(MuteKey::install(), &MuteKey::toggled); // the settings remember it
         QLineEdit typing; // a spelling box takes keys too
         QWidget other;
         typing.show();
@@ -75,6 +88,7 @@ private slots:
             QCOMPARE(m_said, said);
         }
         QCOMPARE(typing.text(), QString()); // Ctrl+M never reached the box
+        QCOMPARE(QList<QVariantList>(told), (QList<QVariantList>{{true}, {false}}));
         Speech::setSpeaker(nullptr);
     }
 };

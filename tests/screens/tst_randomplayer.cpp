@@ -1,6 +1,8 @@
 // A child let loose on the whole program, what must always hold checked after every
-// action. One seeded generator makes every choice: SPROUT_RANDOM_SEED and
-// SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure names the seed and actions.
+// action, in windows and in a classroom kiosk. One seeded generator makes every choice:
+// SPROUT_RANDOM_SEED and SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure
+// names the seed and actions.
+#include "kioskguard.h"
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
@@ -113,12 +115,17 @@ struct RandomPlayer {
             screen.window()->close();
             return "close box" + where;
         case 4:
-            if (QAction* entry = menuEntry(screen, "mnuExit"))
+            if (QAction* entry = menuEntry(screen, "mnuExit"); entry && isShown(*entry, screen))
                 entry->trigger();
             return "Exit Program" + where;
         default:
             return rapidCells(*board);
         }
+    }
+
+    static bool isShown(const QAction& entry, const Screen& screen)
+    {
+        return entry.isVisible() && screen.window()->menuWidget()->isVisibleTo(screen.window());
     }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, qMax(1, n) - 1)(m_random); }
@@ -166,7 +173,9 @@ struct RandomPlayer {
             return QStringLiteral("type \"%1\" into %2").arg(text, box->objectName());
         }
         static const QKeySequence keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Backspace,
-                                            Qt::Key_Left, Qt::ALT | Qt::Key_F4, Qt::CTRL | Qt::Key_A, Qt::Key_Menu};
+                                            Qt::Key_Left, Qt::ALT | Qt::Key_F4, Qt::CTRL | Qt::Key_A, Qt::Key_Menu,
+                                            Qt::CTRL | Qt::Key_Q, Qt::CTRL | Qt::Key_W, Qt::Key_F11,
+                                            Qt::CTRL | Qt::ALT | Qt::Key_Q};
         const QKeySequence key = keys[below(int(std::size(keys)))];
         QWidget* target = screen.window()->focusWidget() ? screen.window()->focusWidget() : screen.window();
         QTest::keyClick(target, Qt::Key(key[0].key()), key[0].keyboardModifiers());
@@ -200,11 +209,16 @@ class TestRandomPlayer : public QObject {
     std::map<ScreenId, std::pair<QPointer<QLineEdit>, int>> m_scores;
     std::shared_ptr<CheckingSpeaker> m_speaker = std::make_shared<CheckingSpeaker>();
 
-    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd)
+    QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd, bool kiosk)
     {
+        if (kiosk && toldToEnd)
+            return "the child left the kiosk";
         if (visibleScreens(registry).empty() != toldToEnd)
             return toldToEnd ? "the program was told to end while a screen is on show"
                              : "no screen is on show, yet the program was not told to end";
+        for (const Screen* screen : visibleScreens(registry))
+            if (kiosk && screen->window()->menuWidget() && screen->window()->menuWidget()->isVisible())
+                return QStringLiteral("%1 shows its menu bar in the kiosk").arg(screenName(screen->id()));
         if (QApplication::activeModalWidget())
             return "a dialog waits for an answer: " + QApplication::activeModalWidget()->windowTitle();
         return checkScores(registry);
@@ -262,13 +276,27 @@ private slots:
         QCOMPARE(ended.count(), 1);
     }
 
+    void childPlaysAtRandom_data()
+    {
+        QTest::addColumn<bool>("kiosk");
+        QTest::addColumn<int>("actions");
+        QTest::newRow("windows") << false << 10000;
+        QTest::newRow("kiosk") << true << 5000;
+    }
+
     void childPlaysAtRandom()
     {
+        QFETCH(bool, kiosk);
+        QFETCH(int, actions);
         const quint32 seed = qEnvironmentVariable("SPROUT_RANDOM_SEED", "20240611").toUInt();
-        const int actions = qEnvironmentVariable("SPROUT_RANDOM_ACTIONS", "10000").toInt();
+        if (qEnvironmentVariableIsSet("SPROUT_RANDOM_ACTIONS"))
+            actions = qEnvironmentVariableIntValue("SPROUT_RANDOM_ACTIONS");
         ReportRecorder reports;
         ScreenRegistry registry(createScreen);
         QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+        bool grownUpLeft = false;
+        if (kiosk)
+            connect(new KioskGuard(registry), &KioskGuard::grownUpLeaves, [&grownUpLeft] { grownUpLeft = true; });
         m_speaker->registry = &registry;
         QVERIFY(registry.show(ScreenId::SproutMain));
         RandomPlayer player(registry, seed);
@@ -279,7 +307,9 @@ private slots:
             settle();
             if (history.size() > 25)
                 history.pop_front();
-            QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore) : m_speaker->fault;
+            QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore, kiosk) : m_speaker->fault;
+            if (grownUpLeft)
+                fault = "the grown-up's way out was taken";
             // Without a printer the only thing ever told is that an award was not printed.
             for (const QString& message : std::as_const(reports.messages))
                 if (!message.startsWith("The award was not printed: "))

@@ -53,15 +53,21 @@ const Edge kEdges[] = {
 class TestScreenMap : public QObject {
     Q_OBJECT
 private slots:
+    // Each by a click, and by the keyboard: Tab to the control, then Enter or the space bar.
     void everyEdge_data()
     {
         QTest::addColumn<int>("edge");
+        QTest::addColumn<int>("key"); // 0 for a click of the mouse
         for (const Edge& edge : kEdges)
-            QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(edge.from), edge.control))) << int(&edge - kEdges);
+            for (int key : {0, int(Qt::Key_Space), int(Qt::Key_Return)})
+                QTest::newRow(qPrintable(QString("%1 %2 %3").arg(screenName(edge.from), edge.control,
+                                                                 key ? QKeySequence(key).toString() : "click")))
+                    << int(&edge - kEdges) << key;
     }
     void everyEdge()
     {
         QFETCH(int, edge);
+        QFETCH(int, key);
         const auto [from, control, to, order] = kEdges[edge];
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
@@ -70,10 +76,15 @@ private slots:
         if (from != ScreenId::SproutMain)
             registry.hide(ScreenId::SproutMain);
         QWidget* widget = screen.control(control);
+        const bool outside = !widget->geometry().intersects(screen.client()->rect());
+        if (key) // the shapes screen's button, outside the window, is pressed by the keyboard only
+            QVERIFY(tabTo(screen, control));
         WindowLog log;
-        if (widget->geometry().intersects(screen.client()->rect()))
+        if (key)
+            QTest::keyClick(widget, Qt::Key(key));
+        else if (!outside)
             click(screen, control);
-        else // the shapes screen's button lies outside the window: the keyboard presses it
+        else // out of the mouse's reach: the keyboard presses it where it is
             QTest::keyClick(widget, Qt::Key_Space);
         const QStringList showThenHide{"show " + QString(screenName(to)), "hide " + QString(screenName(from))};
         QCOMPARE(log.events, (order == Order::ShowThenHide ? showThenHide : QStringList{showThenHide[1], showThenHide[0]}));
@@ -126,7 +137,7 @@ private slots:
         for (QWidget* widget : screen.client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             const QString name = widget->objectName();
             // The link over the games heading takes the click where they overlap.
-            if (links.contains(name) || name.isEmpty() || !widget->geometry().intersects(screen.client()->rect()))
+            if (links.contains(name) || !screen.control(name) || !widget->geometry().intersects(screen.client()->rect()))
                 continue;
             click(screen, name);
             ++clicked;
@@ -137,40 +148,66 @@ private slots:
             QVERIFY(ScreenId(other) == id || !registry.find(ScreenId(other)));
     }
 
-    // The control that has the focus when a screen comes up, then each one the Tab
-    // key reaches, round to the first again; empty where nothing takes the focus.
+    // The control that has the focus when a screen comes up (none where the design
+    // gives the focus to no control), then each one the Tab key reaches, round to the
+    // first again: the designed tab positions, then the links and choices from the
+    // top down. The links under the main menu's cover are out of reach.
     void focusOnArrivalAndTabOrder_data()
     {
         QTest::addColumn<ScreenId>("id");
-        QTest::addColumn<QStringList>("order");
+        QTest::addColumn<QString>("arrival");
+        QTest::addColumn<QStringList>("round");
         QStringList cells;
         for (int cell = 1; cell <= 9; ++cell)
             cells << QStringLiteral("Picture1(%1)").arg(cell);
-        const std::pair<S, QStringList> rows[] = {
-            {S::SproutMain, {"Text1", "Command1"}}, {S::frmShapes, {"Command1"}}, {S::frmColors, {}},
-            {S::frmLetters, {}}, {S::FrmNumbers, {}}, {S::measure, {}}, {S::Games, {}},
-            {S::Form1, cells + QStringList{"Cmdgamestart", "Text1"}}, {S::GuessColor, {"Command2", "Text2"}},
-            {S::Guessshape, {"Text2", "Command2"}}, {S::MathTest, {"Text2", "Command1"}},
-            {S::Spellword, {"Text1", "Command1", "Text2"}}, {S::awardcolor, {"Command1", "Command2", "Picture1"}},
-            {S::awardshape, {"Command1", "Command2", "Picture1"}}, {S::awardword, {"Command2", "Command1", "Picture1"}},
-            {S::awardmath, {"Command2", "Command1", "Picture1"}},
+        const QStringList colours{"Label12", "Label11", "Label10", "Label9", "Label8",
+                                  "Label7",  "Label6",  "Label5",  "Label4", "Label3"};
+        const QStringList shapes{"Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"};
+        const QStringList sums{"Label9",  "Label3",  "Label4",  "Label5",  "Label6",  "Label7",  "Label8",
+                               "Label10", "Label11", "Label12", "Label14", "Label15", "Label16", "Label17",
+                               "Label18", "Label19", "Label21", "Label22", "Label23", "Label24"};
+        const std::tuple<S, QString, QStringList> rows[] = {
+            {S::SproutMain, "Text1", {"Text1", "Command1"}},
+            {S::frmShapes, "Command1", {"Command1", "Label12", "Label11"}},
+            {S::frmColors, "", {"Label25", "Label22"}},
+            {S::frmLetters, "", {"Label11"}},
+            {S::FrmNumbers, "", {"Label22"}},
+            {S::measure, "", {"Label11"}},
+            {S::Games, "", {"Label2", "Label3", "Label4", "Label5", "Label6", "Label11"}},
+            {S::Form1, "Picture1(1)", cells + QStringList{"Cmdgamestart", "Text1", "Label11"}},
+            {S::GuessColor, "Command2", QStringList{"Command2", "Text2", "Label13"} + colours},
+            {S::Guessshape, "Text2", QStringList{"Text2", "Command2", "Label11"} + shapes},
+            {S::MathTest, "Text2", QStringList{"Text2"} + sums + QStringList{"Command1", "Label13"}},
+            {S::Spellword, "Text1", {"Text1", "Command1", "Label13", "Text2"}},
+            {S::awardcolor, "Command1", {"Command1", "Command2", "Picture1"}},
+            {S::awardshape, "Command1", {"Command1", "Command2", "Picture1"}},
+            {S::awardword, "Command2", {"Command2", "Command1", "Picture1"}},
+            {S::awardmath, "Command2", {"Command2", "Command1", "Picture1"}},
         };
-        for (const auto& [id, order] : rows)
-            QTest::newRow(screenName(id)) << id << order;
+        for (const auto& [id, arrival, round] : rows)
+            QTest::newRow(screenName(id)) << id << arrival << round;
     }
     void focusOnArrivalAndTabOrder()
     {
         QFETCH(ScreenId, id);
-        QFETCH(QStringList, order);
+        QFETCH(QString, arrival);
+        QFETCH(QStringList, round);
         ScreenRegistry registry(createScreen);
         Screen& screen = shown(registry, id);
-        QStringList reached;
-        for (int press = 0; press <= order.size(); ++press) {
+        auto focusName = [&] {
             QWidget* focus = screen.window()->focusWidget();
-            reached << (focus && screen.client()->isAncestorOf(focus) ? focus->objectName() : QString());
+            return focus && focus != screen.client() && screen.client()->isAncestorOf(focus) ? focus->objectName()
+                                                                                            : QString();
+        };
+        QCOMPARE(focusName(), arrival);
+        QStringList reached;
+        for (int press = 0; press <= round.size(); ++press) {
+            QWidget* focus = screen.window()->focusWidget();
             QTest::keyClick(focus ? focus : screen.window(), Qt::Key_Tab);
+            reached << focusName();
         }
-        QCOMPARE(reached, order.isEmpty() ? QStringList{QString()} : order + order.mid(0, 1));
+        const int start = arrival.isEmpty() ? 0 : 1;
+        QCOMPARE(reached, (round + round).mid(start, round.size() + 1));
     }
 
     // The first game link lies above the heading where they overlap.
@@ -182,14 +219,14 @@ private slots:
     }
 
     // The shapes screen's button, outside the window, holds the focus each time the
-    // screen comes up: Return and Enter go back, other keys stay.
+    // screen comes up: Return and Enter go back, other keys stay (Tab and the arrows go on to the links).
     void shapesKeyboardWayBack()
     {
         ScreenRegistry registry(createScreen);
         Screen& main = shown(registry, ScreenId::SproutMain);
         click(main, "Command1");
         Screen& shapes = registry.reference(ScreenId::frmShapes);
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return, Qt::Key_Enter}) {
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
             if (!shapes.isVisible())
                 click(main, "Label2");
             QTest::keyClick(shapes.window()->focusWidget(), key);

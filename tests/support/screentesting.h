@@ -98,6 +98,19 @@ inline void postClick(QWidget* widget)
         QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
+// Presses Tab until the named control has the focus, as a child at the keyboard
+// would; false when a whole round passes without reaching it.
+inline bool tabTo(Screen& screen, const QString& name)
+{
+    for (int press = 0; press < 64; ++press) {
+        QWidget* focus = screen.window()->focusWidget();
+        if (focus && focus->objectName() == name)
+            return true;
+        QTest::keyClick(focus ? focus : screen.window(), Qt::Key_Tab);
+    }
+    return false;
+}
+
 inline QAction* menuEntry(Screen& screen, const QString& name)
 {
     if (!screen.window() || !screen.window()->menuWidget())

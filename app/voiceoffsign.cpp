@@ -1,0 +1,113 @@
+#include "voiceoffsign.h"
+
+#include "speaker.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace sprout {
+
+namespace {
+
+constexpr int kMargin = 4;
+constexpr int kPadding = 6;
+
+} // namespace
+
+void VoiceOffSign::place(QWidget* clientArea, QSize size, const QList<QRect>& keepClear)
+{
+    auto* sign = new VoiceOffSign(clientArea, Qt::TopRightCorner);
+    for (Qt::Corner corner : {Qt::TopRightCorner, Qt::TopLeftCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner}) {
+        const QRect where = inCorner(QRect(QPoint(), size), sign->size(), corner);
+        if (std::none_of(keepClear.begin(), keepClear.end(), [&](const QRect& area) { return area.intersects(where); })) {
+            sign->m_corner = corner;
+            break;
+        }
+    }
+    sign->move(inCorner(QRect(QPoint(), size), sign->size(), sign->m_corner).topLeft());
+}
+
+void VoiceOffSign::refreshAll()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (VoiceOffSign* sign : window->findChildren<VoiceOffSign*>())
+            sign->refresh();
+}
+
+VoiceOffSign::VoiceOffSign(QWidget* clientArea, Qt::Corner corner) : QLabel(clientArea), m_corner(corner)
+{
+    setObjectName(QStringLiteral("voiceOffSign"));
+    setText(QStringLiteral("Voice off"));
+    setAccessibleDescription(QStringLiteral("Ctrl+M turns the voice on again"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    QFont small = QApplication::font();
+    small.setPointSizeF(8);
+    small.setBold(true);
+    setFont(small);
+    const QFontMetrics metrics(small);
+    const int iconWidth = metrics.height();
+    resize(kPadding + iconWidth + kPadding / 2 + metrics.horizontalAdvance(text()) + kPadding,
+           metrics.height() + kPadding);
+    setVisible(Speech::isMuted());
+    clientArea->installEventFilter(this);
+    clientArea->window()->installEventFilter(this);
+}
+
+bool VoiceOffSign::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && watched == window())
+        refresh();
+    else if (event->type() == QEvent::Resize && watched == parentWidget())
+        moveToCorner();
+    return QLabel::eventFilter(watched, event);
+}
+
+void VoiceOffSign::refresh()
+{
+    setVisible(Speech::isMuted());
+    raise();
+}
+
+void VoiceOffSign::moveToCorner()
+{
+    move(inCorner(parentWidget()->rect(), size(), m_corner).topLeft());
+}
+
+QRect VoiceOffSign::inCorner(QRect area, QSize size, Qt::Corner corner)
+{
+    const QRect inside = area.adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    const bool right = corner == Qt::TopRightCorner || corner == Qt::BottomRightCorner;
+    const bool bottom = corner == Qt::BottomLeftCorner || corner == Qt::BottomRightCorner;
+    const QPoint at(right ? inside.right() + 1 - size.width() : inside.left(),
+                    bottom ? inside.bottom() + 1 - size.height() : inside.top());
+    return QRect(at, size);
+}
+
+void VoiceOffSign::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 170));
+    painter.drawRoundedRect(QRectF(rect()), 4, 4);
+
+    // A loudspeaker, struck through.
+    const qreal unit = fontMetrics().height() / 8.0;
+    painter.save();
+    painter.translate(kPadding, kPadding / 2.0);
+    painter.setBrush(Qt::white);
+    painter.drawPolygon(QPolygonF({{0, 3 * unit}, {2 * unit, 3 * unit}, {5 * unit, 0.5 * unit},
+                                   {5 * unit, 7.5 * unit}, {2 * unit, 5 * unit}, {0, 5 * unit}}));
+    painter.setPen(QPen(QColor(255, 90, 90), 1.2 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(0, 0.5 * unit), QPointF(7.5 * unit, 7.5 * unit));
+    painter.restore();
+
+    painter.setPen(Qt::white);
+    painter.drawText(rect().adjusted(kPadding + fontMetrics().height() + kPadding / 2, 0, 0, 0),
+                     Qt::AlignVCenter | Qt::AlignLeft, text());
+}
+
+} // namespace sprout

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLabel>
+
+namespace sprout {
+
+// A small sign in a corner of a screen while the voice is off, so that a parent
+// knows why the program is silent and how to turn it on. It lies in a corner where
+// only the backdrop is, lets every click through, and goes when the voice is on.
+class VoiceOffSign : public QLabel {
+    Q_OBJECT
+public:
+    // Puts a sign on a screen's client area of the given size, in the first corner
+    // clear of the areas its controls take (top right, top left, bottom right,
+    // bottom left).
+    static void place(QWidget* clientArea, QSize size, const QList<QRect>& keepClear);
+    // Shows or hides the sign of every screen as the voice now is.
+    static void refreshAll();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    VoiceOffSign(QWidget* clientArea, Qt::Corner corner);
+    void refresh();
+    void moveToCorner();
+    static QRect inCorner(QRect area, QSize size, Qt::Corner corner);
+
+    Qt::Corner m_corner;
+};
+
+} // namespace sprout
