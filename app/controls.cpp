@@ -202,12 +202,18 @@ void FrameBox::paintEvent(QPaintEvent*)
 }
 
 LineControl::LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)
-    : QWidget(parent), m_width(width), m_colour(colour)
+    : QWidget(parent), m_colour(colour)
+{
+    setEnds(from, to, width);
+}
+
+void LineControl::setEnds(QPoint from, QPoint to, int width)
 {
     const QRect bounds = QRect(from, to).normalized().adjusted(-width, -width, width, width);
     setGeometry(bounds);
     m_from = from - bounds.topLeft();
     m_to = to - bounds.topLeft();
+    m_width = width;
 }
 
 void LineControl::paintEvent(QPaintEvent*)

@@ -105,6 +105,8 @@ class LineControl : public QWidget {
     Q_OBJECT
 public:
     LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent = nullptr);
+    // Places the line again, its width in pixels; its colour stays.
+    void setEnds(QPoint from, QPoint to, int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

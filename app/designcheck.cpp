@@ -1,6 +1,6 @@
 #include "designcheck.h"
 
-#include "pictures.h"
+#include "builtinpictures.h"
 
 #include <cstring>
 

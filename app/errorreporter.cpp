@@ -1,6 +1,6 @@
 #include "errorreporter.h"
 
-#include "speaker.h"
+#include "speech.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -14,11 +14,11 @@ QString fontFamilyFor(const char* designFamily)
     return QStringLiteral("Liberation Sans");
 }
 
-QFont designFont(const char* family, double points, bool bold)
+QFont designFont(const char* family, double points, bool bold, double scale)
 {
     QFont font(fontFamilyFor(family));
     // Design sizes come in steps of 0.75 pt, a whole number of pixels at 96 dpi.
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0 * scale)));
     font.setBold(bold);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;

@@ -10,7 +10,8 @@ namespace sprout {
 QString fontFamilyFor(const char* designFamily);
 
 // A design font: sizes in points at 96 dots per inch, so that text keeps its
-// designed size relative to the twip layout whatever the screen reports.
-QFont designFont(const char* family, double points, bool bold);
+// designed size relative to the twip layout whatever the screen reports; a screen
+// shown larger multiplies the size by its scale, as px() does its positions.
+QFont designFont(const char* family, double points, bool bold, double scale = 1.0);
 
 } // namespace sprout

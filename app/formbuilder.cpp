@@ -2,12 +2,13 @@
 
 #include "controls.h"
 #include "fonts.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <cmath>
 #include <algorithm>
 #include <functional>
 #include <tuple>
@@ -17,9 +18,19 @@ namespace sprout {
 
 namespace {
 
-QRect geometryOf(const Control& control)
+const char* const kScaleProperty = "designScale";
+const char* const kLetGoProperty = "pictureLetGo";
+
+QRect geometryOf(const Control& control, double scale)
 {
-    return QRect(px(control.left), px(control.top), px(control.width), px(control.height));
+    return QRect(px(control.left, scale), px(control.top, scale), px(control.width, scale),
+                 px(control.height, scale));
+}
+
+// Lines and sunken borders are two pixels wide as designed and grow with the screen.
+int borderWidth(double scale)
+{
+    return static_cast<int>(std::lround(2 * scale));
 }
 
 QString textOf(const Control& control)
@@ -146,13 +157,9 @@ private:
 QWidget* createPictureBox(const Control& control, QWidget* parent)
 {
     auto* box = new ClickLabel(parent);
-    if (control.look.flags & Sunken) {
+    if (control.look.flags & Sunken)
         box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        box->setLineWidth(2);
-    }
     box->setFocusPolicy(Qt::StrongFocus);
-    if (control.text)
-        box->setPixmap(builtInPicture(QString::fromLatin1(control.text)));
     return box;
 }
 
@@ -177,8 +184,7 @@ QWidget* createLine(const Control& control, QWidget* parent)
 {
     const QColor colour = control.look.fore == kDefault ? QColor(Qt::black)
                                                         : QColor(control.look.fore);
-    return new LineControl(QPoint(px(control.left), px(control.top)),
-                           QPoint(px(control.width), px(control.height)), 2, colour, parent);
+    return new LineControl({}, {}, borderWidth(1), colour, parent); // placed with the rest
 }
 
 } // namespace
@@ -212,7 +218,6 @@ QWidget* FormBuilder::create(const Control& control, QWidget* parent)
 
 void FormBuilder::applyLook(QWidget* widget, const Look& look)
 {
-    widget->setFont(designFont(look.font.family, look.font.points, look.font.bold));
     QPalette palette = widget->palette();
     if (look.fore != kDefault) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
@@ -231,12 +236,21 @@ void FormBuilder::applyLook(QWidget* widget, const Look& look)
 void FormBuilder::showPicture(ClickLabel* image, const Control& control)
 {
     const QString name = QString::fromLatin1(control.text);
+    const double scale = scaleOf(image);
     const bool stretch = control.look.flags & Stretch;
-    image->setPixmap(stretch ? builtInPicture(name, geometryOf(control).size()) : builtInPicture(name));
+    const QSize stretched = geometryOf(control, scale).size();
+    image->setPixmap(!stretch     ? builtInPicture(name, scale)
+                     : scale == 1 ? builtInPicture(name, stretched)
+                                  : builtInPictureNotKept(name, stretched));
     // An image that does not stretch takes the size of its picture.
     if (!stretch && !image->pixmap().isNull())
         image->resize(image->pixmap().deviceIndependentSize().toSize());
     markOpaqueIfCovered(image);
+}
+
+void FormBuilder::fitToPicture(QLabel* image)
+{
+    image->resize((image->pixmap().deviceIndependentSize() * scaleOf(image)).toSize());
 }
 
 void FormBuilder::stack(std::span<const Control> design, const Controls& controls)
@@ -315,9 +329,101 @@ void FormBuilder::moveByArrows(std::span<const Control> design, const Controls& 
         new ArrowKeys(members);
 }
 
-FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design,
-                                         const QSet<QString>& clickable)
+bool FormBuilder::showsDesignedPicture(const QLabel* image, const Control& control)
 {
+    if (control.kind == Kind::Image)
+        return true;
+    return control.kind == Kind::PictureBox
+           && image->pixmap().cacheKey() == image->property("designPicture").toLongLong();
+}
+
+double FormBuilder::scaleOf(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        if (const QVariant scale = widget->property(kScaleProperty); scale.isValid())
+            return scale.toDouble();
+    return 1.0;
+}
+
+void FormBuilder::place(QWidget* widget, const Control& control, double scale)
+{
+    widget->setFont(designFont(control.look.font.family, control.look.font.points,
+                               control.look.font.bold, scale));
+    switch (control.kind) {
+    case Kind::Line:
+        static_cast<LineControl*>(widget)->setEnds(
+            QPoint(px(control.left, scale), px(control.top, scale)),
+            QPoint(px(control.width, scale), px(control.height, scale)), borderWidth(scale));
+        return;
+    case Kind::PictureBox: {
+        auto* box = static_cast<ClickLabel*>(widget);
+        if (control.look.flags & Sunken)
+            box->setLineWidth(borderWidth(scale));
+        // The designed picture is drawn afresh at the scale; one the screen put in
+        // since is the screen's to change (scaleChanged).
+        if (control.text && (box->pixmap().isNull() || showsDesignedPicture(box, control))) {
+            box->setPixmap(builtInPicture(QString::fromLatin1(control.text), scale));
+            box->setProperty("designPicture", box->pixmap().cacheKey());
+        }
+        break;
+    }
+    case Kind::Image:
+        // A picture a screen puts in later (a quiz's) grows with the screen.
+        if (!control.text)
+            static_cast<ClickLabel*>(widget)->setScaledContents(scale != 1.0);
+        break;
+    default:
+        break;
+    }
+    widget->setGeometry(geometryOf(control, scale));
+}
+
+void FormBuilder::rescale(QWidget* client, std::span<const Control> design, const Controls& controls,
+                          double scale)
+{
+    client->setProperty(kScaleProperty, scale);
+    for (const Control& control : design) {
+        QWidget* widget = controls.value(objectNameOf(control));
+        if (!widget)
+            continue;
+        place(widget, control, scale);
+        // An image still waiting under its cover gets its picture at the scale then.
+        if (auto* image = qobject_cast<ClickLabel*>(widget);
+            image && control.kind == Kind::Image && control.text && !image->pixmap().isNull())
+            showPicture(image, control);
+        else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
+            fitToPicture(image);
+    }
+}
+
+void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls& controls)
+{
+    for (const Control& control : design)
+        if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
+            image && control.text && !image->pixmap().isNull() && showsDesignedPicture(image, control)) {
+            image->setPixmap(QPixmap());
+            image->setProperty(kLetGoProperty, true);
+        }
+}
+
+void FormBuilder::takePicturesBack(std::span<const Control> design, const Controls& controls)
+{
+    for (const Control& control : design) {
+        auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
+        if (!image || !image->property(kLetGoProperty).toBool())
+            continue;
+        image->setProperty(kLetGoProperty, false);
+        if (control.kind == Kind::Image)
+            showPicture(image, control);
+        else if (control.kind == Kind::PictureBox)
+            place(image, control, scaleOf(image));
+    }
+}
+
+FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design,
+                                         const QSet<QString>& clickable, double scale)
+{
+    client->setProperty(kScaleProperty, scale);
     Controls controls;
     // Frames first, so that the controls inside them have their parent ready.
     auto buildRows = [&](bool frames) {
@@ -333,8 +439,7 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
             widget->setObjectName(objectNameOf(control));
             widget->setProperty("controlIndex", control.index);
             applyLook(widget, control.look);
-            if (control.kind != Kind::Line)
-                widget->setGeometry(geometryOf(control));
+            place(widget, control, scale);
             if (control.kind == Kind::Image && control.text)
                 showPicture(static_cast<ClickLabel*>(widget), control);
             if (control.look.flags & Hidden)

@@ -1,7 +1,7 @@
 #include "mutekey.h"
 
-#include "screenwords.h"
-#include "speaker.h"
+#include "phrases.h"
+#include "speech.h"
 #include "voiceoffsign.h"
 
 #include <QCoreApplication>

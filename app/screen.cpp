@@ -4,8 +4,8 @@
 #include "controls.h"
 #include "designcheck.h"
 #include "errorreporter.h"
+#include "builtinpictures.h"
 #include "focusring.h"
-#include "pictures.h"
 #include "screenreader.h"
 #include "screenregistry.h"
 #include "screenwindow.h"
@@ -13,7 +13,7 @@
 #include "spokenreplies.h"
 #include "voiceoffsign.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace sprout {
@@ -47,11 +48,10 @@ void placeInCentre(QWidget* window)
 
 } // namespace
 
-Screen::Screen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
-               std::span<const Control> design)
-    : m_registry(registry), m_id(id), m_window(window), m_design(design)
+Screen::Screen(ScreenRegistry& registry, ScreenId id, const ScreenDesign& design)
+    : m_registry(registry), m_id(id), m_design(design)
 {
-    for (const MenuEntry& entry : window.menu)
+    for (const MenuEntry& entry : design.window.menu)
         if (QLatin1String(entry.name) == QLatin1String("mnuExit"))
             onClick("mnuExit", [this] { mnuExit_Click(); });
 }
@@ -88,12 +88,16 @@ bool Screen::load()
     buildWindow();
     QSet<QString> clickable(m_clickHandlers.keyBegin(), m_clickHandlers.keyEnd());
     clickable.unite(QSet<QString>(m_indexedClickHandlers.keyBegin(), m_indexedClickHandlers.keyEnd()));
-    m_controls = FormBuilder::build(client(), m_design, clickable);
+    m_controls = FormBuilder::build(client(), design(), clickable, m_scale);
     controlsBuilt();
-    SpokenControls::attach(client(), screenName(m_id), m_controls);
-    SpokenReplies::attach(client(), screenName(m_id), m_controls);
+    auto* spoken = new SpokenControls(client(), design(), m_controls);
+    auto* replies = new SpokenReplies(client(), m_design, m_controls);
+    connect(this, &Screen::replyShown, spoken, &SpokenControls::replyShown);
+    connect(this, &Screen::questionShown, spoken, &SpokenControls::questionShown);
+    connect(this, &Screen::replyShown, replies, &SpokenReplies::replyShown);
+    connect(this, &Screen::questionShown, replies, &SpokenReplies::questionShown);
     wireHandlers();
-    VoiceOffSign::place(client(), QSize(px(m_window.clientWidth), px(m_window.clientHeight)), areasInUse());
+    VoiceOffSign::place(client(), QSize(px(windowDesign().clientWidth), px(windowDesign().clientHeight)), areasInUse());
     focusFirstControl();
     Form_Load();
     return true;
@@ -117,7 +121,7 @@ QStringList Screen::designProblems() const
     QStringList handled = m_clickHandlers.keys();
     handled += m_indexedClickHandlers.keys();
     handled += m_changeHandlers.keys();
-    return DesignCheck::problems(m_window, m_design, handled);
+    return DesignCheck::problems(windowDesign(), design(), handled);
 }
 
 void Screen::reportDesignProblems() const
@@ -131,10 +135,10 @@ void Screen::reportDesignProblems() const
 
 void Screen::buildWindow()
 {
-    auto* frame = new ScreenWindow(nullptr, flagsFor(m_window));
+    auto* frame = new ScreenWindow(nullptr, flagsFor(windowDesign()));
     frame->setObjectName(QString::fromLatin1(screenName(m_id)));
-    frame->setWindowTitle(QString::fromUtf8(m_window.caption));
-    if (m_window.icon)
+    frame->setWindowTitle(QString::fromUtf8(windowDesign().caption));
+    if (windowDesign().icon)
         frame->setWindowIcon(QIcon(builtInPicture(QStringLiteral("icon"))));
     connect(frame, &ScreenWindow::closeRequested, this, [this] { m_registry.unload(m_id); });
 
@@ -142,27 +146,77 @@ void Screen::buildWindow()
     frame->setCentralWidget(area);
     m_frame = frame;
     buildMenu();
-
-    const QSize clientSize(px(m_window.clientWidth), px(m_window.clientHeight));
-    if (m_window.resizable) {
-        // The controls keep their places; the window may grow or shrink around them.
-        const int menuHeight = frame->menuWidget() ? frame->menuWidget()->sizeHint().height() : 0;
-        frame->resize(clientSize.width(), clientSize.height() + menuHeight);
-    } else {
-        area->setFixedSize(clientSize);
+    if (!windowDesign().resizable)
         frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
-        frame->adjustSize();
-    }
-    if (m_window.placement == Placement::Centre)
+    sizeWindow();
+    if (windowDesign().placement == Placement::Centre)
         placeInCentre(frame);
+}
+
+void Screen::sizeWindow()
+{
+    if (QWidget* bar = m_frame->menuWidget()) {
+        // The menu bar grows with the screen; in the window it keeps the desktop's font.
+        QFont font = QApplication::font(bar);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * m_scale);
+        else
+            font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * m_scale)));
+        bar->setFont(m_scale == 1.0 ? QFont() : font);
+    }
+    const QSize clientSize(px(windowDesign().clientWidth, m_scale), px(windowDesign().clientHeight, m_scale));
+    if (windowDesign().resizable) {
+        // The controls keep their places; the window may grow or shrink around them.
+        const int menuHeight = m_frame->menuWidget() ? m_frame->menuWidget()->sizeHint().height() : 0;
+        m_frame->resize(clientSize.width(), clientSize.height() + menuHeight);
+    } else {
+        client()->setFixedSize(clientSize);
+        m_frame->adjustSize();
+    }
+}
+
+void Screen::setScale(double scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    if (!isLoaded())
+        return;
+    FormBuilder::rescale(client(), design(), m_controls, scale);
+    takePicturesBack();
+    sizeWindow();
+    scaleChanged();
+}
+
+void Screen::letPicturesGo()
+{
+    if (isLoaded())
+        FormBuilder::letPicturesGo(design(), m_controls);
+}
+
+void Screen::takePicturesBack()
+{
+    if (isLoaded())
+        FormBuilder::takePicturesBack(design(), m_controls);
+}
+
+void Screen::becomeWindow()
+{
+    if (!m_frame || m_frame->isWindow())
+        return;
+    m_frame->setParent(nullptr, flagsFor(windowDesign()));
+    m_frame->setAutoFillBackground(false);
+    setScale(1.0);
+    if (windowDesign().placement == Placement::Centre)
+        placeInCentre(m_frame);
 }
 
 void Screen::buildMenu()
 {
-    if (m_window.menu.empty())
+    if (windowDesign().menu.empty())
         return;
     QMenuBar* bar = m_frame->menuBar();
-    for (const MenuEntry& entry : m_window.menu) {
+    for (const MenuEntry& entry : windowDesign().menu) {
         QAction* action = bar->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         if (auto handler = m_clickHandlers.value(QString::fromLatin1(entry.name)))
@@ -225,7 +279,7 @@ void Screen::wireHandlers()
 void Screen::focusFirstControl()
 {
     std::vector<const Control*> candidates;
-    for (const Control& row : m_design)
+    for (const Control& row : design())
         if (row.tabIndex >= 0 && isWindowed(row.kind) && !(row.look.flags & Hidden))
             candidates.push_back(&row);
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -245,13 +299,28 @@ void Screen::focusFirstControl()
 QList<QRect> Screen::areasInUse() const
 {
     QList<QRect> areas;
-    for (const Control& row : m_design) {
+    for (const Control& row : design()) {
         QWidget* widget = m_controls.value(FormBuilder::objectNameOf(row));
-        const bool backdrop = row.kind == Kind::Image && row.width >= m_window.clientWidth;
+        const bool backdrop = row.kind == Kind::Image && row.width >= windowDesign().clientWidth;
         if (widget && !backdrop && !(row.look.flags & Hidden))
             areas << QRect(widget->mapTo(client(), QPoint()), widget->size());
     }
     return areas;
+}
+
+void Screen::showReply(const QString& controlName, const Reply& reply)
+{
+    QWidget* widget = control(controlName);
+    const QString text = QString::fromUtf8(reply.shown.data(), static_cast<qsizetype>(reply.shown.size()));
+    if (auto* label = qobject_cast<ClickLabel*>(widget))
+        label->setCaption(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setText(text);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        box->setPlainText(text);
+    else
+        return;
+    emit replyShown(widget, reply.spoken());
 }
 
 void Screen::navigate(ScreenId target, Order order)

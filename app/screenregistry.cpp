@@ -2,7 +2,10 @@
 
 #include "afterfirstframe.h"
 #include "doubleclickguard.h"
+#include "fullscreen.h"
+#include "stage.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QPointer>
 
@@ -10,10 +13,19 @@ namespace sprout {
 
 ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory))
 {
+    connect(FullScreen::instance(), &FullScreen::toggled, this, &ScreenRegistry::setFullScreen);
+    setFullScreen(FullScreen::isOn());
     new DoubleClickGuard(this);
 }
 
-ScreenRegistry::~ScreenRegistry() = default;
+ScreenRegistry::~ScreenRegistry()
+{
+    // The screens' windows go with their screens, not with the stage.
+    for (auto& slot : m_slots)
+        if (slot && slot->window())
+            slot->window()->setParent(nullptr);
+    m_stage.reset();
+}
 
 Screen& ScreenRegistry::reference(ScreenId id)
 {
@@ -30,23 +42,44 @@ Screen* ScreenRegistry::find(ScreenId id) const
 
 bool ScreenRegistry::load(ScreenId id)
 {
-    return reference(id).load();
+    return bringUp(reference(id));
+}
+
+// In full screen a screen is built at the stage's scale, so it is built once.
+bool ScreenRegistry::bringUp(Screen& screen)
+{
+    if (m_stage && !screen.isLoaded())
+        m_stage->fit(screen);
+    if (!screen.load())
+        return false;
+    if (m_stage)
+        m_stage->adopt(screen);
+    return true;
 }
 
 bool ScreenRegistry::show(ScreenId id)
 {
     Screen& screen = reference(id);
-    if (!screen.load())
+    if (!bringUp(screen))
         return false;
     QMainWindow* window = screen.window();
     m_recentlyHidden.removeOne(id);
+    m_lastShown = id;
+    screen.takePicturesBack();
     window->show();
     window->raise();
+    if (m_stage) // the desktop's task list names the screen on show
+        m_stage->setWindowTitle(window->windowTitle());
     // Taking the keyboard waits for the first frame: activating first delays that
-    // frame by a third of a millisecond, and the child sees the screen sooner.
-    AfterFirstFrame::run(window, [window = QPointer<QMainWindow>(window)] {
-        if (window && window->isVisible())
-            window->activateWindow();
+    // frame by a third of a millisecond, and the child sees the screen sooner. On the
+    // stage the keyboard goes back to the control that had it when the screen was left.
+    QPointer<QWidget> focus = m_focusOnStage.take(id);
+    AfterFirstFrame::run(window->window(), [window = QPointer<QMainWindow>(window), focus] {
+        if (!window || !window->isVisible())
+            return;
+        window->activateWindow();
+        if (focus && focus->isVisible() && window->isAncestorOf(focus))
+            focus->setFocus(Qt::OtherFocusReason);
     });
     return true;
 }
@@ -54,6 +87,9 @@ bool ScreenRegistry::show(ScreenId id)
 void ScreenRegistry::hide(ScreenId id)
 {
     if (Screen* screen = find(id); screen && screen->isLoaded()) {
+        if (QWidget* focus = QApplication::focusWidget();
+            m_stage && focus && screen->window()->isAncestorOf(focus))
+            m_focusOnStage.insert(id, focus);
         screen->window()->hide();
         keepPixelsOfRecent(id);
     }
@@ -71,11 +107,18 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
 {
     m_recentlyHidden.removeOne(hidden);
     m_recentlyHidden.prepend(hidden);
-    while (m_recentlyHidden.size() > kHiddenWithPixels) {
+    // On the stage a screen's pictures at its scale are several times larger: only
+    // the screen left last, the one a child most often comes back to, keeps them.
+    while (m_recentlyHidden.size() > (m_stage ? 1 : kHiddenWithPixels)) {
         Screen* screen = find(m_recentlyHidden.takeLast());
-        if (screen && screen->isLoaded() && !screen->window()->isVisible())
-            if (QBackingStore* pixels = screen->window()->backingStore())
-                pixels->resize(QSize(0, 0));
+        if (!screen || !screen->isLoaded() || screen->window()->isVisible())
+            continue;
+        // On the stage the pixels are the stage's, shared by every screen, and the
+        // pictures at the screen's scale its own.
+        if (!screen->window()->isWindow())
+            screen->letPicturesGo();
+        else if (QBackingStore* pixels = screen->window()->backingStore())
+            pixels->resize(QSize(0, 0));
     }
 }
 
@@ -94,6 +137,38 @@ void ScreenRegistry::unload(ScreenId id)
     m_recentlyHidden.removeOne(id);
     if (!anyVisible())
         emit lastScreenClosed();
+}
+
+void ScreenRegistry::setFullScreen(bool on)
+{
+    if (on == (m_stage != nullptr))
+        return;
+    QList<Screen*> shown;
+    for (auto& slot : m_slots)
+        if (slot && slot->isVisible() && slot->id() != m_lastShown)
+            shown << slot.get();
+    if (Screen* top = find(m_lastShown); top && top->isVisible())
+        shown << top; // raised last, so it stays in front
+    if (on) {
+        m_stage = std::make_unique<Stage>();
+        m_stage->fillScreen();
+        for (auto& slot : m_slots)
+            if (slot && slot->isLoaded())
+                m_stage->adopt(*slot);
+    } else {
+        for (auto& slot : m_slots)
+            if (slot)
+                slot->becomeWindow();
+    }
+    for (Screen* screen : std::as_const(shown)) {
+        screen->window()->show();
+        screen->window()->raise();
+    }
+    if (!shown.isEmpty())
+        shown.last()->window()->activateWindow();
+    if (!on)
+        m_stage.reset();
+    m_focusOnStage.clear();
 }
 
 bool ScreenRegistry::anyVisible() const

@@ -3,7 +3,9 @@
 #include "screen.h"
 #include "screenid.h"
 
+#include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QObject>
 #include <array>
 #include <functional>
@@ -13,6 +15,8 @@ namespace sprout {
 
 // Holds the one instance of each screen, creates it on first use, and is the only
 // place that shows, hides, loads or unloads a screen.
+class Stage;
+
 class ScreenRegistry : public QObject {
     Q_OBJECT
 public:
@@ -36,6 +40,9 @@ public:
 
     bool anyVisible() const;
 
+    // The full-screen surface the screens lie on while full screen is on, else null.
+    Stage* stage() const { return m_stage.get(); }
+
     // How many hidden screens keep their window's pixels for a quick return.
     static constexpr int kHiddenWithPixels = 2;
 
@@ -44,12 +51,20 @@ signals:
     void lastScreenClosed();
 
 private:
+    // Full screen on: every loaded screen moves onto one full-screen stage; off:
+    // each is its own window again. Screens keep their state either way.
+    void setFullScreen(bool on);
+    bool bringUp(Screen& screen);
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;
     QList<ScreenId> m_recentlyHidden; // most recent first
+    ScreenId m_lastShown = ScreenId::SproutMain;
+    QHash<ScreenId, QPointer<QWidget>> m_focusOnStage;
+    // Declared after the slots: destroyed first, once the windows on it are gone.
+    std::unique_ptr<Stage> m_stage;
 };
 
 } // namespace sprout

@@ -1,12 +1,11 @@
 #include "spokencontrols.h"
 
 #include "controls.h"
-#include "speaker.h"
+#include "phrases.h"
+#include "speech.h"
 
-#include <QAbstractButton>
 #include <QEnterEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QStyle>
 #include <cmath>
 
@@ -15,17 +14,6 @@ namespace sprout {
 namespace {
 
 int g_restMilliseconds = 500;
-
-QString shownText(const QWidget* widget)
-{
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* text = qobject_cast<const QPlainTextEdit*>(widget))
-        return text->toPlainText();
-    return {};
-}
 
 // The letter of a one-line caption nearest the pointer, as an index into the
 // caption; -1 outside the caption's ink.
@@ -79,37 +67,50 @@ void SpokenControls::setRestMilliseconds(int milliseconds)
     g_restMilliseconds = milliseconds;
 }
 
-void SpokenControls::attach(QWidget* client, const char* screenName,
-                            const QHash<QString, QWidget*>& controls)
-{
-    if (!words::wordsOfScreen(screenName))
-        return;
-    auto* spoken = new SpokenControls(client, screenName);
-    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
-        if (const words::ControlWords* row = words::wordsOfControl(screenName, it.key().toStdString()))
-            spoken->watch(it.value(), *row);
-}
-
-SpokenControls::SpokenControls(QWidget* client, const char* screenName)
-    : QObject(client), m_screen(screenName)
+SpokenControls::SpokenControls(QWidget* client, std::span<const Control> design,
+                               const FormBuilder::Controls& controls)
+    : QObject(client)
 {
     m_rest.setSingleShot(true);
     m_rest.setInterval(g_restMilliseconds);
     connect(&m_rest, &QTimer::timeout, this, &SpokenControls::restCompleted);
+    for (const Control& row : design)
+        if (QWidget* widget = controls.value(FormBuilder::objectNameOf(row)))
+            watch(widget, row);
 }
 
-void SpokenControls::watch(QWidget* widget, const words::ControlWords& words)
+void SpokenControls::watch(QWidget* widget, const Control& row)
 {
     auto fromView = [](std::string_view text) {
         return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     };
-    widget->setAccessibleName(fromView(words.accessibleName()));
-    if (!words.description.empty())
-        widget->setAccessibleDescription(fromView(words.description));
-    if (words.strip == words::Strip::Text || words.strip == words::Strip::Marks)
+    const std::string_view name = row.accessibleName();
+    const Speaks speaks = row.spoken.speaks;
+    // A control with nothing to say or name (a hidden score box, a grid line) is left alone.
+    if (name.empty() && speaks == Speaks::Words && row.words().text.empty())
+        return;
+    widget->setAccessibleName(fromView(name));
+    if (row.spoken.description)
+        widget->setAccessibleDescription(QString::fromUtf8(row.spoken.description));
+    if (speaks == Speaks::Letters || speaks == Speaks::Marks)
         widget->setMouseTracking(true);
     widget->installEventFilter(this);
-    m_words.insert(widget, &words);
+    m_words.insert(widget, {&row, row.words()});
+}
+
+void SpokenControls::replyShown(QWidget* control, const words::Phrase& said)
+{
+    if (auto it = m_words.find(control); it != m_words.end())
+        it->said = said;
+}
+
+void SpokenControls::questionShown(const words::Phrase& asked)
+{
+    m_question = asked;
+    // A screen reader reads the question with the picture's name, as resting says it.
+    for (auto it = m_words.cbegin(); it != m_words.cend(); ++it)
+        if (auto* picture = qobject_cast<ClickLabel*>(it.key()); picture && it->row->spoken.speaks == Speaks::Question)
+            picture->setShownName(QString::fromUtf8(asked.text.data(), qsizetype(asked.text.size())));
 }
 
 bool SpokenControls::eventFilter(QObject* watched, QEvent* event)
@@ -140,15 +141,6 @@ bool SpokenControls::eventFilter(QObject* watched, QEvent* event)
             m_rest.stop();
         }
         break;
-    case QEvent::DynamicPropertyChange:
-        // A screen reader reads the question with the picture's name, as resting says it.
-        if (auto* picture = qobject_cast<ClickLabel*>(widget);
-            picture && m_words.value(widget)->strip == words::Strip::Picture) {
-            const auto question = phraseFor(widget, 0);
-            picture->setShownName(question ? QString::fromUtf8(question->text.data(), qsizetype(question->text.size()))
-                                           : QString());
-        }
-        break;
     default:
         break;
     }
@@ -170,14 +162,14 @@ void SpokenControls::pointerAt(QWidget* widget, QPoint position)
 
 int SpokenControls::itemAt(QWidget* widget, QPoint position) const
 {
-    const words::ControlWords* words = m_words.value(widget);
-    switch (words->strip) {
-    case words::Strip::Text:
+    const Control& row = *m_words.value(widget).row;
+    switch (row.spoken.speaks) {
+    case Speaks::Letters:
         if (auto* label = qobject_cast<QLabel*>(widget))
             return letterAt(label, position.x());
         return -1;
-    case words::Strip::Marks:
-        return markAt(words->marks, (position.x() + 0.5) / std::max(1, widget->width()));
+    case Speaks::Marks:
+        return markAt(row.spoken.marks, (position.x() + 0.5) / std::max(1, widget->width()));
     default:
         return 0;
     }
@@ -199,22 +191,25 @@ void SpokenControls::restCompleted()
 
 std::optional<words::Phrase> SpokenControls::phraseFor(QWidget* widget, int item) const
 {
-    const words::ControlWords* words = m_words.value(widget);
-    switch (words->strip) {
-    case words::Strip::None:
-        return words->said;
-    case words::Strip::Text: {
-        const QString text = shownText(widget);
-        if (item < 0 || item >= text.size())
+    const Words words = m_words.value(widget);
+    auto some = [](const words::Phrase& phrase) {
+        return phrase.text.empty() ? std::nullopt : std::optional(phrase);
+    };
+    switch (words.row->spoken.speaks) {
+    case Speaks::Words:
+        return some(words.said);
+    case Speaks::Nothing:
+        return std::nullopt;
+    case Speaks::Letters: {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (!label || item < 0 || item >= label->text().size())
             return std::nullopt;
-        return words::letter(text.at(item).toLatin1());
+        return words::letter(label->text().at(item).toLatin1());
     }
-    case words::Strip::Marks:
+    case Speaks::Marks:
         return words::number(item);
-    case words::Strip::Picture:
-        return words::questionFor(m_screen, widget->property("pictureFile").toString().toStdString());
-    case words::Strip::Shown:
-        return words::replyFor(m_screen, shownText(widget).toStdString());
+    case Speaks::Question:
+        return some(m_question);
     }
     return std::nullopt;
 }

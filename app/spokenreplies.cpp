@@ -1,13 +1,13 @@
 #include "spokenreplies.h"
 
-#include "controls.h"
 #include "guidance.h"
-#include "speaker.h"
+#include "phrases.h"
+#include "speech.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <utility>
 
@@ -21,6 +21,7 @@ struct Pending {
     int weight = 0;
     words::Phrase phrase;
     QPointer<QWidget> window;
+    std::optional<words::Phrase> then; // a new question, asked once the verdict is said
 };
 std::optional<Pending> g_pending;
 
@@ -28,8 +29,11 @@ void sayPending()
 {
     const std::optional<Pending> pending = std::exchange(g_pending, std::nullopt);
     // A screen hidden later in the same action has nothing more to say.
-    if (pending && pending->window && pending->window->isVisible())
-        Speech::say(pending->phrase, pending->window.data());
+    if (!pending || !pending->window || !pending->window->isVisible())
+        return;
+    Speech::say(pending->phrase, pending->window.data());
+    if (pending->then)
+        Speech::sayAfter(*pending->then, pending->window.data());
 }
 
 // The letter a key press types into a text box; nothing for a shortcut or another key.
@@ -43,40 +47,38 @@ std::optional<words::Phrase> typedLetter(const QLineEdit* box, const QKeyEvent* 
 
 } // namespace
 
-void SpokenReplies::attach(QWidget* client, const char* screenName,
-                           const QHash<QString, QWidget*>& controls)
-{
-    if (!words::wordsOfScreen(screenName))
-        return;
-    auto* replies = new SpokenReplies(client, screenName);
-    for (auto it = controls.cbegin(); it != controls.cend(); ++it)
-        if (const words::ControlWords* row = words::wordsOfControl(screenName, it.key().toStdString()))
-            replies->watch(it.value(), *row);
-}
-
-SpokenReplies::SpokenReplies(QWidget* client, const char* screenName)
-    : QObject(client), m_screen(screenName), m_window(client->window())
+SpokenReplies::SpokenReplies(QWidget* client, const ScreenDesign& design,
+                             const FormBuilder::Controls& controls)
+    : QObject(client), m_window(client->window())
 {
     m_window->installEventFilter(this);
+    for (const Control& row : design.controls) {
+        if (design.saidOnArrival && std::string_view(row.name) == design.saidOnArrival)
+            m_arrivalWords = row.words();
+        if (auto* box = qobject_cast<QLineEdit*>(controls.value(FormBuilder::objectNameOf(row))))
+            box->installEventFilter(this);
+    }
+    // A screen that says what it is says that rather than its own first words.
+    if (auto guidance = words::arrivalGuidance(design))
+        m_arrivalWords = guidance;
 }
 
-void SpokenReplies::watch(QWidget* widget, const words::ControlWords& words)
+void SpokenReplies::replyShown(QWidget* control, const words::Phrase& said)
 {
-    m_words.insert(widget, &words);
-    if (words.strip == words::Strip::Picture) {
-        widget->installEventFilter(this);
-    } else if (words.strip == words::Strip::Shown) {
-        // A button's caption names what it does and is said when pointed at; only
-        // labels and text boxes show replies.
-        if (auto* label = qobject_cast<ClickLabel*>(widget))
-            connect(label, &ClickLabel::captionSet, this,
-                    [this, label] { say(Weight::Verdict, shownReply(label)); });
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(widget))
-            connect(text, &QPlainTextEdit::textChanged, this,
-                    [this, text] { say(Weight::Verdict, shownReply(text)); });
-    }
-    if (qobject_cast<QLineEdit*>(widget))
-        widget->installEventFilter(this);
+    // A button's new caption names what it does next and is said when pointed at;
+    // it answers nothing.
+    if (qobject_cast<QAbstractButton*>(control))
+        return;
+    if (m_window && !m_window->isVisible())
+        m_shownWhileHidden = said;
+    else
+        say(Weight::Verdict, said);
+}
+
+void SpokenReplies::questionShown(const words::Phrase& asked)
+{
+    m_question = asked;
+    say(Weight::Question, asked);
 }
 
 bool SpokenReplies::eventFilter(QObject* watched, QEvent* event)
@@ -91,25 +93,26 @@ bool SpokenReplies::eventFilter(QObject* watched, QEvent* event)
     } else if (event->type() == QEvent::KeyPress) {
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             say(Weight::Typing, typedLetter(box, static_cast<QKeyEvent*>(event)));
-    } else if (event->type() == QEvent::DynamicPropertyChange
-               && static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == "pictureFile") {
-        say(Weight::Question, question(static_cast<QWidget*>(watched)));
     }
     return false;
 }
 
 void SpokenReplies::say(Weight weight, const std::optional<words::Phrase>& phrase)
 {
-    if (!phrase || !m_window || !m_window->isVisible())
+    if (!phrase || phrase->text.empty() || !m_window || !m_window->isVisible())
         return;
     // Each key is an action of its own, and the child waits for its letter.
     if (weight == Weight::Typing)
         return Speech::say(*phrase, m_window.data());
-    if (g_pending && g_pending->weight > int(weight))
+    if (g_pending && g_pending->weight > int(weight)) {
+        // A right answer that brings the next question: the child needs both.
+        if (weight == Weight::Question && g_pending->weight == int(Weight::Verdict) && g_pending->window == m_window)
+            g_pending->then = *phrase;
         return;
+    }
     if (!g_pending)
         QTimer::singleShot(0, &sayPending);
-    g_pending = Pending{int(weight), *phrase, m_window};
+    g_pending = Pending{int(weight), *phrase, m_window, std::nullopt};
 }
 
 // A quiz coming into view asks its question; another screen says what it is, an
@@ -117,37 +120,12 @@ void SpokenReplies::say(Weight weight, const std::optional<words::Phrase>& phras
 // first appears, but a result left from before is not news when the child comes back.
 void SpokenReplies::arrived()
 {
-    const bool firstTime = !m_seen;
-    m_seen = true;
-    std::optional<words::Phrase> reply;
-    for (auto it = m_words.cbegin(); it != m_words.cend() && !reply; ++it)
-        if (it.value()->strip == words::Strip::Picture)
-            reply = question(it.key());
-    if (!reply)
-        reply = words::arrivalGuidance(m_screen);
-    for (auto it = m_words.cbegin(); it != m_words.cend() && !reply; ++it)
-        if (it.value()->strip == words::Strip::None || firstTime)
-            reply = shownReply(it.key());
-    say(Weight::Arrival, reply);
-}
-
-std::optional<words::Phrase> SpokenReplies::shownReply(QWidget* widget) const
-{
-    QString text;
-    if (auto* label = qobject_cast<const ClickLabel*>(widget))
-        text = label->text();
-    else if (auto* box = qobject_cast<const QPlainTextEdit*>(widget))
-        text = box->toPlainText();
+    if (m_question)
+        say(Weight::Arrival, m_question);
+    else if (m_arrivalWords)
+        say(Weight::Arrival, m_arrivalWords);
     else
-        return std::nullopt;
-    if (auto guided = words::resultWithNextStep(m_screen, text.toStdString()))
-        return guided;
-    return words::replyFor(m_screen, text.toStdString());
-}
-
-std::optional<words::Phrase> SpokenReplies::question(QWidget* picture) const
-{
-    return words::questionFor(m_screen, picture->property("pictureFile").toString().toStdString());
+        say(Weight::Arrival, std::exchange(m_shownWhileHidden, std::nullopt));
 }
 
 } // namespace sprout

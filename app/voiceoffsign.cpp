@@ -1,6 +1,6 @@
 #include "voiceoffsign.h"
 
-#include "speaker.h"
+#include "speech.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,6 +4,7 @@
 // Every figure is the median of N runs (more for the short ones) with its range,
 // beside a baseline measured in the same run.
 #include "clock.h"
+#include "fullscreenbench.h"
 #include "microbench.h"
 #include "screenprobe.h"
 #include "statistics.h"
@@ -364,5 +365,7 @@ int main(int argc, char* argv[])
     int runs = 7;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--runs")); at > 0)
         runs = qMax(1, arguments.value(at + 1).toInt());
+    if (arguments.contains(QStringLiteral("--full-screen")))
+        return measureFullScreen(runs);
     return measure(runs);
 }

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "quizscore.h"
 #include "randomsource.h"
+#include "replies.h"
 #include "tictactoe.h"
 #include "tictactoeview.h"
 
@@ -19,7 +20,7 @@ volatile int g_sink = 0;
 class SilentView : public TicTacToeView {
 public:
     void showImage(int cell, int image) override { g_sink = cell + image; }
-    void setResultText(const std::string& text) override { g_sink = static_cast<int>(text.size()); }
+    void setResult(const words::Reply& result) override { g_sink = static_cast<int>(result.shown.size()); }
     void pause(int) override {}
     double nextRandom() override { return m_random.next(); }
 
@@ -80,8 +81,8 @@ MicroResult scoreRule(int samples)
 {
     // Twelve answers, right and wrong by turns, as a child gives them: the score
     // passes ten, so the award is asked for on every change.
-    static const std::array<std::string, 2> kTexts{std::string(QuizScore::kCorrect),
-                                                   std::string(QuizScore::kSorry)};
+    static const std::array<std::string, 2> kTexts{std::string(words::kCorrect.shown),
+                                                   std::string(words::kSorry.shown)};
     constexpr int kQuizzes = 50000;
     constexpr int kAnswers = 24;
     MicroResult result;

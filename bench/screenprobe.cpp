@@ -4,8 +4,11 @@
 #include "applicationsetup.h"
 #include "firstframereporter.h"
 #include "firstpaint.h"
+#include "fullscreen.h"
+#include "stage.h"
 #include "programfolder.h"
 #include "screenfactory.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>
@@ -23,14 +26,14 @@ ScreenId idOf(int index) { return static_cast<ScreenId>(index); }
 Opening openScreen(ScreenRegistry& registry, ScreenId id)
 {
     return timeFirstFrame([&] { registry.show(id); },
-                            [&] { return static_cast<QWidget*>(registry.find(id)->window()); });
+                            [&] { return static_cast<QWidget*>(registry.find(id)->window()->window()); });
 }
 
 // From one screen to another, as a link does it: the target shown, the one left hidden.
 Opening navigate(ScreenRegistry& registry, ScreenId from, ScreenId to)
 {
     return timeFirstFrame([&] { registry.show(to); registry.hide(from); },
-                            [&] { return static_cast<QWidget*>(registry.find(to)->window()); });
+                            [&] { return static_cast<QWidget*>(registry.find(to)->window()->window()); });
 }
 
 // A child takes far longer than this between two clicks: let the window system and
@@ -78,7 +81,7 @@ int openOnce(const QString& name, bool first)
             return 2;
         const ScreenId id = idOf(index);
         opening = timeFirstFrame([&] { registry.show(id); leaveMenu(); },
-                                   [&] { return static_cast<QWidget*>(registry.find(id)->window()); });
+                                   [&] { return static_cast<QWidget*>(registry.find(id)->window()->window()); });
     }
     std::printf("open %.3f %.3f %d\n", opening.callMs, opening.paintedMs, opening.painted ? 1 : 0);
     return 0;
@@ -141,6 +144,26 @@ int warm(int rounds)
     return 0;
 }
 
+// F11 from the main menu in its window to the full-screen stage and back, each until
+// the first frame of what shows next: "toggle <on ms> <off ms>" per round.
+int toggle(int rounds)
+{
+    ScreenRegistry registry(createScreen);
+    openScreen(registry, ScreenId::SproutMain);
+    settle();
+    for (int round = 0; round < rounds; ++round) {
+        const Opening on = timeFirstFrame([] { FullScreen::setOn(true); },
+                                            [&] { return static_cast<QWidget*>(registry.stage()); });
+        settle();
+        const Opening off = timeFirstFrame([] { FullScreen::setOn(false); }, [&] {
+            return static_cast<QWidget*>(registry.find(ScreenId::SproutMain)->window());
+        });
+        settle();
+        std::printf("toggle %.3f %.3f\n", on.paintedMs, off.paintedMs);
+    }
+    return 0;
+}
+
 int visitAll(bool voice)
 {
     // With the voice on, as a child has it, each screen says its words as it opens.
@@ -179,7 +202,8 @@ QStringList screenNames()
 bool isProbe(int argc, char* argv[])
 {
     return argc >= 2 && (std::strcmp(argv[1], "--open") == 0 || std::strcmp(argv[1], "--warm") == 0
-                         || std::strcmp(argv[1], "--visit-all") == 0);
+                         || std::strcmp(argv[1], "--visit-all") == 0
+                         || std::strcmp(argv[1], "--toggle") == 0);
 }
 
 int runProbe(int argc, char* argv[])
@@ -187,11 +211,16 @@ int runProbe(int argc, char* argv[])
     QApplication app(argc, argv);
     setUpApplication();
     const QStringList arguments = QCoreApplication::arguments();
+    // The full-screen rows run the same probes on the full-screen stage.
+    if (qEnvironmentVariableIntValue("SPROUTKIN_FULLSCREEN") == 1)
+        FullScreen::setOn(true);
     int status = 2;
     if (arguments.value(1) == QLatin1String("--open"))
         status = openOnce(arguments.value(2), arguments.value(3) == QLatin1String("--first"));
     else if (arguments.value(1) == QLatin1String("--warm"))
         status = warm(qMax(1, arguments.value(2).toInt()));
+    else if (arguments.value(1) == QLatin1String("--toggle"))
+        status = toggle(qMax(1, arguments.value(2).toInt()));
     else if (arguments.value(1) == QLatin1String("--visit-all"))
         status = visitAll(arguments.value(2) != QLatin1String("--silent"));
     std::fflush(stdout);

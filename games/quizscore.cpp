@@ -1,5 +1,7 @@
 #include "quizscore.h"
 
+#include "replies.h"
+
 #include <algorithm>
 
 namespace sprout {
@@ -18,7 +20,8 @@ char lowerCase(char c)
 
 bool saysCorrect(std::string_view text)
 {
-    return std::equal(text.begin(), text.end(), QuizScore::kCorrect.begin(), QuizScore::kCorrect.end(),
+    const std::string_view correct = words::kCorrect.shown;
+    return std::equal(text.begin(), text.end(), correct.begin(), correct.end(),
                       [](char a, char b) { return lowerCase(a) == b; });
 }
 

@@ -11,15 +11,11 @@ namespace sprout {
 // answers with the score the box must hold now.
 class QuizScore {
 public:
-    // The only two texts an answer ever writes into the result label.
-    static constexpr std::string_view kCorrect = "correct";
-    static constexpr std::string_view kSorry = "Sorry, try again ";
-
     // Starts from the score box's text: empty means no right answer yet.
     explicit QuizScore(std::string_view scoreText = {});
 
-    // The result label now reads resultText. Counts it when it says "correct" in
-    // any letter case; returns whether the score moved.
+    // The result label now reads resultText. Counts it when it says "correct"
+    // (words::kCorrect) in any letter case; returns whether the score moved.
     bool resultChanged(std::string_view resultText);
 
     // The score as plain decimal digits, empty before the first right answer.

@@ -1,5 +1,6 @@
 #include "tictactoe.h"
 
+#include "replies.h"
 #include "tictactoeview.h"
 
 namespace sprout {
@@ -71,7 +72,7 @@ void TicTacToe::startGame()
     m_gameWon = false;
     m_cornerReplyDone = false;
     m_gameOn = true;
-    m_view.setResultText("");
+    m_view.setResult(words::kNoResult);
 }
 
 void TicTacToe::cellClicked(int cell)
@@ -112,7 +113,7 @@ void TicTacToe::ComputerMove()
         ++cell;
     if (cell == kTieScanEnd && !m_gameWon) {
         m_gameOn = false;
-        m_view.setResultText(kTiedText);
+        m_view.setResult(words::kYouTied);
     }
 
     if (!m_gameOn)
@@ -181,7 +182,7 @@ void TicTacToe::CompleteLine(int line)
 
 void TicTacToe::PlayerWins(int line)
 {
-    m_view.setResultText(kPlayerWinsText);
+    m_view.setResult(words::kYouWin);
     m_gameOn = false;
     m_gameWon = true;
     MarkWinningLine(line, 'X');
@@ -189,7 +190,7 @@ void TicTacToe::PlayerWins(int line)
 
 void TicTacToe::ComputerWins(int line)
 {
-    m_view.setResultText(kComputerWinsText);
+    m_view.setResult(words::kComputerWins);
     m_gameOn = false;
     m_gameWon = true;
     MarkWinningLine(line, 'O');

@@ -20,9 +20,6 @@ public:
     enum Mark { Empty = 0, X = 1, O = 5 };
 
     static constexpr int kPauseMilliseconds = 300;
-    static constexpr const char* kPlayerWinsText = "You Win!";
-    static constexpr const char* kComputerWinsText = "The Computer Wins!";
-    static constexpr const char* kTiedText = "You Tied";
 
     explicit TicTacToe(TicTacToeView& view);
 

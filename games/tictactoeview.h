@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "phrase.h"
 
 namespace sprout {
 
@@ -13,8 +13,8 @@ public:
     // Put cell image `image` (1 to 5, see TicTacToe::Image) into cell `cell` (1 to 9).
     virtual void showImage(int cell, int image) = 0;
 
-    // The text under which the game's outcome is announced; empty while it is played.
-    virtual void setResultText(const std::string& text) = 0;
+    // The game's outcome, shown and said; empty while it is played.
+    virtual void setResult(const words::Reply& result) = 0;
 
     // Hold everything still for this many milliseconds before the computer's turn.
     virtual void pause(int milliseconds) = 0;

@@ -98,5 +98,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-cabin, fonts-liberation2, libcups2, libpulse0")
 # Printing needs a print system somewhere, not necessarily on this machine.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
+# On a Wayland desktop Qt draws natively through its Wayland platform.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

@@ -1,7 +1,7 @@
 #include "defaultprinter.h"
 
-#include "module1.h"
-#include "picture.h"
+#include "printfittedpicture.h"
+#include "printablepicture.h"
 #include "qtprinteradapter.h"
 
 #include <QCoreApplication>
@@ -39,7 +39,7 @@ PrintResult printOnDefaultPrinter(const QImage& picture, const QString& document
     printer.setDocName(documentName);
 
     QtPrinterAdapter adapter(printer);
-    const PrintResult fitted = PrintFittedPicture(adapter, Picture::fromImage(picture));
+    const PrintResult fitted = PrintFittedPicture(adapter, PrintablePicture::fromImage(picture));
     if (!fitted)
         return fitted;
     return adapter.endDoc();

@@ -6,7 +6,7 @@
 
 namespace sprout {
 
-class Picture;
+class PrintablePicture;
 
 // The printer operations that fit-to-page printing needs, and no more. Lengths
 // are in the printer's current unit unless a unit code says otherwise.
@@ -40,7 +40,7 @@ public:
 
     // Draws the picture scaled to exactly width x height, its top-left corner at
     // (left, top) of the printable area. The first drawing starts the document.
-    virtual void paintPicture(const Picture& picture, float left, float top,
+    virtual void paintPicture(const PrintablePicture& picture, float left, float top,
                               double width, double height) = 0;
 
     // Closes the document and hands it to the printer. Anything that went wrong

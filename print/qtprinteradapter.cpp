@@ -1,6 +1,6 @@
 #include "qtprinteradapter.h"
 
-#include "picture.h"
+#include "printablepicture.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -120,7 +120,7 @@ float QtPrinterAdapter::convert(float length, qint16 fromUnit, qint16 toUnit,
     return float(double(length) * to / from);
 }
 
-void QtPrinterAdapter::paintPicture(const Picture& picture, float left, float top,
+void QtPrinterAdapter::paintPicture(const PrintablePicture& picture, float left, float top,
                                     double width, double height)
 {
     if (!m_failure.isEmpty())

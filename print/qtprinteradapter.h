@@ -30,7 +30,7 @@ public:
     qint16 scaleMode() const override;
     float scaleX(float length, qint16 fromUnit, qint16 toUnit) const override;
     float scaleY(float length, qint16 fromUnit, qint16 toUnit) const override;
-    void paintPicture(const Picture& picture, float left, float top,
+    void paintPicture(const PrintablePicture& picture, float left, float top,
                       double width, double height) override;
     PrintResult endDoc() override;
 

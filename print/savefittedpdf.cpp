@@ -1,7 +1,7 @@
 #include "savefittedpdf.h"
 
-#include "module1.h"
-#include "picture.h"
+#include "printfittedpicture.h"
+#include "printablepicture.h"
 #include "qtprinteradapter.h"
 
 #include <QCoreApplication>
@@ -32,7 +32,7 @@ PrintResult writePage(const QImage& picture, const QString& scratchPath,
     printer.setCreator(QStringLiteral("Sproutkin"));
 
     QtPrinterAdapter adapter(printer);
-    const PrintResult fitted = PrintFittedPicture(adapter, Picture::fromImage(picture));
+    const PrintResult fitted = PrintFittedPicture(adapter, PrintablePicture::fromImage(picture));
     if (!fitted)
         return fitted;
     return adapter.endDoc();

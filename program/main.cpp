@@ -3,12 +3,14 @@
 #include "commandline.h"
 #include "firstframereporter.h"
 #include "fontconfigwarmup.h"
+#include "fullscreen.h"
 #include "kioskguard.h"
 #include "mutekey.h"
 #include "programfolder.h"
 #include "screenfactory.h"
 #include "settings.h"
 #include "singleinstance.h"
+#include "speech.h"
 #include "voiceplayer.h"
 
 #include <QApplication>
@@ -64,6 +66,11 @@ int main(int argc, char* argv[])
     sprout::Speech::setSpeaker(player);
     QObject::connect(sprout::MuteKey::install(), &sprout::MuteKey::toggled,
                      [&settings](bool muted) { settings.rememberMute(muted); });
+    sprout::FullScreen::installKey();
+    sprout::FullScreen::setOn(choices.fullScreen);
+    // Connected after the start's own setting, so that an option is not remembered.
+    QObject::connect(sprout::FullScreen::instance(), &sprout::FullScreen::toggled,
+                     [&settings](bool on) { settings.rememberFullScreen(on); });
 
     fontConfig.wait(); // the main menu's captions come next
     sprout::ScreenRegistry registry(sprout::createScreen);
@@ -77,10 +84,10 @@ int main(int argc, char* argv[])
                      [&registry](const QString& token) { bringToFront(registry, token); });
     // scripts/bench times start-up to the main menu's first frame.
     if (sprout::FirstFrameReporter::asked() && registry.load(sprout::ScreenId::SproutMain))
-        sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window());
+        sprout::FirstFrameReporter::watch(registry.find(sprout::ScreenId::SproutMain)->window()->window());
     sprout::Screen* menu = registry.load(sprout::ScreenId::SproutMain)
                                ? registry.find(sprout::ScreenId::SproutMain) : nullptr;
-    sprout::AfterFirstFrame::run(menu ? menu->window() : nullptr, [player] { player->start(); });
+    sprout::AfterFirstFrame::run(menu ? menu->window()->window() : nullptr, [player] { player->start(); });
     registry.show(sprout::ScreenId::SproutMain);
     const int exitCode = app.exec();
     sprout::Speech::setSpeaker(nullptr);

@@ -2,12 +2,13 @@
 
 #include "defaultprinter.h"
 #include "errorreporter.h"
+#include "bitmapfile.h"
+#include "builtinpictures.h"
 #include "guidance.h"
-#include "picturefile.h"
-#include "pictures.h"
 #include "programfolder.h"
 #include "savedialog.h"
 #include "savefittedpdf.h"
+#include "screendesigns.h"
 #include "screenregistry.h"
 
 #include <QDir>
@@ -16,65 +17,14 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStandardPaths>
-#include <array>
 
 namespace sprout {
 
 namespace {
 
-constexpr WindowDesign kWindow{
-    .caption = "Congratulations",
-    .clientWidth = 8130,
-    .clientHeight = 8280,
-    .placement = Placement::PlatformDefault,
-};
-
-constexpr Look kSaying{{"Arial", 15.75, true}, kDefault, kDefault, Opaque};
-constexpr Look kButton{{"Arial", 12, true}};
-constexpr Look kCertificate{{}, kDefault, kDefault, Opaque | Sunken};
-
-constexpr const char* kGreeting =
-    "Congratulations, you are doing a great job.  For doing such a great job, you can print "
-    "out a award for your work.";
-constexpr const char* kInstruction =
-    "The award looks like this, press the print button to print the award out,  or click "
-    "continue to move on.";
-
-// Where the four twins differ: the places of the certificate and the sayings, the
-// buttons' left edge, and which button the tab order (and so the arrival) starts at.
-struct AwardLayout {
-    const char* certificate; // the built-in picture shown until "Print Award"
-    int certificateLeft, certificateTop;
-    int printLeft; // "Print Award"; "Continue" lies 3240 twips to its right
-    int instructionTop;
-    int greetingLeft, greetingTop;
-    bool continueFirst; // "Continue" before "Print Award" in the tab order
-};
-
-constexpr std::array<Control, 5> awardControls(const AwardLayout& at)
-{
-    const int printTab = at.continueFirst ? 1 : 2;
-    const int continueTab = at.continueFirst ? 0 : 3;
-    const int instructionTab = at.continueFirst ? 2 : 1;
-    const int greetingTab = at.continueFirst ? 3 : 0;
-    // kind              name        text            left                top                width height look          parent   tab
-    return {{
-        {Kind::PictureBox, "Picture1", at.certificate, at.certificateLeft, at.certificateTop, 7695, 5295, kCertificate, nullptr, 4},
-        {Kind::Button,     "Command1", "Print Award",  at.printLeft,       7320,              1455, 855,  kButton,      nullptr, printTab},
-        {Kind::Button,     "Command2", "Continue",     at.printLeft + 3240, 7320,             1455, 855,  kButton,      nullptr, continueTab},
-        {Kind::Label,      "Label2",   kInstruction,   0,                  at.instructionTop, 8055, 855,  kSaying,      nullptr, instructionTab},
-        {Kind::Label,      "Label1",   kGreeting,      at.greetingLeft,    at.greetingTop,    7935, 1335, kSaying,      nullptr, greetingTab},
-    }};
-}
-
-constexpr auto kAwardColor = awardControls({"certificate-color", 120, 2040, 1680, 1200, 120, 0, false});
-constexpr auto kAwardShape = awardControls({"certificate-shape", 240, 2040, 1680, 1320, 120, 120, false});
-constexpr auto kAwardWord = awardControls({"certificate-word", 240, 1920, 1800, 1200, 120, 0, true});
-constexpr auto kAwardMath = awardControls({"certificate-math", 0, 2040, 1560, 1200, 0, 0, true});
-
 // What sets one twin apart from the others.
 struct AwardDesign {
-    std::span<const Control> controls;
+    const ScreenDesign& design;
     const char* awardFile;     // read by "Print Award"
     const char* windowPicture; // the window's own background picture, if any
     const char* subject;       // names a saved certificate for a parent
@@ -82,10 +32,10 @@ struct AwardDesign {
 
 const AwardDesign& designOf(ScreenId id)
 {
-    static const AwardDesign color{kAwardColor, "\\coloraward.bmp", nullptr, "colors"};
-    static const AwardDesign shape{kAwardShape, "\\shapesaward.bmp", nullptr, "shapes"};
-    static const AwardDesign word{kAwardWord, "\\wordsaward.bmp", nullptr, "spelling"};
-    static const AwardDesign math{kAwardMath, "\\mathaward.bmp", "certificate-math", "math"};
+    static const AwardDesign color{designs::colorAward, "\\coloraward.bmp", nullptr, "colors"};
+    static const AwardDesign shape{designs::shapeAward, "\\shapesaward.bmp", nullptr, "shapes"};
+    static const AwardDesign word{designs::spellingAward, "\\wordsaward.bmp", nullptr, "spelling"};
+    static const AwardDesign math{designs::mathAward, "\\mathaward.bmp", "certificate-math", "math"};
     switch (id) {
     case ScreenId::awardshape: return shape;
     case ScreenId::awardword: return word;
@@ -127,7 +77,7 @@ QString freePath(const QString& folder, const QString& name)
 } // namespace
 
 AwardScreen::AwardScreen(ScreenRegistry& registry, ScreenId id)
-    : Screen(registry, id, kWindow, designOf(id).controls)
+    : Screen(registry, id, designOf(id).design)
 {
     onClick("Command1", [this] { Command1_Click(); });
     onClick("Command2", [this] { Command2_Click(); });
@@ -160,12 +110,15 @@ void AwardScreen::controlsBuilt()
 bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window() && event->type() == QEvent::Show) {
-        if (QWidget* button = control(QString::fromLatin1(arrivalFocusOf(designOf(id()).controls))))
+        if (QWidget* button = control(QString::fromLatin1(arrivalFocusOf(design()))))
             button->setFocus(Qt::OtherFocusReason);
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
+        const QString name = QString::fromLatin1(designOf(id()).windowPicture);
+        if (m_background.isNull() || m_background.deviceIndependentSize() != builtInPicture(name).deviceIndependentSize() * scale())
+            m_background = builtInPicture(name, scale());
         QPainter painter(client());
-        painter.drawPixmap(0, 0, builtInPicture(QString::fromLatin1(designOf(id()).windowPicture)));
+        painter.drawPixmap(0, 0, m_background);
     }
     return Screen::eventFilter(watched, event);
 }
@@ -173,9 +126,9 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
 void AwardScreen::Command1_Click()
 {
     const QString path = programFilePath(pictureFolder(), QString::fromLatin1(designOf(id()).awardFile));
-    const PictureFile::Loaded loaded = PictureFile::load(path);
+    const BitmapFile::Loaded loaded = BitmapFile::load(path);
     if (!loaded.ok()) {
-        ErrorReporter::report(PictureFile::reportTitle(),
+        ErrorReporter::report(BitmapFile::reportTitle(),
                               loaded.problem
                                   + QStringLiteral(" The award was not printed; everything else "
                                                    "goes on working."));

@@ -3,6 +3,7 @@
 #include "screen.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QString>
 
 namespace sprout {
@@ -33,6 +34,7 @@ private:
     void saveAsPdf(const QImage& certificate);
 
     QString m_pictureFolder;
+    QPixmap m_background; // the window's picture at the screen's scale, if it has one
 };
 
 } // namespace sprout

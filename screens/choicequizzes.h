@@ -7,10 +7,10 @@
 
 namespace sprout {
 
-// One quiz whose answers are clicked from a list of choices, as plain data: the
-// screen's window and design table, the question pictures, which question each
-// choice accepts, and the award that ten right answers open. The quiz screen and
-// the tests read the same description.
+// One quiz whose answers are clicked from a list of choices: its design (window,
+// controls, question pictures), which question each choice accepts, and the award
+// that ten right answers open. The quiz screen and the tests read the same
+// description.
 struct ChoiceQuizDescription {
     struct Choice {
         const char* control; // the label the child clicks
@@ -18,11 +18,7 @@ struct ChoiceQuizDescription {
     };
 
     ScreenId id;
-    WindowDesign window;
-    std::span<const Control> controls;
-    // One name constant per question number ("\Pink.bmp"); an empty one is a number
-    // without a question, drawn again whenever the random source gives it.
-    std::span<const char* const> questionFiles;
+    const ScreenDesign& design;
     std::span<const Choice> choices;
     const char* newQuestionButton; // draws a new question and clears the result
     const char* backLink;          // "Back to Games"

@@ -2,27 +2,19 @@
 
 #include "controls.h"
 #include "designcheck.h"
-#include "picturefile.h"
+#include "bitmapfile.h"
+#include "formbuilder.h"
 #include "quizscore.h"
 #include "randomsource.h"
+#include "replies.h"
 #include "screenregistry.h"
 
 #include <QLineEdit>
 
 namespace sprout {
 
-namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
-QuizScreen::QuizScreen(ScreenRegistry& registry, ScreenId id, const WindowDesign& window,
-                       std::span<const Control> design, Quiz quiz)
-    : Screen(registry, id, window, design), m_quiz(std::move(quiz))
+QuizScreen::QuizScreen(ScreenRegistry& registry, ScreenId id, const ScreenDesign& design, Quiz quiz)
+    : Screen(registry, id, design), m_quiz(quiz)
 {
     onChange("Label1", [this] { Label1_Change(); });
 }
@@ -46,26 +38,28 @@ QStringList QuizScreen::designProblems() const
 
 bool QuizScreen::readPictureFiles()
 {
-    return PictureFile::loadTable(m_quiz.pictureFiles, Pics);
+    QStringList files;
+    for (const Question& question : screenDesign().questions)
+        files << QString::fromLatin1(question.file);
+    return BitmapFile::loadTable(files, Pics);
 }
 
 void QuizScreen::drawQuestion()
 {
     Pick = static_cast<std::int16_t>(RandomSource::program().draw(static_cast<int>(Pics.size())));
     showPicture(Pics.value(Pick));
-    // Named afresh each time, so that the same picture drawn again is a new question too.
-    control(QStringLiteral("Image2"))->setProperty("pictureFile", QVariant());
-    control(QStringLiteral("Image2"))->setProperty("pictureFile", m_quiz.pictureFiles.value(Pick));
+    if (Pick < Pics.size() && !question().asked.text.empty())
+        emit questionShown(question().asked);
 }
 
 void QuizScreen::judge(int accepted)
 {
-    setResult(Pick == accepted ? fromView(QuizScore::kCorrect) : fromView(QuizScore::kSorry));
+    setResult(Pick == accepted ? words::kCorrect : words::kSorry);
 }
 
-void QuizScreen::setResult(QStringView text)
+void QuizScreen::setResult(const Reply& result)
 {
-    control<ClickLabel>(QStringLiteral("Label1"))->setCaption(text.toString());
+    showReply(QStringLiteral("Label1"), result);
 }
 
 void QuizScreen::Label1_Change()
@@ -90,7 +84,7 @@ void QuizScreen::showPicture(const QImage& picture)
     }
     const QPixmap pixmap = QPixmap::fromImage(picture);
     image->setPixmap(pixmap);
-    image->resize(pixmap.deviceIndependentSize().toSize());
+    FormBuilder::fitToPicture(image);
 }
 
 } // namespace sprout

@@ -1,74 +1,17 @@
 #include "tictactoescreen.h"
 
 #include "controls.h"
+#include "builtinpictures.h"
 #include "guidance.h"
-#include "pictures.h"
 #include "randomsource.h"
-#include "speaker.h"
+#include "screendesigns.h"
+#include "speech.h"
 
-#include <QPushButton>
 #include <QThread>
 
 namespace sprout {
 
 namespace {
-
-constexpr WindowDesign kWindow{
-    .caption = "Tic-Tac-Toe",
-    .clientWidth = 8760,
-    .clientHeight = 6930,
-    .resizable = true,
-};
-
-constexpr char kStartCaption[] = "Click to start game";
-constexpr char kRestartCaption[] = " Click to  start a new game";
-
-constexpr char kInstructions[] =
-    "Mr. Pim says: Tic Tac Toe is a game where 1 person is the X and the other is the O. "
-    "This game has you playing against the computer and you will be X while the computer "
-    "will be O. What you want to do is get 3 X's in a row either up and down, side to "
-    "side, or from corner to corner. However the computer and you takes turns, so while "
-    "you are trying to get 3 in a row, the computer is trying to block you and get 3 in a "
-    "row for itself. To play the game press the button that says \"Click to start game\"\r\n";
-
-constexpr Look kCell{{}, kDefault, kDefault, Sunken};
-constexpr Look kResult{{"MS Sans Serif", 13.5, true}, kDefault, looks::kWhite, Opaque | Centred};
-constexpr Look kStartButton{{"Arial", 9.75, true}};
-constexpr Look kFrame{{"Trebuchet MS", 9.75, true}};
-constexpr Look kConversation{{"Arial", 9.75, true}, kDefault, kDefault, MultiLine | ScrollBar};
-
-constexpr int kCellSize = 540;
-constexpr int kColumns[] = {3360, 4095, 4830};
-constexpr int kRows[] = {1335, 2070, 2805};
-
-// Cell k of the board, in reading order; it starts blank and comes k-th in the tab order.
-constexpr Control cell(int index)
-{
-    return {Kind::PictureBox, "Picture1", "cell5", kColumns[(index - 1) % 3],
-            kRows[(index - 1) / 3], kCellSize, kCellSize, kCell, nullptr, index - 1, index};
-}
-
-// The empty label and the four grid lines lie beneath the opaque board picture
-// and are never seen: the board itself shows in the gaps between the cells.
-constexpr Control kControls[] = {
-    // kind            name            text                  left  top   width height look
-    {Kind::Button,    "Cmdgamestart", kStartCaption,        7440, 5880, 1215, 930,  kStartButton, nullptr, 9},
-    {Kind::Frame,     "Frame1",       "Conversation History", 0,  5520, 8775, 1455, kFrame},
-    {Kind::TextBox,   "Text1",        kInstructions,        120,  240,  7215, 1125, kConversation, "Frame1", 10},
-    cell(1), cell(2), cell(3),
-    cell(4), cell(5), cell(6),
-    cell(7), cell(8), cell(9),
-    {Kind::Label,     "Label11",      "Back to Main",       1200, 3120, 2055, 375,  looks::kBackLink},
-    {Kind::Label,     "Label2",       "",                   2760, 840,  3375, 435,  kResult},
-    {Kind::Image,     "Image1",       "board",              0,    0,    8790, 5520},
-    {Kind::ImageList, "Ilst1",        nullptr,              0,    0,    0,    0},
-    {Kind::Label,     "Label1",       "",                   3840, 960,  1065, 225},
-    // Lines: X1, Y1, X2, Y2.
-    {Kind::Line,      "Line4",        nullptr,              3255, 2700, 5460, 2700},
-    {Kind::Line,      "Line3",        nullptr,              3255, 1965, 5460, 1965},
-    {Kind::Line,      "Line2",        nullptr,              4725, 1230, 4725, 3435},
-    {Kind::Line,      "Line1",        nullptr,              3990, 1230, 3990, 3435},
-};
 
 TicTacToeScreen::PauseFunction& pauseReplacement()
 {
@@ -101,7 +44,8 @@ QString markOf(int image)
 
 } // namespace
 
-TicTacToeScreen::TicTacToeScreen(ScreenRegistry& registry) : Screen(registry, ScreenId::Form1, kWindow, kControls)
+TicTacToeScreen::TicTacToeScreen(ScreenRegistry& registry)
+    : Screen(registry, ScreenId::Form1, designs::ticTacToe)
 {
     onClick("Cmdgamestart", [this] { Cmdgamestart_Click(); });
     onIndexedClick("Picture1", [this](int index) { Picture1_Click(index); });
@@ -121,9 +65,24 @@ void TicTacToeScreen::replaceRandom(RandomFunction random)
 void TicTacToeScreen::controlsBuilt()
 {
     for (int image = TicTacToe::BlackX; image <= TicTacToe::Blank; ++image)
-        m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image));
+        m_imageList[image] = builtInPicture(QStringLiteral("cell%1").arg(image), scale());
     for (int cell = 1; cell <= 9; ++cell) // as designed, blank
         control<ClickLabel>(cellName(cell))->setShownName(markOf(TicTacToe::Blank));
+}
+
+// The cells keep what they show, drawn at the new size.
+void TicTacToeScreen::scaleChanged()
+{
+    const std::array<QPixmap, 6> before = m_imageList;
+    controlsBuilt();
+    for (QWidget* widget : client()->findChildren<QWidget*>()) {
+        auto* box = qobject_cast<ClickLabel*>(widget);
+        if (!box || !box->objectName().startsWith(QLatin1String("Picture1(")))
+            continue;
+        for (size_t image = 0; image < before.size(); ++image)
+            if (!before[image].isNull() && box->pixmap().cacheKey() == before[image].cacheKey())
+                box->setPixmap(m_imageList[image]);
+    }
 }
 
 void TicTacToeScreen::Form_Load()
@@ -134,7 +93,7 @@ void TicTacToeScreen::Form_Load()
 void TicTacToeScreen::Cmdgamestart_Click()
 {
     m_game.startGame();
-    control<QPushButton>("Cmdgamestart")->setText(QString::fromLatin1(kRestartCaption));
+    showReply(QStringLiteral("Cmdgamestart"), designs::kStartNewGame);
 }
 
 void TicTacToeScreen::Picture1_Click(int index)
@@ -156,9 +115,9 @@ void TicTacToeScreen::showImage(int cell, int image)
     }
 }
 
-void TicTacToeScreen::setResultText(const std::string& text)
+void TicTacToeScreen::setResult(const words::Reply& result)
 {
-    control<ClickLabel>("Label2")->setCaption(QString::fromStdString(text));
+    showReply(QStringLiteral("Label2"), result);
 }
 
 void TicTacToeScreen::pause(int milliseconds)

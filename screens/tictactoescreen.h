@@ -26,6 +26,7 @@ public:
 
 protected:
     void controlsBuilt() override;
+    void scaleChanged() override;
     void Form_Load() override;
 
 private:
@@ -33,7 +34,7 @@ private:
     void Picture1_Click(int index);
 
     void showImage(int cell, int image) override;
-    void setResultText(const std::string& text) override;
+    void setResult(const words::Reply& result) override;
     void pause(int milliseconds) override;
     double nextRandom() override;
 

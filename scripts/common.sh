@@ -14,6 +14,7 @@ PACKAGES=(
   dpkg-dev desktop-file-utils appstream lintian
   festival festvox-us-slt-hts flite sox
   libpulse-dev pulseaudio pulseaudio-utils
+  qt6-wayland weston
 )
 
 sudo_if_needed() {

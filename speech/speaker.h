@@ -2,8 +2,6 @@
 
 #include "phrase.h"
 
-#include <memory>
-
 namespace sprout {
 
 // Something that can say phrases aloud. The program plays the recorded voice
@@ -14,30 +12,14 @@ public:
     // Starts saying the phrase, cutting off whatever is being said. Returns at
     // once: no click, navigation or frame ever waits for sound.
     virtual void say(const words::Phrase& phrase) = 0;
+    // Says the phrase once what is being said, and what waits, has been said to its
+    // end; at once if nothing is.
+    virtual void sayAfter(const words::Phrase& phrase) = 0;
     // Silence now.
     virtual void stop() = 0;
     // Whether the phrase is being said now, or waits to be. A speaker that cannot
     // tell says no.
     virtual bool isSaying(const words::Phrase&) const { return false; }
-};
-
-// The program's one voice, which every screen talks through. Muted, it says
-// nothing. Before a speaker is installed the latest phrase waits, and is said when
-// one comes within two seconds (the greeting comes before the player is ready).
-//
-// Words belong to what says them (a screen's window, a message): when it goes,
-// what it was saying stops, but not what something else has said since.
-class Speech {
-public:
-    static void say(const words::Phrase& phrase, const void* owner = nullptr);
-    static void stop();
-    // Stops the phrase said last if this owner said it.
-    static void stopSaidBy(const void* owner);
-    static bool isSaying(const words::Phrase& phrase);
-    static void setMuted(bool muted);
-    static bool isMuted();
-    // Installs where phrases go (the player, or a test's recorder); null for none.
-    static void setSpeaker(std::shared_ptr<Speaker> speaker);
 };
 
 } // namespace sprout

@@ -1,4 +1,4 @@
-#include "speaker.h"
+#include "speech.h"
 
 #include <chrono>
 #include <optional>
@@ -35,6 +35,16 @@ void Speech::say(const words::Phrase& phrase, const void* owner)
         g_speaker->say(phrase);
     else
         g_waiting = Waiting{phrase, Clock::now()};
+}
+
+void Speech::sayAfter(const words::Phrase& phrase, const void* owner)
+{
+    if (g_muted)
+        return;
+    if (!g_speaker)
+        return say(phrase, owner);
+    g_owner = owner;
+    g_speaker->sayAfter(phrase);
 }
 
 void Speech::stop()

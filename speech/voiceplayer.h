@@ -2,6 +2,7 @@
 
 #include "audiosink.h"
 #include "speaker.h"
+#include "speechtiming.h"
 
 #include <chrono>
 #include <functional>
@@ -10,15 +11,6 @@
 #include <thread>
 
 namespace sprout {
-
-// How quickly the last phrase got going, for scripts/bench.
-struct SpeechTiming {
-    int phrasesStarted = 0;
-    // From say() to the phrase's first samples taken by the audio server.
-    double sayToFirstWriteMs = -1;
-    // How long the server then keeps those samples before they are heard.
-    double serverLatencyMs = -1;
-};
 
 // The program's speaker: plays the voice files that lie in the program folder
 // through one output stream, on a thread of its own. The stream is opened with the
@@ -40,6 +32,7 @@ public:
     // can be said before its first frame and heard just after it).
     void start();
     void say(const words::Phrase& phrase) override;
+    void sayAfter(const words::Phrase& phrase) override;
     void stop() override;
     bool isSaying(const words::Phrase& phrase) const override;
     // Says a file of the folder directly: what say() does once it knows the file.

@@ -7,18 +7,17 @@
 #include "phrase.h"
 
 #include <optional>
-#include <string_view>
 #include <vector>
+
+namespace sprout {
+struct ScreenDesign;
+}
 
 namespace sprout::words {
 
 // Said when the screen comes into view; nothing where the screen's own words
 // already say it (a quiz asks its question, Mr. Pim greets).
-std::optional<Phrase> arrivalGuidance(std::string_view screen);
-
-// A result a screen shows said together with what to do next ("You Win!" on
-// Tic-Tac-Toe with how to play again); nothing for any other text.
-std::optional<Phrase> resultWithNextStep(std::string_view screen, std::string_view shown);
+std::optional<Phrase> arrivalGuidance(const ScreenDesign& screen);
 
 // Tic-Tac-Toe's board took a click and did nothing with it.
 Phrase pressStartFirst();  // no game started yet

@@ -157,9 +157,9 @@ void ConsoleGame::showImage(int cell, int image)
         m_computerCell = cell;
 }
 
-void ConsoleGame::setResultText(const std::string& text)
+void ConsoleGame::setResult(const words::Reply& result)
 {
-    m_resultText = text;
+    m_resultText = result.shown;
 }
 
 void ConsoleGame::pause(int milliseconds)

@@ -19,7 +19,7 @@ public:
     int run();
 
     void showImage(int cell, int image) override;
-    void setResultText(const std::string& text) override;
+    void setResult(const words::Reply& result) override;
     void pause(int milliseconds) override;
     double nextRandom() override;
 

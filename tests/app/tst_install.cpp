@@ -81,7 +81,8 @@ private slots:
         const QString bin = qEnvironmentVariable("SPROUT_BIN_DIR");
         QStringList expected = QDir(bin).entryList({"*.bmp"}, QDir::Files);
         QStringList voices = QDir(bin + "/voice").entryList({"*.wav"}, QDir::Files);
-        QVERIFY(expected.size() >= 70 && !voices.isEmpty());
+        QVERIFY(expected.size() >= 70);
+        QVERIFY(!voices.isEmpty());
         QCOMPARE(QDir(folder + "/voice").entryList(QDir::Files | QDir::Hidden), voices);
         for (const QString& name : expected + voices.replaceInStrings(QRegularExpression("^"), "voice/"))
             QVERIFY2(contents(folder + "/" + name) == contents(bin + "/" + name), qPrintable(name + " differs"));
@@ -107,7 +108,8 @@ private slots:
         QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
         QVERIFY2(program.waitForFinished(10000), "still running after SIGTERM");
         // Ended by the signal, not a crash of its own.
-        QVERIFY(program.exitStatus() == QProcess::CrashExit && program.exitCode() == SIGTERM);
+        QVERIFY(program.exitStatus() == QProcess::CrashExit);
+        QVERIFY(program.exitCode() == SIGTERM);
 
         // Menu entry, metadata and icons, validated by the desktop's own tools.
         bool ok = false;
@@ -116,11 +118,13 @@ private slots:
         output = runTool("appstreamcli", {"validate", "--no-net", prefix + "/share/metainfo/" + kAppId + ".metainfo.xml"}, &ok);
         QVERIFY2(ok, qPrintable(output));
         const QByteArray entry = contents(prefix + "/share/applications/" + kAppId + ".desktop");
-        QVERIFY(entry.contains("\nExec=sproutkin\n") && entry.contains("\nIcon=" + kAppId.toLatin1() + "\n"));
+        QVERIFY(entry.contains("\nExec=sproutkin\n"));
+        QVERIFY(entry.contains("\nIcon=" + kAppId.toLatin1() + "\n"));
         for (int size : {16, 32, 48, 64, 128, 256}) {
             const QImage icon = QImageReader(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(prefix).arg(size).arg(kAppId)).read();
             QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(qAlpha(icon.pixel(size / 2, size * 3 / 4)) == 255 && qAlpha(icon.pixel(0, 0)) < 255);
+            QVERIFY(qAlpha(icon.pixel(size / 2, size * 3 / 4)) == 255);
+            QVERIFY(qAlpha(icon.pixel(0, 0)) < 255);
         }
     }
 

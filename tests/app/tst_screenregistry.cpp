@@ -19,7 +19,7 @@ constexpr Control kDesign[] = {
 class ProbeScreen : public Screen {
 public:
     ProbeScreen(ScreenRegistry& registry, ScreenId id)
-        : Screen(registry, id, kWindowDesign, kDesign)
+        : Screen(registry, id, kScreenDesign)
     {
         onClick("Label1", [this, id] {
             navigate(id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain, Order::HideThenShow);
@@ -34,6 +34,7 @@ protected:
 
 private:
     static constexpr WindowDesign kWindowDesign{"Probe", 4500, 3000, Placement::Centre, false, false, kExitOnly};
+    static constexpr ScreenDesign kScreenDesign{kWindowDesign, kDesign};
 };
 
 struct Fixture {
@@ -52,7 +53,7 @@ class TestScreenRegistry : public QObject {
     Q_OBJECT
 private slots:
     // A hidden screen shown again is loaded once (what it keeps is tst_quizzes' and
-    // tst_form1's); an unloaded one lets its window go and is loaded afresh.
+    // tst_tictactoescreen's); an unloaded one lets its window go and is loaded afresh.
     void hiddenScreensStayLoadedAndUnloadedOnesComeBackFresh()
     {
         Fixture f;

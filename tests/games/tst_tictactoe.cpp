@@ -27,7 +27,7 @@ struct RecordingView : sprout::TicTacToeView {
         calls << QStringLiteral("%1:%2").arg(cell).arg(QStringList{"?", "X", "O", "red X", "red O", "blank"}[image]);
         shown.at(cell) = image;
     }
-    void setResultText(const std::string& text) override { calls << "text " + QString::fromStdString(result = text); }
+    void setResult(const sprout::words::Reply& reply) override { calls << "text " + QString::fromStdString(result = std::string(reply.shown)); }
     void pause(int milliseconds) override { calls << QStringLiteral("pause %1").arg(milliseconds); }
     double nextRandom() override
     {
@@ -169,12 +169,13 @@ private slots:
     }
 
     // Loading the screen again stops a game but leaves its board; no click before a
-    // game, a new game's blank board and a second game's draws are tst_form1's.
+    // game, a new game's blank board and a second game's draws are tst_tictactoescreen's.
     void reloadingStopsTheGameButKeepsItsBoard()
     {
         Game g({5, 2}, {0.1});
         g.game.initialise();
-        QVERIFY(g.click(9).isEmpty() && !g.game.gameOn());
+        QVERIFY(g.click(9).isEmpty());
+        QVERIFY(!g.game.gameOn());
         QCOMPARE(g.game.cellValue(2), int(TicTacToe::X));
     }
 
@@ -186,7 +187,9 @@ private slots:
         Tally tally;
         for (int seed : {0, 2, 5, 11})
             playOn({}, seed, tally);
-        QVERIFY(tally.child > 0 && tally.computer > 0 && tally.ties > 0);
+        QVERIFY(tally.child > 0);
+        QVERIFY(tally.computer > 0);
+        QVERIFY(tally.ties > 0);
         QCOMPARE(tally.completed, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(tally.blocked, QSet<int>({0, 1, 2, 3, 4, 5, 6, 7}));
     }

@@ -1,6 +1,6 @@
 // Fit-to-page printing against a printer that measures in inches of its own unit.
-#include "module1.h"
-#include "picture.h"
+#include "printfittedpicture.h"
+#include "printablepicture.h"
 #include "printersurface.h"
 
 #include <QtTest>
@@ -32,7 +32,7 @@ public:
         return ++asked, float(double(length) * kUnitsPerInch[to] / kUnitsPerInch[from]);
     }
     float scaleY(float length, qint16 from, qint16 to) const override { return scaleX(length, from, to); }
-    void paintPicture(const Picture&, float left, float top, double width, double height) override { painted = QRectF(left, top, width, height); }
+    void paintPicture(const PrintablePicture&, float left, float top, double width, double height) override { painted = QRectF(left, top, width, height); }
     PrintResult endDoc() override { return PrintResult::success(); }
 
 private:
@@ -40,7 +40,7 @@ private:
     mutable qsizetype m_read = 0;
 };
 
-Picture pictureOfSize(QSize himetric) { return Picture(QImage(4, 4, QImage::Format_RGB32), himetric.width(), himetric.height()); }
+PrintablePicture pictureOfSize(QSize himetric) { return PrintablePicture(QImage(4, 4, QImage::Format_RGB32), himetric.width(), himetric.height()); }
 
 } // namespace
 
@@ -78,7 +78,8 @@ private slots:
         const PrintResult result = PrintFittedPicture(printer, pictureOfSize(picture));
         QVERIFY2(refusal.isEmpty() ? result.ok() : result.message().contains(refusal) && result.message().contains("othing was printed"),
                  qPrintable(result.message()));
-        QVERIFY(printer.orientation == orientation && printer.painted.topLeft() == QPointF(0, 0));
+        QVERIFY(printer.orientation == orientation);
+        QVERIFY(printer.painted.topLeft() == QPointF(0, 0));
         QVERIFY2(qAbs(printer.painted.width() - painted.width()) < 0.01 && qAbs(printer.painted.height() - painted.height()) < 0.01,
                  qPrintable(QDebug::toString(printer.painted.size())));
         QCOMPARE(printer.asked == 0, picture.isEmpty()); // a picture without size asks nothing

@@ -1,9 +1,9 @@
 // Prints through the machine's real print queue: the default CUPS printer, which
 // scripts/print-queue.sh sets up as a queue that writes PDF files.
 #include "defaultprinter.h"
-#include "module1.h"
+#include "printfittedpicture.h"
 #include "pdfprobe.h"
-#include "picture.h"
+#include "printablepicture.h"
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
@@ -47,7 +47,7 @@ private slots:
             QCOMPARE(printer.outputFormat(), QPrinter::NativeFormat);
             printer.setDocName(title);
             QtPrinterAdapter adapter(printer);
-            QVERIFY(PrintFittedPicture(adapter, Picture::fromImage(pdfprobe::testCertificate())).ok());
+            QVERIFY(PrintFittedPicture(adapter, PrintablePicture::fromImage(pdfprobe::testCertificate())).ok());
             const PrintResult result = adapter.endDoc();
             QVERIFY2(result.message().startsWith("The printer did not take the page, so nothing was printed. Check that "
                                                  "the printer is switched on and ready to print, then try again."),

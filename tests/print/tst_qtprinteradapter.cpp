@@ -1,7 +1,7 @@
 // Fit-to-page printing on a real QPrinter writing PDF files, read back as pictures.
-#include "module1.h"
+#include "printfittedpicture.h"
 #include "pdfprobe.h"
-#include "picture.h"
+#include "printablepicture.h"
 #include "qtprinteradapter.h"
 
 #include <QPrinter>
@@ -18,7 +18,7 @@ const QMarginsF kMargins(15.0, 20.0, 25.0, 30.0); // left, top, right, bottom in
 constexpr double kPointsPerMm = 72.0 / 25.4;
 
 // Fits the picture to a PDF page and ends the document.
-PrintResult printToPdf(const QString& file, const Picture& picture, bool* fitted)
+PrintResult printToPdf(const QString& file, const PrintablePicture& picture, bool* fitted)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -56,7 +56,7 @@ private slots:
         QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
         const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
         bool fitted = false;
-        const PrintResult ended = printToPdf(file, Picture::fromImage(testCertificate(pixels.width(), pixels.height())), &fitted);
+        const PrintResult ended = printToPdf(file, PrintablePicture::fromImage(testCertificate(pixels.width(), pixels.height())), &fitted);
         QVERIFY2(fitted && ended.ok(), qPrintable(ended.message()));
         QCOMPARE(pdfprobe::pageCount(file), 1);
         const QImage page = pdfprobe::render(file, 144); // two pixels to the point
@@ -75,7 +75,8 @@ private slots:
                  qPrintable(QDebug::toString(drawn) + " drawn, expected " + QDebug::toString(expected)));
         // Upright, not turned or mirrored: the sun stays in the top right corner.
         const QRect sun = pdfprobe::sunBounds(page);
-        QVERIFY(sun.center().x() > ink.center().x() && sun.center().y() < ink.center().y());
+        QVERIFY(sun.center().x() > ink.center().x());
+        QVERIFY(sun.center().y() < ink.center().y());
     }
 
     void printsNothingOnFailure()
@@ -83,13 +84,15 @@ private slots:
         // Qt only notices an unusable printer when drawing begins.
         const QString unwritable = m_dir.filePath("no-such-folder/award.pdf");
         bool fitted = false;
-        const PrintResult ended = printToPdf(unwritable, Picture::fromImage(testCertificate()), &fitted);
+        const PrintResult ended = printToPdf(unwritable, PrintablePicture::fromImage(testCertificate()), &fitted);
         QVERIFY2(fitted && ended.message().startsWith("The printer could not be started, so nothing was printed."),
                  qPrintable(ended.message()));
         // A picture without size starts nothing, so there is nothing to end.
         const QString refused = m_dir.filePath("refused.pdf");
-        QVERIFY(printToPdf(refused, Picture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok() && !fitted);
-        QVERIFY(!QFile::exists(unwritable) && !QFile::exists(refused));
+        QVERIFY(printToPdf(refused, PrintablePicture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok());
+        QVERIFY(!fitted);
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(!QFile::exists(refused));
     }
 };
 

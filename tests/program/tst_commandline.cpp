@@ -3,7 +3,7 @@
 // window, says so when it wakes, and tells who remembers it.
 #include "commandline.h"
 #include "mutekey.h"
-#include "speaker.h"
+#include "speech.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -17,6 +17,7 @@ class TestCommandLine : public QObject, public Speaker {
 
     QStringList m_said;
     void say(const words::Phrase& phrase) override { m_said.append(QString::fromStdString(std::string(phrase.text))); }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override { m_said.append("(stop)"); }
 
 private slots:
@@ -37,7 +38,8 @@ private slots:
             QProcess program;
             program.setProcessEnvironment(environment);
             program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", arguments);
-            QVERIFY(program.waitForFinished(10000) && program.exitStatus() == QProcess::NormalExit);
+            QVERIFY(program.waitForFinished(10000));
+            QVERIFY(program.exitStatus() == QProcess::NormalExit);
             const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
             const QString what = arguments.join(' ') + ": " + out;
             QVERIFY2(program.exitCode() == exitCode && (output.isEmpty() ? out.isEmpty() : out.contains(output)),

@@ -104,7 +104,8 @@ private slots:
         QDir(m_home.path()).removeRecursively();
         QVERIFY(QDir(m_home.path()).mkpath(documents ? "Documents" : "."));
         QFile before(m_home.filePath(savedBefore));
-        QVERIFY(before.open(QIODevice::WriteOnly) && before.write("last week's") > 0);
+        QVERIFY(before.open(QIODevice::WriteOnly));
+        QVERIFY(before.write("last week's") > 0);
         before.close();
         ReportRecorder reports;
         ScriptedParent parent;
@@ -119,8 +120,10 @@ private slots:
         click(registry.reference(quiz->award), "Command1");
 
         QCOMPARE(parent.asked, takeOffer ? QStringList({kOffer, kAskWhere}) : QStringList(kOffer));
-        QVERIFY(registry.reference(quiz->award).isVisible() && score(registry.reference(quiz->id), *quiz) == "10");
-        QVERIFY(before.open(QIODevice::ReadOnly) && before.readAll() == "last week's");
+        QVERIFY(registry.reference(quiz->award).isVisible());
+        QVERIFY(score(registry.reference(quiz->id), *quiz) == "10");
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QVERIFY(before.readAll() == "last week's");
         // Both messages are read aloud: the failure as it stands, the saving in short.
         QCOMPARE(m_speaker->said.count(kOffer.section(": ", 1).section(" [", 0, 0)), 1);
         QCOMPARE(m_speaker->said.contains(kSavedSaid), told.endsWith(".pdf"));

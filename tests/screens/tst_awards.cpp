@@ -3,7 +3,7 @@
 // no press of "Print Award" here can put anything on paper. Printing on a real
 // queue is tst_awardprinting.
 #include "awardscreen.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "noprinter.h"
 #include "quiztesting.h"
 #include "recordingspeaker.h"
@@ -49,7 +49,8 @@ private slots:
             for (int arrival = 1; arrival <= 2; ++arrival) {
                 QTest::keyClick(shown(registry, id).window()->focusWidget(), Qt::Key_Tab); // the child wanders off
                 registry.hide(id);
-                QVERIFY(registry.show(id) && award.window()->focusWidget());
+                QVERIFY(registry.show(id));
+                QVERIFY(award.window()->focusWidget());
                 QTest::keyClick(award.window()->focusWidget(), Qt::Key_Space);
                 QVERIFY2(award.isVisible() == prints, screenName(id));
                 QCOMPARE(reports.messages, prints ? QStringList(arrival, kNoPrinter) : QStringList());
@@ -63,7 +64,8 @@ private slots:
             QVERIFY2((comparable(background) == mathCertificate) == (id == ScreenId::awardmath), screenName(id));
             chooseMenu(award, "mnuExit");
             settle();
-            QVERIFY(!award.isLoaded() && registry.reference(quiz->id).isVisible());
+            QVERIFY(!award.isLoaded());
+            QVERIFY(registry.reference(quiz->id).isVisible());
         }
     }
 
@@ -112,7 +114,8 @@ private slots:
         QVERIFY2(reports.messages[0].startsWith("A picture cannot be read: ") && reports.messages[0].contains(file)
                      && reports.messages[0].endsWith("The award was not printed; everything else goes on working."),
                  qPrintable(reports.messages[0]));
-        QVERIFY(shownIn(screen) == design && screen.isVisible());
+        QVERIFY(shownIn(screen) == design);
+        QVERIFY(screen.isVisible());
 
         QFile::remove(folder.filePath(file));
         QVERIFY(QFile::copy(programFilePath("\\" + file), folder.filePath(file)));

@@ -3,10 +3,10 @@
 // where the focus is; and the sign that says the voice is off.
 #include "focusring.h"
 #include "mutekey.h"
-#include "pictures.h"
+#include "builtinpictures.h"
 #include "screenfactory.h"
 #include "screentesting.h"
-#include "speaker.h"
+#include "speech.h"
 #include "tictactoescreen.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 // The four quizzes played as a child plays them, and faults planted in a copy of a
 // real quiz's design reported, not left to show as a blank picture or a dead click.
-#include "choicequiz.h"
+#include "choicequizscreen.h"
 #include "quiztesting.h"
 #include "randomsource.h"
 
@@ -29,10 +29,11 @@ int predictedQuestion(RandomSource& source, const QuizTable& quiz)
 
 // A copy of Guess the Color's description whose tables a fault can be planted in.
 struct PlantedQuiz {
-    std::vector<Control> controls{kGuessColorQuiz.controls.begin(), kGuessColorQuiz.controls.end()};
+    std::vector<Control> controls{kGuessColorQuiz.design.controls.begin(), kGuessColorQuiz.design.controls.end()};
     std::vector<ChoiceQuizDescription::Choice> choices{kGuessColorQuiz.choices.begin(), kGuessColorQuiz.choices.end()};
-    std::vector<const char*> files{kGuessColorQuiz.questionFiles.begin(), kGuessColorQuiz.questionFiles.end()};
-    ChoiceQuizDescription description = kGuessColorQuiz;
+    std::vector<Question> questions{kGuessColorQuiz.design.questions.begin(), kGuessColorQuiz.design.questions.end()};
+    ScreenDesign design = kGuessColorQuiz.design;
+    ChoiceQuizDescription description{kGuessColorQuiz.id, design, {}, "Command2", "Label13", "Text1", kGuessColorQuiz.award};
 
     Control& row(const char* name)
     {
@@ -41,12 +42,12 @@ struct PlantedQuiz {
     }
     ScreenRegistry registry()
     {
-        description.controls = controls;
+        design.controls = controls;
+        design.questions = questions;
         description.choices = choices;
-        description.questionFiles = files;
         return ScreenRegistry([this](ScreenId id, ScreenRegistry& registry) -> std::unique_ptr<Screen> {
             if (id == ScreenId::GuessColor)
-                return std::make_unique<ChoiceQuiz>(registry, description);
+                return std::make_unique<ChoiceQuizScreen>(registry, description);
             return createScreen(id, registry);
         });
     }
@@ -111,9 +112,11 @@ private slots:
         QVERIFY(!awardVisible(registry, *quiz));
         play(screen, *quiz, "R");
         QCOMPARE(score(screen, *quiz), QString("10"));
-        QVERIFY(awardVisible(registry, *quiz) && screen.isVisible());
+        QVERIFY(awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
         click(registry.reference(quiz->award), "Command2"); // Continue
-        QVERIFY(!awardVisible(registry, *quiz) && screen.isVisible());
+        QVERIFY(!awardVisible(registry, *quiz));
+        QVERIFY(screen.isVisible());
         play(screen, *quiz, "W");
         QVERIFY(awardVisible(registry, *quiz));
         click(registry.reference(quiz->award), "Command2");
@@ -125,9 +128,11 @@ private slots:
 
         const int question = shownQuestion(screen, *quiz);
         click(screen, quiz->backLink);
-        QVERIFY(games.isVisible() && !screen.isVisible());
+        QVERIFY(games.isVisible());
+        QVERIFY(!screen.isVisible());
         click(games, quiz->gamesLink);
-        QVERIFY(screen.isVisible() && !games.isVisible());
+        QVERIFY(screen.isVisible());
+        QVERIFY(!games.isVisible());
         QCOMPARE(shownQuestion(screen, *quiz), question);
         QCOMPARE(result(screen), kSorry);
         QCOMPARE(score(screen, *quiz), QString("12"));
@@ -221,7 +226,7 @@ private slots:
             {[](PlantedQuiz& quiz) { quiz.choices[3].control = "Label55"; }, "Label55: a handler for a control the table lacks"},
             {[](PlantedQuiz& quiz) { quiz.description.award = ScreenId::Games; }, "award: Games is no award screen"},
             {[](PlantedQuiz& quiz) { quiz.description.scoreBox = "Text7"; }, "Text7: no such score box"},
-            {[](PlantedQuiz& quiz) { quiz.files[9] = "\\Orangey.bmp"; }, "Orangey.bmp", false},
+            {[](PlantedQuiz& quiz) { quiz.questions[9].file = "\\Orangey.bmp"; }, "Orangey.bmp", false},
         };
         for (const auto& fault : faults) {
             PlantedQuiz quiz;

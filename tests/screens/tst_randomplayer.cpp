@@ -7,8 +7,8 @@
 #include "noprinter.h"
 #include "quiztesting.h"
 #include "guidance.h"
-#include "screenwords.h"
-#include "speaker.h"
+#include "phrases.h"
+#include "speech.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -41,6 +41,7 @@ struct CheckingSpeaker : Speaker {
         if (fault.isEmpty() && registry && !belongsToShownScreen(phrase))
             fault = "\"" + QString::fromUtf8(phrase.text.data(), phrase.text.size()) + "\" was said, which no screen on show says";
     }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override {}
 
     bool belongsToShownScreen(const words::Phrase& phrase) const
@@ -50,21 +51,19 @@ struct CheckingSpeaker : Speaker {
             for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
                 if (letter && box->isVisible() && !box->isReadOnly())
                     return true;
-            const char* name = screenName(screen->id());
-            const words::ScreenWords& table = *words::wordsOfScreen(name);
-            if (words::arrivalGuidance(name) == phrase || guidesOn(screen->id(), phrase))
+            const ScreenDesign& design = screen->screenDesign();
+            if (words::arrivalGuidance(design) == phrase || guidesOn(screen->id(), phrase))
                 return true;
-            for (const words::Reply& reply : table.replies)
-                if (reply.said == phrase || words::resultWithNextStep(name, reply.shown) == phrase)
+            for (const Reply& reply : design.replies)
+                if (reply.spoken() == phrase)
                     return true;
-            for (const words::ControlWords& control : table.controls) {
-                if (control.said == phrase || (control.strip == words::Strip::Text && letter)
-                    || (control.strip == words::Strip::Marks && phrase.text.size() <= 2))
+            for (const Question& question : design.questions)
+                if (question.asked == phrase)
                     return true;
-                for (const words::PictureWords& picture : control.pictures)
-                    if (picture.said == phrase)
-                        return true;
-            }
+            for (const Control& control : design.controls)
+                if (control.words() == phrase || (control.spoken.speaks == Speaks::Letters && letter)
+                    || (control.spoken.speaks == Speaks::Marks && phrase.text.size() <= 2))
+                    return true;
         }
         return false;
     }
@@ -264,7 +263,8 @@ private slots:
     {
         ScreenRegistry registry(createScreen);
         QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        QVERIFY(registry.show(ScreenId::SproutMain) && registry.show(ScreenId::awardword));
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        QVERIFY(registry.show(ScreenId::awardword));
         Screen& award = registry.reference(ScreenId::awardword);
         chooseMenu(registry.reference(ScreenId::SproutMain), "mnuExit");
         settle();

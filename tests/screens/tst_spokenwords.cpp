@@ -8,6 +8,9 @@
 
 #include "controls.h"
 #include "guidance.h"
+#include "phrases.h"
+#include "screendesigns.h"
+#include "sums.h"
 #include "spokencontrols.h"
 #include "wavreader.h"
 
@@ -24,18 +27,14 @@ namespace {
 
 constexpr int kRest = 10;
 
-// What a child sees and can point at: captions, pictures other than the backdrop,
-// coloured boxes, buttons, headed frames and text boxes.
-bool childCanPointAt(QWidget* widget, const QWidget* client)
+// What a child sees and can point at: captions, pictures, coloured boxes,
+// buttons, headed frames and text boxes.
+bool childCanPointAt(QWidget* widget)
 {
     if (widget->isHidden() || widget->width() < 4 || widget->height() < 4 || qobject_cast<LineControl*>(widget))
         return false;
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const bool backdrop = widget->pos() == QPoint(0, 0) && widget->width() * 2 >= client->width()
-                              && widget->height() * 2 >= client->height();
-        const bool picture = !label->pixmap().isNull() || label->autoFillBackground();
-        return !label->text().trimmed().isEmpty() || (picture && !backdrop);
-    }
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return !label->text().trimmed().isEmpty() || !label->pixmap().isNull() || label->autoFillBackground();
     if (auto* frame = qobject_cast<QGroupBox*>(widget))
         return !frame->title().isEmpty();
     return qobject_cast<QAbstractButton*>(widget) || qobject_cast<QPlainTextEdit*>(widget)
@@ -46,17 +45,31 @@ const QString kAwardArrival = "Congratulations, you are doing a great job! Press
                               "award, or press Continue to go back to your game.";
 const QString kPlayAgain = " To play again, press the button that says Click to start a new game.";
 
-// The question heard for the picture on the board; sums say themselves, words too.
+// A sum as heard ("What is six plus seven?") by the answer it asks for ("= 13");
+// any other phrase as it stands.
+QString answerAskedFor(const QString& phrase)
+{
+    static const QStringList numbers = QString("zero one two three four five six seven eight nine ten eleven twelve")
+                                           .split(' ');
+    const QStringList word = QString(phrase).remove('?').split(' ');
+    if (word.size() != 5 || word[0] != "What" || !numbers.contains(word[2]) || !numbers.contains(word[4]))
+        return phrase;
+    const int first = numbers.indexOf(word[2]), second = numbers.indexOf(word[4]);
+    return "= " + QString::number(word[3] == "plus" ? first + second : word[3] == "minus" ? first - second : -1);
+}
+
+// The question heard for the picture on the board: a sum by its answer, a word
+// said as it is spelt.
 QString questionOnShow(Screen& screen)
 {
     const QuizTable& quiz = *quizOf(screen.id());
-    const int shown = shownQuestion(screen, quiz);
-    if (screen.id() == ScreenId::GuessColor || screen.id() == ScreenId::Guessshape)
-        return screen.id() == ScreenId::GuessColor ? "What color is this?" : "What shape is this?";
-    if (screen.id() == ScreenId::Spellword)
-        return quiz.answers.value(shown, "no word on show");
-    const auto question = words::questionFor(screenName(screen.id()), quiz.files.value(shown).toStdString());
-    return question ? textOf(*question) : "none";
+    const QString answer = quiz.answers.value(shownQuestion(screen, quiz), "none on show");
+    switch (screen.id()) {
+    case ScreenId::GuessColor: return "What color is this?";
+    case ScreenId::Guessshape: return "What shape is this?";
+    case ScreenId::MathTest: return "= " + answer;
+    default: return answer;
+    }
 }
 
 } // namespace
@@ -81,7 +94,10 @@ class TestSpokenWords : public QObject {
     QStringList heard()
     {
         QCoreApplication::processEvents();
-        return std::exchange(m_speaker->said, {});
+        QStringList said;
+        for (const QString& phrase : std::exchange(m_speaker->said, {}))
+            said << answerAskedFor(phrase);
+        return said;
     }
     void restOn(QWidget* widget, QPoint at = {}) // by default its middle
     {
@@ -103,20 +119,12 @@ private slots:
     {
         QFETCH(ScreenId, id);
         Screen& screen = shown(id);
-        QStringList missing, named;
-        for (QWidget* widget : screen.client()->findChildren<QWidget*>()) {
-            if (widget->objectName().isEmpty() || screen.control(widget->objectName()) != widget)
-                continue;
-            named << widget->objectName();
-            if (childCanPointAt(widget, screen.client())
-                && (!words::wordsOfControl(screenName(id), widget->objectName().toStdString())
-                    || widget->accessibleName().isEmpty()))
+        QStringList missing;
+        for (QWidget* widget : screen.client()->findChildren<QWidget*>())
+            if (screen.control(widget->objectName()) == widget && childCanPointAt(widget)
+                && widget->accessibleName().isEmpty())
                 missing << widget->objectName();
-        }
         QVERIFY2(missing.isEmpty(), qPrintable("no words for " + missing.join(", ")));
-        // And no words for a control the screen does not have: a misspelt name is mute.
-        for (const words::ControlWords& row : words::wordsOfScreen(screenName(id))->controls)
-            QVERIFY2(named.contains(QString::fromUtf8(row.control.data(), row.control.size())), row.control.data());
     }
 
     // A word takes a fifth to half a second; a single letter a few tenths.
@@ -211,6 +219,7 @@ private slots:
         QTest::qWait(kRest * 3);
         QCOMPARE(m_speaker->said, QStringList());
     }
+
     // Mr. Pim greets once; a quiz asks its question, an award congratulates and
     // says what its buttons do, and every other screen says what it is, each time
     // they come into view.
@@ -219,7 +228,7 @@ private slots:
     {
         QFETCH(ScreenId, id);
         auto expected = [&](bool again) {
-            const auto guidance = words::arrivalGuidance(screenName(id));
+            const auto guidance = words::arrivalGuidance(m_registry->reference(id).screenDesign());
             const QString said = quizOf(id) ? questionOnShow(m_registry->reference(id))
                                  : QByteArray(screenName(id)).startsWith("award") ? kAwardArrival
                                  : id == ScreenId::SproutMain ? (again ? QString() : kGreeting)
@@ -238,7 +247,8 @@ private slots:
     }
 
     // Each move (see play) heard alone, every letter typed first; a right spelling
-    // repeats "correct" for the next word, and the award is all the tenth brings.
+    // repeats "correct" and then says the next word, and the award is all the
+    // tenth brings.
     void quizReplies_data()
     {
         QTest::addColumn<ScreenId>("id");
@@ -274,10 +284,65 @@ private slots:
                          : awardShown() && !awardBefore ? kAwardArrival
                          : move == 'R'                   ? "Correct!"
                                                          : "Sorry, try again.");
+            // A right spelling brings the next word, said after the verdict.
+            if (move == 'R' && !quiz.newQuestion && expected.last() == "Correct!")
+                expected << questionOnShow(screen);
             QCOMPARE(heard(), expected);
         }
         QCOMPARE(awardShown(), moves.count('R') == 10);
         QCOMPARE(testing::score(screen, quiz), score);
+    }
+
+    // Resting on Spell the word's picture says the word on show, also each new one
+    // that a right spelling brings.
+    void eachNewWordIsSaidOnItsPicture()
+    {
+        Screen& screen = shown(ScreenId::Spellword);
+        for (int word = 0; word < 3; ++word) {
+            const QString onShow = questionOnShow(screen);
+            restOn(screen.control("Image2"));
+            QCOMPARE(heard(), QStringList{onShow});
+            play(screen, kSpellWord, "R");
+            restOn(screen.client(), QPoint(1, 1));
+            heard();
+            m_speaker->saying.clear(); // the new word, said after the verdict, is over
+        }
+    }
+
+    // What the picture of each sum shows, what the voice asks for it, what the quiz
+    // accepts for it and the caption of the choice that accepts it agree.
+    void everySumAskedIsAnsweredByItsChoice()
+    {
+        const std::span<const designs::Sum> sums = designs::sums();
+        QCOMPARE(sums.size(), designs::mathQuiz.questions.size());
+        for (int number = 0; number < int(sums.size()); ++number) {
+            const designs::Sum& sum = sums[number];
+            const QString answer = kMathTest.answers[number];
+            QCOMPARE(answerAskedFor(textOf(sum.asked)), answer.isEmpty() ? QString() : "= " + answer);
+            if (!answer.isEmpty())
+                QCOMPARE(QString::number(sum.operation == '+' ? sum.first + sum.second : sum.first - sum.second), answer);
+        }
+    }
+
+    // A swatch is filled with the colour it is named and said as.
+    void swatchesShowTheColourTheySay()
+    {
+        const std::map<QString, QColor> colours{
+            {"Red", Qt::red}, {"Orange", QColor(255, 128, 0)}, {"Yellow", Qt::yellow}, {"Green", QColor(0, 192, 0)},
+            {"Blue", Qt::blue}, {"Purple", QColor(128, 0, 128)}, {"Pink", QColor(255, 128, 255)},
+            {"White", Qt::white}, {"Black", Qt::black}, {"Grey", QColor(128, 128, 128)}};
+        Screen& screen = shown(ScreenId::frmColors);
+        int swatches = 0;
+        for (QLabel* label : screen.client()->findChildren<QLabel*>()) {
+            if (!label->autoFillBackground())
+                continue;
+            ++swatches;
+            const QString name = label->accessibleName();
+            QVERIFY2(colours.count(name), qPrintable(name));
+            QCOMPARE(label->palette().color(QPalette::Window), colours.at(name));
+            QCOMPARE(label->accessibleDescription().toLower(), QString("a%1 %2 swatch").arg(name == "Orange" ? "n" : "", name.toLower()));
+        }
+        QCOMPARE(swatches, 10);
     }
 
     // A click the board does not take says what to press, before a game and after

@@ -2,6 +2,7 @@
 // then through the private audio server of scripts/audio-server.sh, whose null
 // sink's monitor is recorded. Each phrase is one constant level, which the player
 // and the server pass on unchanged, so the samples heard tell whose they are.
+#include "speech.h"
 #include "voiceplayer.h"
 #include "wavbytes.h"
 

@@ -3,11 +3,11 @@
 // Plays the four quizzes as a child does and reads back the board, result and score.
 
 #include "choicequizzes.h"
-#include "picturefile.h"
+#include "bitmapfile.h"
 #include "programfolder.h"
 #include "screenfactory.h"
 #include "screentesting.h"
-#include "spellword.h"
+#include "screendesigns.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,8 +38,8 @@ inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* 
 {
     QuizTable table{quiz.id,       quiz.award, gamesLink, quiz.backLink, quiz.newQuestionButton,
                     quiz.scoreBox, {},         std::move(answers)};
-    for (const char* file : quiz.questionFiles)
-        table.files << QString::fromLatin1(file);
+    for (const Question& question : quiz.design.questions)
+        table.files << QString::fromLatin1(question.file);
     return table;
 }
 
@@ -59,8 +59,10 @@ inline const QuizTable kMathTest = choiceQuizTable(
 
 inline const QuizTable kSpellWord = [] {
     QuizTable quiz{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13", nullptr, "Text3", {}, {}};
-    for (const char* word : Spellword::kWords)
-        quiz.files << QStringLiteral("\\%1.bmp").arg(quiz.answers.emplaceBack(QLatin1String(word)));
+    for (const Question& word : designs::spellingQuiz.questions) {
+        quiz.files << QString::fromLatin1(word.file);
+        quiz.answers << QString::fromUtf8(word.asked.text.data(), word.asked.text.size());
+    }
     return quiz;
 }();
 
@@ -81,7 +83,7 @@ inline const QList<QImage>& questionPictures(const QuizTable& quiz)
     QList<QImage>& pictures = read[quiz.id];
     if (pictures.isEmpty())
         for (const QString& file : quiz.files)
-            pictures << (file.isEmpty() ? QImage() : comparable(PictureFile::load(programFilePath(file)).picture));
+            pictures << (file.isEmpty() ? QImage() : comparable(BitmapFile::load(programFilePath(file)).picture));
     return pictures;
 }
 

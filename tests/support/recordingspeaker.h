@@ -2,7 +2,7 @@
 
 // A speaker that keeps what it is asked to say, for the tests of the voice.
 
-#include "speaker.h"
+#include "speech.h"
 
 #include <QStringList>
 
@@ -31,6 +31,8 @@ struct RecordingSpeaker : Speaker {
         voices << phrase.voice;
         saying = said.last();
     }
+    // Recorded in the order it will be heard.
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override { ++stops, saying.clear(); }
     bool isSaying(const words::Phrase& phrase) const override { return saying == textOf(phrase); }
     void forget() { said.clear(), voices.clear(), stops = 0, saying.clear(); }

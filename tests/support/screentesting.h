@@ -36,7 +36,7 @@ inline QWidget* clickAtPixel(Screen& screen, QPoint point)
 
 inline QWidget* clickAt(Screen& screen, QPoint twips)
 {
-    return clickAtPixel(screen, QPoint(px(twips.x()), px(twips.y())));
+    return clickAtPixel(screen, QPoint(px(twips.x(), screen.scale()), px(twips.y(), screen.scale())));
 }
 
 // Whether a click at this point of the client area would land on the control.

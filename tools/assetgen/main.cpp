@@ -52,10 +52,10 @@ bool save(const Artwork& picture, const QString& path)
     return saveScreenBitmap(picture.image, path);
 }
 
-// The sharp copies are named "<name>@2x.bmp"; a picture that was drawn large
-// enough at its own size has none.
+// The sharp copies are named "<name>@2x.bmp", "<name>@3x.bmp"; a picture that was
+// drawn large enough at its own size has none.
 bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
-                  const std::vector<Artwork>& sharp)
+                  const std::vector<std::vector<Artwork>>& sharpSets)
 {
     QFile list(folder + "/pictures.qrc");
     if (!list.open(QIODevice::WriteOnly | QIODevice::Text))
@@ -68,14 +68,16 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
             return false;
         qrc << "    <file>" << file << "</file>\n";
     }
-    for (const Artwork& picture : sharp) {
-        if (picture.image.devicePixelRatio() < 2)
-            continue;
-        const QString file = picture.name + "@2x." + picture.type;
-        if (!save(picture, folder + "/" + file))
-            return false;
-        qrc << "    <file>" << file << "</file>\n";
-    }
+    for (const std::vector<Artwork>& sharp : sharpSets)
+        for (const Artwork& picture : sharp) {
+            const int scale = qRound(picture.image.devicePixelRatio());
+            if (scale < 2)
+                continue;
+            const QString file = QStringLiteral("%1@%2x.%3").arg(picture.name).arg(scale).arg(picture.type);
+            if (!save(picture, folder + "/" + file))
+                return false;
+            qrc << "    <file>" << file << "</file>\n";
+        }
     qrc << "  </qresource>\n</RCC>\n";
     return true;
 }
@@ -133,9 +135,14 @@ int main(int argc, char* argv[])
     for (Artwork& file : awardPictureFiles())
         files.push_back(std::move(file));
     // The picture files are shown at their own pixel size; only the built-in
-    // pictures get a copy drawn at twice the size for screens that magnify.
-    setDrawingScale(2);
-    const std::vector<Artwork> sharp = builtInPictures();
+    // pictures get copies drawn larger, for screens that magnify and for the
+    // full-screen classroom, which shows a screen up to three times its size on a
+    // common laptop's screen.
+    std::vector<std::vector<Artwork>> sharp;
+    for (int scale : {2, 3}) {
+        setDrawingScale(scale);
+        sharp.push_back(builtInPictures());
+    }
     setDrawingScale(1);
 
     if (!writeBuiltIn(builtInFolder, builtIn, sharp) || !writeFiles(programFolder, files)

@@ -2,6 +2,7 @@
 // drawn at exactly the size of the box its quiz keeps for it on the classroom board,
 // because the quiz shows a picture pixel for pixel and never scales it.
 #include "artwork.h"
+#include "sums.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -456,23 +457,12 @@ Artwork sumPicture(const QString& name, int first, QChar operation, int second)
 
 std::vector<Artwork> sumPictures()
 {
-    // The file name gives the two numbers; "1110" is the one difference.
-    const struct {
-        const char* name;
-        int first;
-        int second;
-    } sums[] = {
-        {"11", 1, 1},   {"22", 2, 2},   {"23", 2, 3},   {"33", 3, 3},     {"34", 3, 4},
-        {"44", 4, 4},   {"47", 4, 7},   {"55", 5, 5},   {"66", 6, 6},     {"67", 6, 7},
-        {"72", 7, 2},   {"98", 9, 8},   {"99", 9, 9},   {"105", 10, 5},   {"113", 11, 3},
-        {"118", 11, 8}, {"124", 12, 4}, {"1010", 10, 10},
-        // The question that the choice "3" answers.
-        {"12", 1, 2},
-    };
     std::vector<Artwork> pictures;
-    for (const auto& sum : sums)
-        pictures.push_back(sumPicture(sum.name, sum.first, '+', sum.second));
-    pictures.push_back(sumPicture("1110", 11, '-', 10));
+    for (const designs::Sum& sum : designs::sums()) {
+        const QString file = QString::fromLatin1(sum.file); // "\67.bmp"
+        if (!file.isEmpty())
+            pictures.push_back(sumPicture(file.mid(1).chopped(4), sum.first, QChar(sum.operation), sum.second));
+    }
     return pictures;
 }
 

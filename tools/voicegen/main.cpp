@@ -5,7 +5,7 @@
 //
 // Only phrases without a recording are recorded, so a build where no words changed
 // does nothing; recordings of phrases that are gone are removed.
-#include "screenwords.h"
+#include "phrases.h"
 #include "voicemaker.h"
 
 #include <chrono>

@@ -1,0 +1,142 @@
+#include "builtinpictures.h"
+
+#include "bitmapcheck.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImageReader>
+#include <QResource>
+#include <algorithm>
+#include <memory>
+
+static void initPictureResources()
+{
+    Q_INIT_RESOURCE(pictures); // the resources live in a static library
+}
+
+namespace sprout {
+
+namespace {
+
+qreal screenScale()
+{
+    static const bool initialised = (initPictureResources(), true);
+    Q_UNUSED(initialised);
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+// Drawings are bitmaps, the pictures designed as photographs JPEG. Qt does not choose a
+// resource's "@2x" drawing by itself: shown larger than drawn, take the smallest drawing
+// at least as large as needed where the picture has one, else its largest.
+QString resourceOf(const QString& name, qreal magnified)
+{
+    QStringList candidates;
+    if (magnified > 2)
+        candidates << name + QStringLiteral("@3x") << name + QStringLiteral("@2x");
+    else if (magnified > 1)
+        candidates << name + QStringLiteral("@2x") << name + QStringLiteral("@3x");
+    candidates << name;
+    for (const QString& candidate : candidates)
+        for (const char* type : {".bmp", ".jpg"})
+            if (const QString file = QStringLiteral(":/pictures/") + candidate + QLatin1String(type);
+                QFile::exists(file))
+                return file;
+    return {};
+}
+
+// Seven screens share the board and five the backdrop: decode each once and share it.
+QHash<QString, QPixmap>& decoded()
+{
+    static QHash<QString, QPixmap> pictures;
+    return pictures;
+}
+
+// Drawings are the bitmaps that assetgen writes as the screen holds them (32 bits a
+// pixel, top row first): the pixels are shown straight from the unpacked resource,
+// with no conversion and no second copy, which at start-up saves time and memory.
+QImage readDrawing(const QString& file)
+{
+    auto bytes = std::make_unique<QByteArray>(QResource(file).uncompressedData());
+    const BitmapCheck check = checkBitmap(*bytes);
+    if (!check.ok() || check.bitsPerPixel != 32 || !check.topRowFirst)
+        return QImage(file).convertToFormat(QImage::Format_RGB32);
+    uchar* pixels = reinterpret_cast<uchar*>(bytes->data()) + check.pixelOffset;
+    if (quintptr(pixels) % 16 != 0) // painting expects pixels aligned as Qt allocates them
+        return QImage(pixels, check.width, check.height, QImage::Format_RGB32).copy();
+    return QImage(pixels, check.width, check.height, qsizetype(check.width) * 4,
+                  QImage::Format_RGB32, [](void* held) { delete static_cast<QByteArray*>(held); },
+                  bytes.release());
+}
+
+// A photograph is decoded straight at the size shown, which JPEG does cheaply.
+QImage read(const QString& file, QSize pixels)
+{
+    if (file.endsWith(QLatin1String(".bmp"))) {
+        QImage picture = readDrawing(file);
+        if (pixels.isEmpty() || picture.size() == pixels)
+            return picture;
+        return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QImageReader reader(file);
+    if (!pixels.isEmpty())
+        reader.setScaledSize(pixels);
+    return reader.read();
+}
+
+} // namespace
+
+QPixmap builtInPicture(const QString& name)
+{
+    const bool magnified = screenScale() > 1;
+    const QString key = magnified ? name + QStringLiteral("@2x") : name;
+    if (auto found = decoded().constFind(key); found != decoded().constEnd())
+        return *found;
+    const QString file = resourceOf(name, magnified ? 2 : 1);
+    QPixmap picture = QPixmap::fromImage(read(file, {}));
+    // The twice-size drawing keeps the size of the picture it stands in for.
+    if (file.contains(QLatin1String("@2x.")))
+        picture.setDevicePixelRatio(2);
+    decoded().insert(key, picture);
+    return picture;
+}
+
+QPixmap builtInPictureNotKept(const QString& name, QSize shown)
+{
+    const qreal scale = screenScale();
+    const QSize pixels = (QSizeF(shown) * scale).toSize();
+    // Shown larger than drawn, the picture is scaled from its larger drawing.
+    const QSizeF own = builtInPicture(name).deviceIndependentSize();
+    const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
+    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, magnified), pixels));
+    picture.setDevicePixelRatio(scale);
+    return picture;
+}
+
+QPixmap builtInPicture(const QString& name, QSize shown)
+{
+    const qreal scale = screenScale();
+    const QSize pixels = (QSizeF(shown) * scale).toSize();
+    const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+    if (auto found = decoded().constFind(key); found != decoded().constEnd())
+        return *found;
+    const QPixmap picture = builtInPictureNotKept(name, shown);
+    decoded().insert(key, picture);
+    return picture;
+}
+
+QPixmap builtInPicture(const QString& name, double scale)
+{
+    const QPixmap own = builtInPicture(name);
+    if (scale == 1.0 || own.isNull())
+        return own;
+    return builtInPictureNotKept(name, (own.deviceIndependentSize() * scale).toSize());
+}
+
+bool hasBuiltInPicture(const QString& name)
+{
+    screenScale(); // makes the resources known
+    return !resourceOf(name, 1).isEmpty();
+}
+
+} // namespace sprout

@@ -1,0 +1,223 @@
+// The full-screen classroom: every screen scaled by one factor as its design table
+// says, a child's way through every screen to every award on a 1920 x 1080 screen
+// by the scaled positions, and F11 there and back with nothing of a screen lost.
+#include "fullscreen.h"
+#include "quiztesting.h"
+#include "stage.h"
+#include "tictactoescreen.h"
+
+#include <QLayout>
+#include <QMainWindow>
+#include <cmath>
+
+using namespace sprout;
+using namespace sprout::testing;
+
+namespace {
+
+const QSize kLargest(3840, 2160);
+
+// Where the design table puts a control at a scale, in its parent's pixels.
+QRect scaledRect(const Control& row, double scale)
+{
+    return QRect(px(row.left, scale), px(row.top, scale), px(row.width, scale), px(row.height, scale));
+}
+
+// Clicks a control at its place in the scaled design, on whatever lies topmost at
+// that point of the full screen.
+void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
+{
+    Stage* stage = registry.stage();
+    QVERIFY(stage);
+    for (const Control& row : screen.design()) {
+        if (FormBuilder::objectNameOf(row) != QLatin1String(name))
+            continue;
+        QWidget* control = screen.control(name);
+        const QRect designed = scaledRect(row, screen.scale());
+        const QPoint origin = control->parentWidget()->mapTo(stage, QPoint());
+        for (int y = designed.bottom() - 2; y > designed.top(); y -= 3)
+            for (int x = designed.left() + 2; x < designed.right(); x += 3) {
+                const QPoint at = origin + QPoint(x, y);
+                QWidget* top = stage->childAt(at);
+                if (top == control || control->isAncestorOf(top))
+                    return QTest::mouseClick(top, Qt::LeftButton, Qt::NoModifier, top->mapFrom(stage, at));
+            }
+        QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
+    }
+    QFAIL(qPrintable(QString("no row %1").arg(name)));
+}
+
+Screen& onShow(ScreenRegistry& registry, ScreenId id)
+{
+    Screen& screen = registry.reference(id);
+    if (!screen.isVisible())
+        QTest::qFail(qPrintable(QString(screenName(id)) + " is not on show"), __FILE__, __LINE__);
+    return screen;
+}
+
+} // namespace
+
+class TestFullScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { FullScreen::installKey(); }
+    void cleanup() { FullScreen::setOn(false); }
+
+    // Every control of every screen where its row puts it at the scale, in a font as
+    // much larger, and back at the designed place once the scale is 1 again.
+    void scaledGeometry_data()
+    {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<double>("scale");
+        for (int id = 0; id < kScreenCount; ++id) {
+            ScreenRegistry registry(createScreen);
+            const double largest = Stage::fittingScale(registry.reference(ScreenId(id)).windowDesign(), kLargest);
+            for (double scale : {1.5, 2.25, largest})
+                QTest::newRow(qPrintable(QString("%1 at %2").arg(screenName(ScreenId(id))).arg(scale)))
+                    << id << scale;
+        }
+    }
+    void scaledGeometry()
+    {
+        QFETCH(int, screen);
+        QFETCH(double, scale);
+        ReportRecorder reports;
+        ScreenRegistry registry(createScreen);
+        Screen& shownScreen = registry.reference(ScreenId(screen));
+        QVERIFY(registry.load(ScreenId(screen)));
+        QHash<QString, QRect> designed;
+        for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
+            designed.insert(control->objectName(), control->geometry());
+        shownScreen.setScale(scale);
+
+        const WindowDesign& window = shownScreen.windowDesign();
+        shownScreen.window()->layout()->activate(); // Tic-Tac-Toe's window sizes its client area itself
+        QCOMPARE(shownScreen.client()->size(), QSize(px(window.clientWidth, scale), px(window.clientHeight, scale)));
+        for (const Control& row : shownScreen.design()) {
+            QWidget* control = shownScreen.control(FormBuilder::objectNameOf(row));
+            if (!control || row.kind == Kind::Line)
+                continue;
+            const QRect expected = scaledRect(row, scale);
+            QCOMPARE(control->pos(), expected.topLeft());
+            const auto* image = qobject_cast<QLabel*>(control);
+            if (row.kind == Kind::Image && !(row.look.flags & Stretch) && image && !image->pixmap().isNull())
+                QCOMPARE(control->size(), designed.value(control->objectName()).size() * scale);
+            else
+                QCOMPARE(control->size(), expected.size());
+            QCOMPARE(control->font().pixelSize(), int(std::lround(row.look.font.points * 96 / 72 * scale)));
+        }
+        shownScreen.setScale(1);
+        for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
+            QCOMPARE(control->geometry(), designed.value(control->objectName()));
+        QCOMPARE(reports.messages, QStringList());
+    }
+
+    // From the main menu through every lesson, game and quiz to each award and back,
+    // clicking where the scaled design puts each link. Each screen fills the screen
+    // as far as it fits, centred, and is the only one on show but for an award over
+    // its quiz.
+    void everyScreenToEveryAward()
+    {
+        ReportRecorder reports;
+        FullScreen::setOn(true);
+        ScreenRegistry registry(createScreen);
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        Stage* stage = registry.stage();
+        QCOMPARE(stage->size(), QSize(1920, 1080));
+        auto visit = [&](ScreenId from, const char* link, ScreenId to) {
+            clickOnStage(registry, onShow(registry, from), link);
+            QMainWindow* window = onShow(registry, to).window();
+            QCOMPARE(window->parentWidget(), stage);
+            QVERIFY2(stage->rect().contains(window->geometry()), screenName(to));
+            QVERIFY2(window->width() >= 1900 || window->height() >= 1060, screenName(to)); // fills one way
+            QVERIFY(std::abs(window->geometry().center().x() - stage->rect().center().x()) <= 1);
+            QVERIFY(std::abs(window->geometry().center().y() - stage->rect().center().y()) <= 1);
+            QVERIFY2(!registry.find(from)->isVisible(), screenName(from));
+            // Its pictures are there, also on a screen left long ago that let them go.
+            for (const Control& row : onShow(registry, to).design())
+                if (auto* image = onShow(registry, to).control<QLabel>(FormBuilder::objectNameOf(row));
+                    image && row.kind == Kind::Image && row.text && image->isVisible())
+                    QVERIFY2(!image->pixmap().isNull(), qPrintable(FormBuilder::objectNameOf(row)));
+        };
+        clickOnStage(registry, onShow(registry, ScreenId::SproutMain), "Command1");
+        const std::pair<const char*, ScreenId> lessons[] = {
+            {"Label5", ScreenId::frmColors}, {"Label2", ScreenId::frmShapes}, {"Label3", ScreenId::frmLetters},
+            {"Label4", ScreenId::FrmNumbers}, {"Label7", ScreenId::measure}};
+        const char* backToMain[] = {"Label22", "Label11", "Label11", "Label22", "Label11"};
+        for (size_t i = 0; i < std::size(lessons); ++i) {
+            visit(ScreenId::SproutMain, lessons[i].first, lessons[i].second);
+            visit(lessons[i].second, backToMain[i], ScreenId::SproutMain);
+        }
+        visit(ScreenId::SproutMain, "Label6", ScreenId::Games);
+        visit(ScreenId::Games, "Label2", ScreenId::Form1);
+        clickOnStage(registry, onShow(registry, ScreenId::Form1), "Cmdgamestart");
+        visit(ScreenId::Form1, "Label11", ScreenId::SproutMain);
+        visit(ScreenId::SproutMain, "Label6", ScreenId::Games);
+        for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kSpellWord, &kMathTest}) {
+            visit(ScreenId::Games, quiz->gamesLink, quiz->id);
+            Screen& screen = onShow(registry, quiz->id);
+            for (int right = 1; right <= 10; ++right)
+                play(screen, *quiz, quiz->newQuestion ? "RP" : "R");
+            QCOMPARE(testing::score(screen, *quiz), "10");
+            Screen& award = onShow(registry, quiz->award);
+            QVERIFY(screen.isVisible());
+            QCOMPARE(award.window()->parentWidget(), stage);
+            QVERIFY(stage->children().indexOf(award.window()) > stage->children().indexOf(screen.window()));
+            clickOnStage(registry, award, "Command2");
+            QVERIFY(!award.isVisible());
+            visit(quiz->id, quiz->backLink, ScreenId::Games);
+        }
+        visit(ScreenId::Games, "Label11", ScreenId::SproutMain);
+        visit(ScreenId::SproutMain, "Label5", ScreenId::frmColors);
+        QCOMPARE(reports.messages, QStringList());
+    }
+
+    // F11 on a quiz under way and a game under way: into full screen and out again,
+    // each keeps its score, question and cells, and comes back at its designed size.
+    void f11ThereAndBack()
+    {
+        ReportRecorder reports;
+        TicTacToeScreen::replacePause([](int) {});
+        ScreenRegistry registry(createScreen);
+        Screen& game = shown(registry, ScreenId::Form1);
+        click(game, "Cmdgamestart");
+        click(game, "Picture1(5)");
+        QList<QImage> before;
+        for (int cell = 1; cell <= 9; ++cell)
+            before << game.control<QLabel>(QString("Picture1(%1)").arg(cell))->pixmap().toImage().scaled(8, 8);
+        registry.hide(ScreenId::Form1);
+
+        Screen& quiz = shown(registry, ScreenId::GuessColor);
+        play(quiz, kGuessColor, "RPRW");
+        const QString result = testing::result(quiz), score = testing::score(quiz, kGuessColor);
+        const int question = shownQuestion(quiz, kGuessColor);
+        const QSize designedSize = quiz.window()->size();
+
+        QTest::keyClick(quiz.window(), Qt::Key_F11);
+        QVERIFY(FullScreen::isOn());
+        QCOMPARE(quiz.window()->parentWidget(), registry.stage());
+        QVERIFY(quiz.isVisible());
+        QVERIFY(quiz.scale() > 1);
+        QCOMPARE(testing::result(quiz), result);
+        QCOMPARE(testing::score(quiz, kGuessColor), score);
+        QCOMPARE(shownQuestion(quiz, kGuessColor), question);
+        play(quiz, kGuessColor, "PR"); // and it goes on at the larger size
+
+        QTest::keyClick(quiz.window(), Qt::Key_F11);
+        QVERIFY(!FullScreen::isOn());
+        QVERIFY(quiz.window()->isWindow());
+        QVERIFY(quiz.isVisible());
+        QVERIFY(!registry.stage());
+        QCOMPARE(quiz.window()->size(), designedSize);
+        QCOMPARE(testing::score(quiz, kGuessColor), "3");
+        QVERIFY(game.window()->isWindow());
+        QVERIFY(!game.isVisible());
+        for (int cell = 1; cell <= 9; ++cell)
+            QCOMPARE(game.control<QLabel>(QString("Picture1(%1)").arg(cell))->pixmap().toImage().scaled(8, 8),
+                     before[cell - 1]);
+        QCOMPARE(reports.messages, QStringList());
+    }
+};
+
+QTEST_MAIN(TestFullScreen)
+#include "tst_fullscreen.moc"
