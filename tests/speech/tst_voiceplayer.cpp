@@ -171,6 +171,31 @@ private slots:
         QVERIFY(!m_player->isSaying(kLow));
     }
 
+    // A phrase said after another waits for its end and follows it whole, with no
+    // flush between; a new phrase said meanwhile drops it.
+    void saysAfterWithoutCutting()
+    {
+        const auto highWritten = [this] {
+            std::lock_guard lock(m_server->mutex);
+            return qint64(m_server->written[kHighLevel]);
+        };
+        m_player->say(kLow);
+        m_player->sayAfter(kHigh);
+        QVERIFY(m_player->isSaying(kHigh));
+        pause(1000);
+        {
+            std::lock_guard lock(m_server->mutex);
+            QCOMPARE(m_server->order, (std::vector<int>{-1, kLowLevel, kHighLevel}));
+        }
+        const qint64 whole = highWritten();
+        QVERIFY(qAbs(whole - VoicePlayer::kSampleRate * 3 / 10) <= 2); // 300 ms
+        m_player->say(kLow);
+        m_player->sayAfter(kHigh);
+        say(2000);
+        pause(800);
+        QCOMPARE(highWritten(), whole);
+    }
+
     // Asks again at once for a server that went away, as it may be restarting;
     // after one that did not answer, only a while later.
     void serverGoingAwayAndMissingAreSurvived()
