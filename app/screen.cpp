@@ -185,6 +185,8 @@ void Screen::setScale(double scale)
     FormBuilder::rescale(client(), design(), m_controls, scale);
     takePicturesBack();
     sizeWindow();
+    if (auto* sign = client()->findChild<VoiceOffSign*>())
+        sign->fitScreen(QSize(px(windowDesign().clientWidth, scale), px(windowDesign().clientHeight, scale)));
     scaleChanged();
 }
 

@@ -1,18 +1,26 @@
 #include "voiceoffsign.h"
 
+#include "formbuilder.h"
 #include "speech.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
 namespace sprout {
 
 namespace {
 
 constexpr int kMargin = 4;
-constexpr int kPadding = 6;
+// The space around the sign's icon and word, as a share of the font's height.
+constexpr double kPadding = 0.4;
+
+int padOf(const QFontMetrics& metrics)
+{
+    return int(std::lround(metrics.height() * kPadding));
+}
 
 } // namespace
 
@@ -43,14 +51,7 @@ VoiceOffSign::VoiceOffSign(QWidget* clientArea, Qt::Corner corner) : QLabel(clie
     setAccessibleDescription(QStringLiteral("Ctrl+M turns the voice on again"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    QFont small = QApplication::font();
-    small.setPointSizeF(8);
-    small.setBold(true);
-    setFont(small);
-    const QFontMetrics metrics(small);
-    const int iconWidth = metrics.height();
-    resize(kPadding + iconWidth + kPadding / 2 + metrics.horizontalAdvance(text()) + kPadding,
-           metrics.height() + kPadding);
+    growWithScreen();
     setVisible(Speech::isMuted());
     clientArea->installEventFilter(this);
     clientArea->window()->installEventFilter(this);
@@ -61,7 +62,7 @@ bool VoiceOffSign::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Show && watched == window())
         refresh();
     else if (event->type() == QEvent::Resize && watched == parentWidget())
-        moveToCorner();
+        fitScreen(parentWidget()->size());
     return QLabel::eventFilter(watched, event);
 }
 
@@ -71,9 +72,29 @@ void VoiceOffSign::refresh()
     raise();
 }
 
-void VoiceOffSign::moveToCorner()
+void VoiceOffSign::fitScreen(QSize clientSize)
 {
-    move(inCorner(parentWidget()->rect(), size(), m_corner).topLeft());
+    growWithScreen();
+    moveToCorner(clientSize);
+}
+
+// On the full-screen classroom the sign grows with the screen it lies on.
+void VoiceOffSign::growWithScreen()
+{
+    QFont small = QApplication::font();
+    small.setPointSizeF(8 * FormBuilder::scaleOf(parentWidget()));
+    small.setBold(true);
+    setFont(small);
+    const QFontMetrics metrics(small);
+    const int iconWidth = metrics.height();
+    const int padding = padOf(metrics);
+    resize(padding + iconWidth + padding / 2 + metrics.horizontalAdvance(text()) + padding,
+           metrics.height() + padding);
+}
+
+void VoiceOffSign::moveToCorner(QSize clientSize)
+{
+    move(inCorner(QRect(QPoint(), clientSize), size(), m_corner).topLeft());
 }
 
 QRect VoiceOffSign::inCorner(QRect area, QSize size, Qt::Corner corner)
@@ -97,7 +118,8 @@ void VoiceOffSign::paintEvent(QPaintEvent*)
     // A loudspeaker, struck through.
     const qreal unit = fontMetrics().height() / 8.0;
     painter.save();
-    painter.translate(kPadding, kPadding / 2.0);
+    const int padding = padOf(fontMetrics());
+    painter.translate(padding, padding / 2.0);
     painter.setBrush(Qt::white);
     painter.drawPolygon(QPolygonF({{0, 3 * unit}, {2 * unit, 3 * unit}, {5 * unit, 0.5 * unit},
                                    {5 * unit, 7.5 * unit}, {2 * unit, 5 * unit}, {0, 5 * unit}}));
@@ -106,7 +128,7 @@ void VoiceOffSign::paintEvent(QPaintEvent*)
     painter.restore();
 
     painter.setPen(Qt::white);
-    painter.drawText(rect().adjusted(kPadding + fontMetrics().height() + kPadding / 2, 0, 0, 0),
+    painter.drawText(rect().adjusted(padding + fontMetrics().height() + padding / 2, 0, 0, 0),
                      Qt::AlignVCenter | Qt::AlignLeft, text());
 }
 

@@ -16,6 +16,9 @@ public:
     static void place(QWidget* clientArea, QSize size, const QList<QRect>& keepClear);
     // Shows or hides the sign of every screen as the voice now is.
     static void refreshAll();
+    // Sizes the sign for the scale its screen is shown at, in its corner of a
+    // client area of that size.
+    void fitScreen(QSize clientSize);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,7 +27,8 @@ protected:
 private:
     VoiceOffSign(QWidget* clientArea, Qt::Corner corner);
     void refresh();
-    void moveToCorner();
+    void growWithScreen();
+    void moveToCorner(QSize clientSize);
     static QRect inCorner(QRect area, QSize size, Qt::Corner corner);
 
     Qt::Corner m_corner;

@@ -106,6 +106,11 @@ private slots:
                 QCOMPARE(control->size(), expected.size());
             QCOMPARE(control->font().pixelSize(), int(std::lround(row.look.font.points * 96 / 72 * scale)));
         }
+        // The voice-off sign is read from across the room too: it grows with the screen.
+        const QWidget* sign = shownScreen.client()->findChild<QWidget*>(QStringLiteral("voiceOffSign"));
+        QVERIFY(sign);
+        QVERIFY2(sign->height() >= designed.value(sign->objectName()).height() * scale * 0.8,
+                 qPrintable(QString("sign %1 px high").arg(sign->height())));
         shownScreen.setScale(1);
         for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
             QCOMPARE(control->geometry(), designed.value(control->objectName()));
