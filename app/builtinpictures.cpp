@@ -83,6 +83,19 @@ QImage read(const QString& file, QSize pixels)
     return reader.read();
 }
 
+// The size of a picture as compiled in, without keeping it: a screen shown larger
+// needs only its size, and the ruler's photograph alone takes 7 MiB.
+QSize ownSize(const QString& name)
+{
+    static QHash<QString, QSize> sizes;
+    if (auto found = sizes.constFind(name); found != sizes.constEnd())
+        return *found;
+    const QString file = resourceOf(name, 1);
+    const QSize size = file.endsWith(QLatin1String(".jpg")) ? QImageReader(file).size() : read(file, {}).size();
+    sizes.insert(name, size);
+    return size;
+}
+
 } // namespace
 
 QPixmap builtInPicture(const QString& name)
@@ -104,7 +117,7 @@ QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
     const qreal scale = screenScale();
     const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QSizeF own = builtInPicture(name).deviceIndependentSize();
+    const QSizeF own = ownSize(name);
     const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
     // Shown larger than its largest drawing in the program, a picture is drawn afresh,
     // at the size shown: enlarged, it would look soft.
