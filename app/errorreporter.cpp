@@ -1,5 +1,7 @@
 #include "errorreporter.h"
 
+#include "speech.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -18,10 +20,24 @@ ErrorReporter::Chooser& currentChooser()
     static ErrorReporter::Chooser chooser;
     return chooser;
 }
+
+// Says the message's words for as long as the message is up.
+class ReadAloud {
+public:
+    explicit ReadAloud(const ErrorReporter::Spoken& said)
+    {
+        if (said)
+            Speech::say(*said, this);
+    }
+    ~ReadAloud() { Speech::stopSaidBy(this); }
+    ReadAloud(const ReadAloud&) = delete;
+    ReadAloud& operator=(const ReadAloud&) = delete;
+};
 } // namespace
 
-void ErrorReporter::report(const QString& title, const QString& message)
+void ErrorReporter::report(const QString& title, const QString& message, Spoken said)
 {
+    const ReadAloud reading(said);
     if (currentSink()) {
         currentSink()(title, message);
         return;
@@ -30,8 +46,9 @@ void ErrorReporter::report(const QString& title, const QString& message)
 }
 
 bool ErrorReporter::reportWithOffer(const QString& title, const QString& message,
-                                    const QString& offer)
+                                    const QString& offer, Spoken said)
 {
+    const ReadAloud reading(said);
     if (currentChooser())
         return currentChooser()(title, message, offer);
     if (currentSink()) {
@@ -49,8 +66,9 @@ bool ErrorReporter::reportWithOffer(const QString& title, const QString& message
     return box.clickedButton() == takeOffer;
 }
 
-void ErrorReporter::inform(const QString& title, const QString& message)
+void ErrorReporter::inform(const QString& title, const QString& message, Spoken said)
 {
+    const ReadAloud reading(said);
     if (currentSink()) {
         currentSink()(title, message);
         return;

@@ -1,6 +1,7 @@
 #include "screenregistry.h"
 
 #include "afterfirstframe.h"
+#include "doubleclickguard.h"
 #include "fullscreen.h"
 #include "stage.h"
 
@@ -14,6 +15,7 @@ ScreenRegistry::ScreenRegistry(Factory factory) : m_factory(std::move(factory))
 {
     connect(FullScreen::instance(), &FullScreen::toggled, this, &ScreenRegistry::setFullScreen);
     setFullScreen(FullScreen::isOn());
+    new DoubleClickGuard(this);
 }
 
 ScreenRegistry::~ScreenRegistry()

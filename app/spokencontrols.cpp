@@ -182,7 +182,9 @@ void SpokenControls::restCompleted()
     if (!widget || !widget->isVisible() || !widget->window()->isVisible())
         return;
     if (const auto phrase = phraseFor(widget, m_itemUnderPointer)) {
-        Speech::say(*phrase);
+        // Words still being said go on to their end rather than start over.
+        if (!Speech::isSaying(*phrase))
+            Speech::say(*phrase, widget->window());
         m_itemSaid = m_itemUnderPointer;
     }
 }

@@ -1,5 +1,6 @@
 #include "spokenreplies.h"
 
+#include "guidance.h"
 #include "phrases.h"
 #include "speech.h"
 
@@ -20,6 +21,7 @@ struct Pending {
     int weight = 0;
     words::Phrase phrase;
     QPointer<QWidget> window;
+    std::optional<words::Phrase> then; // a new question, asked once the verdict is said
 };
 std::optional<Pending> g_pending;
 
@@ -27,8 +29,11 @@ void sayPending()
 {
     const std::optional<Pending> pending = std::exchange(g_pending, std::nullopt);
     // A screen hidden later in the same action has nothing more to say.
-    if (pending && pending->window && pending->window->isVisible())
-        Speech::say(pending->phrase);
+    if (!pending || !pending->window || !pending->window->isVisible())
+        return;
+    Speech::say(pending->phrase, pending->window.data());
+    if (pending->then)
+        Speech::sayAfter(*pending->then, pending->window.data());
 }
 
 // The letter a key press types into a text box; nothing for a shortcut or another key.
@@ -53,6 +58,9 @@ SpokenReplies::SpokenReplies(QWidget* client, const ScreenDesign& design,
         if (auto* box = qobject_cast<QLineEdit*>(controls.value(FormBuilder::objectNameOf(row))))
             box->installEventFilter(this);
     }
+    // A screen that says what it is says that rather than its own first words.
+    if (auto guidance = words::arrivalGuidance(design))
+        m_arrivalWords = guidance;
 }
 
 void SpokenReplies::replyShown(QWidget* control, const words::Phrase& said)
@@ -79,6 +87,9 @@ bool SpokenReplies::eventFilter(QObject* watched, QEvent* event)
         // The window system showing it again (after a minimise) is no new arrival.
         if (event->type() == QEvent::Show && !event->spontaneous())
             arrived();
+        // Its words go with it; a screen that comes in its place speaks for itself.
+        else if (event->type() == QEvent::Hide)
+            Speech::stopSaidBy(m_window.data());
     } else if (event->type() == QEvent::KeyPress) {
         if (auto* box = qobject_cast<QLineEdit*>(watched))
             say(Weight::Typing, typedLetter(box, static_cast<QKeyEvent*>(event)));
@@ -92,17 +103,21 @@ void SpokenReplies::say(Weight weight, const std::optional<words::Phrase>& phras
         return;
     // Each key is an action of its own, and the child waits for its letter.
     if (weight == Weight::Typing)
-        return Speech::say(*phrase);
-    if (g_pending && g_pending->weight > int(weight))
+        return Speech::say(*phrase, m_window.data());
+    if (g_pending && g_pending->weight > int(weight)) {
+        // A right answer that brings the next question: the child needs both.
+        if (weight == Weight::Question && g_pending->weight == int(Weight::Verdict) && g_pending->window == m_window)
+            g_pending->then = *phrase;
         return;
+    }
     if (!g_pending)
         QTimer::singleShot(0, &sayPending);
-    g_pending = Pending{int(weight), *phrase, m_window};
+    g_pending = Pending{int(weight), *phrase, m_window, std::nullopt};
 }
 
-// A quiz coming into view asks its question; an award says its congratulations
-// each time; the board's first words are said when it first appears, but a result
-// left from before is not news when the child comes back.
+// A quiz coming into view asks its question; another screen says what it is, an
+// award what its buttons do, each time; the board's first words are said when it
+// first appears, but a result left from before is not news when the child comes back.
 void SpokenReplies::arrived()
 {
     if (m_question)

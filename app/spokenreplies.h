@@ -14,10 +14,9 @@ namespace sprout {
 // Says what one loaded screen shows in reply: a quiz's verdict each time it is
 // given, the question when a new one comes or the quiz comes into view, the
 // board's and the award's words when they appear, each letter typed into a text
-// box. Only a screen on show speaks, and one child's action says one phrase: where
-// a click brings several replies (a right spelling brings the verdict and the next
-// word, the tenth right answer the award too), the one that matters most is said
-// once the click has been handled.
+// box. Only a screen on show speaks, and one child's action says what matters most
+// of what it brought, once the click has been handled: the tenth right answer's
+// award rather than the verdict; a right spelling's verdict, then the next word.
 class SpokenReplies : public QObject {
     Q_OBJECT
 public:

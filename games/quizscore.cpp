@@ -66,4 +66,12 @@ bool QuizScore::resultChanged(std::string_view resultText)
     return true;
 }
 
+bool QuizScore::awardDue() const
+{
+    // As the score box writes it: digits without a leading zero.
+    if (m_text.size() < 2 || m_text.front() == '0' || m_text.back() != '0')
+        return false;
+    return std::all_of(m_text.begin(), m_text.end(), isDigit);
+}
+
 } // namespace sprout

@@ -11,9 +11,6 @@ namespace sprout {
 // answers with the score the box must hold now.
 class QuizScore {
 public:
-    // The award opens while the score box reads exactly this.
-    static constexpr std::string_view kAwardScore = "10";
-
     // Starts from the score box's text: empty means no right answer yet.
     explicit QuizScore(std::string_view scoreText = {});
 
@@ -24,9 +21,11 @@ public:
     // The score as plain decimal digits, empty before the first right answer.
     const std::string& text() const { return m_text; }
 
-    // Asked after every change, counted or not: the award is due exactly while
-    // the score stands at ten, so it comes back on each change until the eleventh.
-    bool awardDue() const { return m_text == kAwardScore; }
+    // Asked after every change, counted or not: the award is due while the score
+    // stands at a whole ten (10, 20, 30 ...), so it comes back on each change until
+    // the next right answer, and the ten right answers after that earn the next one.
+    // However the award was closed, the score is left alone.
+    bool awardDue() const;
 
 private:
     std::string m_text;

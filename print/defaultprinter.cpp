@@ -24,7 +24,7 @@ PrintResult printOnDefaultPrinter(const QImage& picture, const QString& document
             tr("There is no picture to print, so nothing was printed."));
     }
 
-    const PrintResult noPrinter = PrintResult::failure(
+    const PrintResult noPrinter = PrintResult::noPrinter(
         tr("No printer is set up on this computer, so nothing was printed. Set up a printer "
            "in the computer's printer settings, then try printing again."));
 

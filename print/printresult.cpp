@@ -2,9 +2,10 @@
 
 namespace sprout {
 
-PrintResult::PrintResult(bool ok, const QString& message)
+PrintResult::PrintResult(bool ok, const QString& message, bool printerMissing)
     : m_ok(ok)
     , m_message(message)
+    , m_printerMissing(printerMissing)
 {
 }
 
@@ -16,6 +17,11 @@ PrintResult PrintResult::success()
 PrintResult PrintResult::failure(const QString& message)
 {
     return PrintResult(false, message);
+}
+
+PrintResult PrintResult::noPrinter(const QString& message)
+{
+    return PrintResult(false, message, true);
 }
 
 } // namespace sprout

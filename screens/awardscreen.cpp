@@ -4,6 +4,7 @@
 #include "errorreporter.h"
 #include "bitmapfile.h"
 #include "builtinpictures.h"
+#include "guidance.h"
 #include "programfolder.h"
 #include "savedialog.h"
 #include "savefittedpdf.h"
@@ -143,8 +144,10 @@ void AwardScreen::Command1_Click()
     if (!printed) {
         // Nothing came of the press, so the screen looks as it did before it.
         box->setPixmap(shownBefore);
+        const words::Phrase said = printed.printerMissing() ? words::noPrinterMessage()
+                                                            : words::notPrintedMessage();
         if (ErrorReporter::reportWithOffer(QStringLiteral("The award was not printed"),
-                                           printed.message(), QStringLiteral("Save as PDF...")))
+                                           printed.message(), QStringLiteral("Save as PDF..."), said))
             saveAsPdf(loaded.picture);
     }
 }
@@ -168,7 +171,8 @@ void AwardScreen::saveAsPdf(const QImage& certificate)
         QStringLiteral("The award was saved"),
         QStringLiteral("The award was saved as \"%1\" in this folder:\n%2\n\nOpen it from there "
                        "to look at it, or print it on a computer that has a printer.")
-            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())));
+            .arg(file.fileName(), QDir::toNativeSeparators(file.absolutePath())),
+        words::awardSavedMessage());
 }
 
 void AwardScreen::Command2_Click()

@@ -5,6 +5,7 @@
 #include "screendesigns.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace sprout {
 
@@ -15,9 +16,19 @@ SpellingQuiz::SpellingQuiz(ScreenRegistry& registry)
     onClick("Label13", [this] { Label13_Click(); });
 }
 
+void SpellingQuiz::controlsBuilt()
+{
+    // Enter checks the spelling, as the button beside the box does.
+    auto* answer = control<QLineEdit>(QStringLiteral("Text1"));
+    connect(answer, &QLineEdit::returnPressed, control<QPushButton>(QStringLiteral("Command1")),
+            &QPushButton::click);
+}
+
 void SpellingQuiz::Form_Load()
 {
     drawQuestion();
+    // The child types at once: the keys go to the answer box, not to the how-to text.
+    control(QStringLiteral("Text1"))->setFocus();
 }
 
 void SpellingQuiz::Command1_Click()
@@ -31,6 +42,8 @@ void SpellingQuiz::Command1_Click()
     const std::string_view correct = words::kCorrect.shown;
     const bool correctOnShow = result->text() == QLatin1String(correct.data(), qsizetype(correct.size()));
 
+    // Whether the button or Enter checked, the next keys go on into the answer.
+    answer->setFocus();
     setResult(right ? words::kCorrect : words::kSorry);
     if (right && correctOnShow) {
         // The next word comes without emptying the result label, so the label

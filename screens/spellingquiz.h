@@ -13,6 +13,7 @@ public:
     explicit SpellingQuiz(ScreenRegistry& registry);
 
 protected:
+    void controlsBuilt() override;
     void Form_Load() override;
 
 private:

@@ -2,8 +2,10 @@
 
 #include "controls.h"
 #include "builtinpictures.h"
+#include "guidance.h"
 #include "randomsource.h"
 #include "screendesigns.h"
+#include "speech.h"
 
 #include <QThread>
 
@@ -96,6 +98,12 @@ void TicTacToeScreen::Cmdgamestart_Click()
 
 void TicTacToeScreen::Picture1_Click(int index)
 {
+    // Outside a game the board takes no move: a child who cannot read the button
+    // is told what to press.
+    if (!m_game.gameOn()) {
+        const bool over = !control<ClickLabel>("Label2")->text().isEmpty();
+        Speech::say(over ? words::pressToPlayAgain() : words::pressStartFirst(), window());
+    }
     m_game.cellClicked(index);
 }
 

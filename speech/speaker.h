@@ -12,8 +12,14 @@ public:
     // Starts saying the phrase, cutting off whatever is being said. Returns at
     // once: no click, navigation or frame ever waits for sound.
     virtual void say(const words::Phrase& phrase) = 0;
+    // Says the phrase once what is being said, and what waits, has been said to its
+    // end; at once if nothing is.
+    virtual void sayAfter(const words::Phrase& phrase) = 0;
     // Silence now.
     virtual void stop() = 0;
+    // Whether the phrase is being said now, or waits to be. A speaker that cannot
+    // tell says no.
+    virtual bool isSaying(const words::Phrase&) const { return false; }
 };
 
 } // namespace sprout

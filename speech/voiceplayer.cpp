@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <cstdio>
+#include <deque>
 #include <algorithm>
 #include <future>
 #include <mutex>
@@ -39,6 +40,7 @@ struct VoicePlayer::State {
     struct Request {
         std::string fileName;
         Clock::time_point asked;
+        bool follows = false; // comes after a phrase said to its end, which it must not cut
     };
 
     std::string folder;
@@ -46,6 +48,8 @@ struct VoicePlayer::State {
     std::mutex mutex;
     std::condition_variable wake;
     std::optional<Request> pending; // only the newest phrase ever waits
+    std::deque<Request> following;  // to be said, in turn, after pending and playing
+    std::string playing;            // the file being played, if any
     bool stopAsked = false;
     bool quit = false;
     SpeechTiming timing;
@@ -84,12 +88,19 @@ public:
             const bool stopped = std::exchange(m_state->stopAsked, false);
             std::optional<VoicePlayer::State::Request> request = std::move(m_state->pending);
             m_state->pending.reset();
+            if (request)
+                m_state->playing = request->fileName;
             lock.unlock();
             if (request)
                 play(*request);
             else if (stopped && m_sink)
                 m_sink->flush();
             lock.lock();
+            m_state->playing.clear();
+            if (!m_state->pending && !m_state->stopAsked && !m_state->following.empty()) {
+                m_state->pending = std::move(m_state->following.front());
+                m_state->following.pop_front();
+            }
         }
         lock.unlock();
         m_sink.reset();
@@ -101,7 +112,8 @@ private:
         const std::shared_ptr<const Sound> sound = m_cache.find(request.fileName);
         if (!sound || !connected())
             return;
-        m_sink->flush(); // whatever is still to be heard of the last phrase goes
+        if (!request.follows)
+            m_sink->flush(); // whatever is still to be heard of the last phrase goes
         SoundCursor cursor(sound, VoicePlayer::kSampleRate);
         std::int16_t chunk[kChunkSamples];
         bool first = true;
@@ -219,7 +231,21 @@ void VoicePlayer::sayFile(std::string fileName)
 {
     {
         std::lock_guard lock(m_state->mutex);
+        m_state->following.clear();
         m_state->pending = State::Request{std::move(fileName), Clock::now()};
+    }
+    m_state->wake.notify_one();
+}
+
+void VoicePlayer::sayAfter(const words::Phrase& phrase)
+{
+    {
+        std::lock_guard lock(m_state->mutex);
+        State::Request request{words::voiceFileName(phrase), Clock::now(), true};
+        if (m_state->pending || !m_state->playing.empty())
+            m_state->following.push_back(std::move(request));
+        else
+            m_state->pending = std::move(request);
     }
     m_state->wake.notify_one();
 }
@@ -229,9 +255,20 @@ void VoicePlayer::stop()
     {
         std::lock_guard lock(m_state->mutex);
         m_state->pending.reset();
+        m_state->following.clear();
+        m_state->playing.clear();
         m_state->stopAsked = true;
     }
     m_state->wake.notify_one();
+}
+
+bool VoicePlayer::isSaying(const words::Phrase& phrase) const
+{
+    const std::string fileName = words::voiceFileName(phrase);
+    std::lock_guard lock(m_state->mutex);
+    const auto isFile = [&](const State::Request& request) { return request.fileName == fileName; };
+    const bool now = m_state->pending ? isFile(*m_state->pending) : m_state->playing == fileName;
+    return now || std::any_of(m_state->following.begin(), m_state->following.end(), isFile);
 }
 
 SpeechTiming VoicePlayer::timing() const

@@ -32,7 +32,9 @@ public:
     // can be said before its first frame and heard just after it).
     void start();
     void say(const words::Phrase& phrase) override;
+    void sayAfter(const words::Phrase& phrase) override;
     void stop() override;
+    bool isSaying(const words::Phrase& phrase) const override;
     // Says a file of the folder directly: what say() does once it knows the file.
     void sayFile(std::string fileName);
 

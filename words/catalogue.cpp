@@ -1,3 +1,4 @@
+#include "guidance.h"
 #include "phrases.h"
 #include "screendesigns.h"
 
@@ -74,6 +75,8 @@ std::vector<Phrase> allPhrases()
     for (int n = 0; number(n); ++n)
         add(*number(n));
     add(kVoiceOn);
+    for (const Phrase& phrase : allGuidance())
+        add(phrase);
     return phrases;
 }
 

@@ -12,9 +12,15 @@ inline constexpr Reply kSorry{"Sorry, try again ", narrator("Sorry, try again.")
 // No result yet: a new question, a game under way.
 inline constexpr Reply kNoResult{""};
 
-// Tic-Tac-Toe's outcomes.
-inline constexpr Reply kYouWin{"You Win!", narrator("You win!")};
-inline constexpr Reply kComputerWins{"The Computer Wins!", narrator("The computer wins!")};
-inline constexpr Reply kYouTied{"You Tied", narrator("You tied!")};
+// Tic-Tac-Toe's outcomes, said with how to play again.
+inline constexpr Reply kYouWin{
+    "You Win!",
+    narrator("You win! To play again, press the button that says Click to start a new game.")};
+inline constexpr Reply kComputerWins{
+    "The Computer Wins!",
+    narrator("The computer wins! To play again, press the button that says Click to start a new game.")};
+inline constexpr Reply kYouTied{
+    "You Tied",
+    narrator("You tied! To play again, press the button that says Click to start a new game.")};
 
 } // namespace sprout::words

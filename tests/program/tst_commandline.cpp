@@ -17,6 +17,7 @@ class TestCommandLine : public QObject, public Speaker {
 
     QStringList m_said;
     void say(const words::Phrase& phrase) override { m_said.append(QString::fromStdString(std::string(phrase.text))); }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override { m_said.append("(stop)"); }
 
 private slots:

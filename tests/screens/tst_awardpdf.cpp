@@ -4,6 +4,7 @@
 #include "../print/pdfprobe.h"
 #include "noprinter.h"
 #include "quiztesting.h"
+#include "recordingspeaker.h"
 #include "savedialog.h"
 
 using namespace sprout;
@@ -16,6 +17,7 @@ const QString kOffer = "The award was not printed: No printer is set up on this 
                        "printed. Set up a printer in the computer's printer settings, then try printing "
                        "again. [Save as PDF...]";
 const QString kAskWhere = "Save the award as a PDF PDF files (*.pdf)";
+const QString kSavedSaid = "The award was saved. The message on the screen says where to find it.";
 
 // Answers the offer and the save dialog ("" cancels), and notes what was asked.
 struct ScriptedParent {
@@ -48,6 +50,7 @@ class TestAwardPdf : public QObject {
     Q_OBJECT
     QTemporaryDir m_home;
     QTemporaryDir m_workDir; // where Qt would drop a PDF of its own making
+    std::shared_ptr<RecordingSpeaker> m_speaker = std::make_shared<RecordingSpeaker>();
 
 private slots:
     void initTestCase()
@@ -56,6 +59,7 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
         qputenv("HOME", m_home.path().toLocal8Bit());
         withoutPrinter(m_workDir.path());
+        Speech::setSpeaker(m_speaker);
     }
     void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
 
@@ -109,6 +113,7 @@ private slots:
         parent.savePath = savePath;
         // A quiz played to ten right answers, its award on show, "Print Award" pressed.
         ScreenRegistry registry(createScreen);
+        m_speaker->forget();
         registry.show(quiz->id);
         for (int right = 0; right < 10; ++right)
             play(registry.reference(quiz->id), *quiz, quiz->newQuestion ? "RP" : "R");
@@ -119,6 +124,9 @@ private slots:
         QVERIFY(score(registry.reference(quiz->id), *quiz) == "10");
         QVERIFY(before.open(QIODevice::ReadOnly));
         QVERIFY(before.readAll() == "last week's");
+        // Both messages are read aloud: the failure as it stands, the saving in short.
+        QCOMPARE(m_speaker->said.count(kOffer.section(": ", 1).section(" [", 0, 0)), 1);
+        QCOMPARE(m_speaker->said.contains(kSavedSaid), told.endsWith(".pdf"));
         if (!told.endsWith(".pdf")) {
             QCOMPARE(reports.messages.size(), told.isEmpty() ? 0 : 1);
             const QString endsWith = " Nothing was saved. Choose another folder, such as your Documents folder, and try again.";

@@ -6,6 +6,7 @@
 #include "builtinpictures.h"
 #include "noprinter.h"
 #include "quiztesting.h"
+#include "recordingspeaker.h"
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -66,6 +67,21 @@ private slots:
             QVERIFY(!award.isLoaded());
             QVERIFY(registry.reference(quiz->id).isVisible());
         }
+    }
+
+    // A double click on "Print Award" is one press: one message, read aloud as it
+    // stands while it is up.
+    void aDoubleClickPrintsOnce()
+    {
+        const auto speaker = std::make_shared<RecordingSpeaker>();
+        Speech::setSpeaker(speaker);
+        ReportRecorder reports;
+        ScreenRegistry registry(createScreen);
+        doubleClick(shown(registry, ScreenId::awardcolor).control("Command1"));
+        Speech::setSpeaker(nullptr);
+        QCOMPARE(reports.messages, QStringList{kNoPrinter});
+        QCOMPARE(speaker->said.count(kNoPrinter.section(": ", 1)), 1);
+        QCOMPARE(speaker->saying, QString());
     }
 
     // An award file that cannot be read is told by name and prints nothing; the

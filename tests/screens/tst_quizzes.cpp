@@ -95,7 +95,7 @@ private slots:
     }
 
     // The tenth counted answer opens the award on top of the quiz; while the score
-    // stays ten every change of the result brings it back, and never past ten. Back
+    // stays ten every change of the result brings it back, and not past ten. Back
     // to the games menu and in again keeps everything; "Exit Program" starts afresh.
     void awardAtTenAndLeaving_data() { addQuizRows(); }
     void awardAtTenAndLeaving()
@@ -146,6 +146,74 @@ private slots:
         QCOMPARE(shownQuestion(screen, *quiz), predictedQuestion(ahead, *quiz));
         QCOMPARE(result(screen), QString());
         QCOMPARE(score(screen, *quiz), QString());
+    }
+
+    // However the certificate is put away, it comes back while the score stands at
+    // ten, and the ten counted answers after that earn the next one.
+    void theNextTenEarnTheNextCertificate_data()
+    {
+        QTest::addColumn<QString>("putAway");
+        QTest::newRow("Continue") << "Command2";
+        QTest::newRow("Exit Program") << "mnuExit";
+        QTest::newRow("close box") << "close box";
+    }
+    void theNextTenEarnTheNextCertificate()
+    {
+        QFETCH(QString, putAway);
+        const QuizTable& quiz = kGuessColor;
+        ScreenRegistry registry(createScreen);
+        Screen& screen = shown(registry, quiz.id);
+        auto putAwayTheAward = [&] {
+            Screen& award = registry.reference(quiz.award);
+            if (putAway == "close box")
+                award.window()->close();
+            else if (putAway == "mnuExit")
+                chooseMenu(award, putAway);
+            else
+                click(award, putAway);
+            settle();
+            QVERIFY(!awardVisible(registry, quiz));
+        };
+        for (int certificate = 1; certificate <= 3; ++certificate) {
+            for (int answer = 1; answer < 10; ++answer) {
+                play(screen, quiz, "RP");
+                QVERIFY2(!awardVisible(registry, quiz), qPrintable(score(screen, quiz)));
+            }
+            play(screen, quiz, "R");
+            QCOMPARE(score(screen, quiz), QString::number(certificate * 10));
+            QVERIFY(awardVisible(registry, quiz));
+            putAwayTheAward();
+            play(screen, quiz, "P");
+            QVERIFY(awardVisible(registry, quiz));
+            putAwayTheAward();
+        }
+    }
+
+    // A round of spelling with the keyboard alone, the mouse pressing "Check
+    // Spelling" once: the keys go into the answer box on arrival and after every
+    // check, Enter checks, and what was typed wrong can be mended.
+    void spellingWithTheKeyboard()
+    {
+        ScreenRegistry registry(createScreen);
+        click(shown(registry, ScreenId::Games), "Label5");
+        Screen& screen = registry.reference(ScreenId::Spellword);
+        auto keys = [&](const QString& typed, Qt::Key then) {
+            QWidget* focus = screen.window()->focusWidget();
+            QVERIFY(focus);
+            QTest::keyClicks(focus, typed);
+            QTest::keyClick(focus, then);
+        };
+        keys("xyz", Qt::Key_Return);
+        QCOMPARE(result(screen), kSorry);
+        for (int letter = 0; letter < 3; ++letter)
+            keys("", Qt::Key_Backspace);
+        keys(kSpellWord.answers[shownQuestion(screen, kSpellWord)], Qt::Key_Enter);
+        QCOMPARE(result(screen), kCorrect);
+        QTest::keyClicks(screen.window()->focusWidget(), kSpellWord.answers[shownQuestion(screen, kSpellWord)]);
+        click(screen, "Command1");
+        keys(kSpellWord.answers[shownQuestion(screen, kSpellWord)], Qt::Key_Return);
+        QCOMPARE(score(screen, kSpellWord), QString("3"));
+        QCOMPARE(screen.control<QLineEdit>("Text1")->text(), QString());
     }
 
     // The screen comes up as well as it can after saying what is wrong; one that

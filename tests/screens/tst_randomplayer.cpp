@@ -6,6 +6,7 @@
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
+#include "guidance.h"
 #include "phrases.h"
 #include "speech.h"
 
@@ -40,6 +41,7 @@ struct CheckingSpeaker : Speaker {
         if (fault.isEmpty() && registry && !belongsToShownScreen(phrase))
             fault = "\"" + QString::fromUtf8(phrase.text.data(), phrase.text.size()) + "\" was said, which no screen on show says";
     }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override {}
 
     bool belongsToShownScreen(const words::Phrase& phrase) const
@@ -50,6 +52,8 @@ struct CheckingSpeaker : Speaker {
                 if (letter && box->isVisible() && !box->isReadOnly())
                     return true;
             const ScreenDesign& design = screen->screenDesign();
+            if (words::arrivalGuidance(design) == phrase || guidesOn(screen->id(), phrase))
+                return true;
             for (const Reply& reply : design.replies)
                 if (reply.spoken() == phrase)
                     return true;
@@ -62,6 +66,16 @@ struct CheckingSpeaker : Speaker {
                     return true;
         }
         return false;
+    }
+
+    // What the board says of a click it did not take, and an award's messages.
+    static bool guidesOn(ScreenId id, const words::Phrase& phrase)
+    {
+        if (id == ScreenId::Form1)
+            return phrase == words::pressStartFirst() || phrase == words::pressToPlayAgain();
+        return QByteArray(screenName(id)).startsWith("award")
+               && (phrase == words::noPrinterMessage() || phrase == words::notPrintedMessage()
+                   || phrase == words::awardSavedMessage());
     }
 };
 

@@ -94,6 +94,29 @@ private slots:
         QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
     }
 
+    // A double click on a link is one click: the second press lands neither on the
+    // screen the first brought up under the pointer nor anywhere else.
+    void aDoubleClickedLinkOpensItsOwnScreen_data()
+    {
+        QTest::addColumn<int>("edge");
+        for (const Edge& edge : kEdges)
+            if (edge.from == S::SproutMain || edge.from == S::Games)
+                QTest::newRow(qPrintable(QString("%1 %2").arg(screenName(edge.from), edge.control))) << int(&edge - kEdges);
+    }
+    void aDoubleClickedLinkOpensItsOwnScreen()
+    {
+        QFETCH(int, edge);
+        const auto [from, control, to, order] = kEdges[edge];
+        ScreenRegistry registry(createScreen);
+        click(shown(registry, ScreenId::SproutMain), "Command1");
+        Screen& screen = shown(registry, from);
+        if (from != ScreenId::SproutMain)
+            registry.hide(ScreenId::SproutMain);
+        doubleClick(screen.control(control));
+        for (int other = 0; other < kScreenCount; ++other)
+            QVERIFY2(registry.reference(S(other)).isVisible() == (S(other) == to), screenName(S(other)));
+    }
+
     // Names, swatches, pictures, titles, sentences and the empty board: a click on
     // any of them changes nothing.
     void clicksOffTheLinksDoNothing_data()
@@ -158,7 +181,7 @@ private slots:
             {S::GuessColor, "Command2", QStringList{"Command2", "Text2", "Label13"} + colours},
             {S::Guessshape, "Text2", QStringList{"Text2", "Command2", "Label11"} + shapes},
             {S::MathTest, "Text2", QStringList{"Text2"} + sums + QStringList{"Command1", "Label13"}},
-            {S::Spellword, "Text2", {"Text2", "Text1", "Command1", "Label13"}},
+            {S::Spellword, "Text1", {"Text1", "Command1", "Label13", "Text2"}},
             {S::awardcolor, "Command1", {"Command1", "Command2", "Picture1"}},
             {S::awardshape, "Command1", {"Command1", "Command2", "Picture1"}},
             {S::awardword, "Command2", {"Command2", "Command1", "Picture1"}},

@@ -7,6 +7,7 @@
 #include "recordingspeaker.h"
 
 #include "controls.h"
+#include "guidance.h"
 #include "phrases.h"
 #include "screendesigns.h"
 #include "sums.h"
@@ -40,8 +41,9 @@ bool childCanPointAt(QWidget* widget)
            || qobject_cast<QLineEdit*>(widget);
 }
 
-const QString kCongratulations = "Congratulations, you are doing a great job. For doing such a great "
-                                 "job, you can print out an award for your work.";
+const QString kAwardArrival = "Congratulations, you are doing a great job! Press Print Award to print your "
+                              "award, or press Continue to go back to your game.";
+const QString kPlayAgain = " To play again, press the button that says Click to start a new game.";
 
 // A sum as heard ("What is six plus seven?") by the answer it asks for ("= 13");
 // any other phrase as it stands.
@@ -217,16 +219,20 @@ private slots:
         QTest::qWait(kRest * 3);
         QCOMPARE(m_speaker->said, QStringList());
     }
-    // Mr. Pim greets once, a quiz asks its question and an award congratulates each
-    // time they come into view; the other screens say nothing.
+
+    // Mr. Pim greets once; a quiz asks its question, an award congratulates and
+    // says what its buttons do, and every other screen says what it is, each time
+    // they come into view.
     void comingIntoView_data() { everyControlAChildCanPointAtHasWords_data(); }
     void comingIntoView()
     {
         QFETCH(ScreenId, id);
         auto expected = [&](bool again) {
+            const auto guidance = words::arrivalGuidance(m_registry->reference(id).screenDesign());
             const QString said = quizOf(id) ? questionOnShow(m_registry->reference(id))
-                                 : QByteArray(screenName(id)).startsWith("award") ? kCongratulations
-                                 : id == ScreenId::SproutMain && !again         ? kGreeting : QString();
+                                 : QByteArray(screenName(id)).startsWith("award") ? kAwardArrival
+                                 : id == ScreenId::SproutMain ? (again ? QString() : kGreeting)
+                                 : guidance ? textOf(*guidance) : "the screen's name";
             return said.isEmpty() ? QStringList() : QStringList{said};
         };
         SpokenControls::setRestMilliseconds(600000);
@@ -241,7 +247,8 @@ private slots:
     }
 
     // Each move (see play) heard alone, every letter typed first; a right spelling
-    // repeats "correct" for the next word, and the award is all the tenth brings.
+    // repeats "correct" and then says the next word, and the award is all the
+    // tenth brings.
     void quizReplies_data()
     {
         QTest::addColumn<ScreenId>("id");
@@ -274,9 +281,12 @@ private slots:
             for (QChar letter : quiz.newQuestion ? QString() : move == 'W' ? QString("xyz") : word)
                 expected << QString(letter.toUpper());
             expected << (move == 'P'                     ? questionOnShow(screen)
-                         : awardShown() && !awardBefore ? kCongratulations
+                         : awardShown() && !awardBefore ? kAwardArrival
                          : move == 'R'                   ? "Correct!"
                                                          : "Sorry, try again.");
+            // A right spelling brings the next word, said after the verdict.
+            if (move == 'R' && !quiz.newQuestion && expected.last() == "Correct!")
+                expected << questionOnShow(screen);
             QCOMPARE(heard(), expected);
         }
         QCOMPARE(awardShown(), moves.count('R') == 10);
@@ -295,6 +305,7 @@ private slots:
             play(screen, kSpellWord, "R");
             restOn(screen.client(), QPoint(1, 1));
             heard();
+            m_speaker->saying.clear(); // the new word, said after the verdict, is over
         }
     }
 
@@ -334,17 +345,56 @@ private slots:
         QCOMPARE(swatches, 10);
     }
 
-    // Only the last move is answered; the start button's new caption is no reply.
-    void ticTacToeSaysItsResult()
+    // A click the board does not take says what to press, before a game and after
+    // it; the result comes with how to play again. Only the last move is answered,
+    // and the start button's new caption is no reply.
+    void ticTacToeSaysWhatToPressAndItsResult()
     {
         TicTacToeScreen::replaceRandom([] { return 0.95; });
         Screen& screen = shown(ScreenId::Form1, 600000);
-        click(screen, "Cmdgamestart");
-        QCOMPARE(heard(), QStringList());
-        for (const char* control : {"Picture1(2)", "Picture1(4)", "Picture1(1)", "Picture1(7)"})
+        click(screen, "Picture1(5)");
+        QCOMPARE(heard(), QStringList{"To play, first press the button that says Click to start game."});
+        for (const char* control : {"Cmdgamestart", "Picture1(2)", "Picture1(4)", "Picture1(1)", "Picture1(7)"})
             click(screen, control);
+        QCOMPARE(heard(), QStringList{"You win!" + kPlayAgain});
+        click(screen, "Picture1(9)");
+        QCOMPARE(heard(), QStringList{"This game is over." + kPlayAgain});
+        click(screen, "Cmdgamestart");
+        click(screen, "Picture1(5)");
         TicTacToeScreen::replaceRandom({});
-        QCOMPARE(heard(), QStringList{"You win!"});
+        QCOMPARE(heard(), QStringList());
+    }
+
+    // Words belong to the screen on show: an award put away stops what it was
+    // saying, but not what the quiz beneath it said since.
+    void aScreenThatGoesTakesItsWordsWithIt()
+    {
+        Screen& quiz = shown(ScreenId::Spellword, 600000);
+        Screen& award = testing::shown(*m_registry, ScreenId::awardword);
+        QCOMPARE(heard(), QStringList{kAwardArrival});
+        click(award, "Command2");
+        QCOMPARE(m_speaker->stops, 1);
+        QVERIFY(m_registry->show(ScreenId::awardword));
+        QCOMPARE(heard(), QStringList{kAwardArrival});
+        QTest::keyClick(quiz.control("Text1"), Qt::Key_A);
+        QCOMPARE(heard(), QStringList{"A"});
+        click(award, "Command2");
+        QCOMPARE(m_speaker->stops, 1);
+    }
+
+    // Resting again on words still being said lets them go on to their end; once
+    // they are over, resting says them again.
+    void restingAgainDoesNotStartTheWordsOver()
+    {
+        Screen& screen = shown(ScreenId::SproutMain);
+        for (int visit = 0; visit < 2; ++visit) {
+            restOn(screen.control("Text1"));
+            restOn(screen.client(), QPoint(1, 1));
+        }
+        QCOMPARE(m_speaker->said, QStringList{kGreeting});
+        m_speaker->saying.clear(); // the greeting is over
+        restOn(screen.control("Text1"));
+        QCOMPARE(m_speaker->said, QStringList(2, kGreeting));
     }
 
     void mutedSaysNothing()

@@ -152,6 +152,50 @@ private slots:
         checkHeard({-1, 3000, -1, 1000, -1, 4000, -1, 1000, -1}, 4000, 1);
     }
 
+    // A phrase is being said from when it is asked for until it ends, is cut by
+    // another or stopped: what rests on a control still talking asks this.
+    void knowsWhatItIsSaying()
+    {
+        m_player->say(kLow);
+        QVERIFY(m_player->isSaying(kLow));
+        QVERIFY(!m_player->isSaying(kHigh));
+        pause(150);
+        QVERIFY(m_player->isSaying(kLow));
+        m_player->say(kHigh);
+        QVERIFY(!m_player->isSaying(kLow));
+        QVERIFY(m_player->isSaying(kHigh));
+        m_player->stop();
+        QVERIFY(!m_player->isSaying(kHigh));
+        m_player->say(kLow);
+        pause(1500);
+        QVERIFY(!m_player->isSaying(kLow));
+    }
+
+    // A phrase said after another waits for its end and follows it whole, with no
+    // flush between; a new phrase said meanwhile drops it.
+    void saysAfterWithoutCutting()
+    {
+        const auto highWritten = [this] {
+            std::lock_guard lock(m_server->mutex);
+            return qint64(m_server->written[kHighLevel]);
+        };
+        m_player->say(kLow);
+        m_player->sayAfter(kHigh);
+        QVERIFY(m_player->isSaying(kHigh));
+        pause(1000);
+        {
+            std::lock_guard lock(m_server->mutex);
+            QCOMPARE(m_server->order, (std::vector<int>{-1, kLowLevel, kHighLevel}));
+        }
+        const qint64 whole = highWritten();
+        QVERIFY(qAbs(whole - VoicePlayer::kSampleRate * 3 / 10) <= 2); // 300 ms
+        m_player->say(kLow);
+        m_player->sayAfter(kHigh);
+        say(2000);
+        pause(800);
+        QCOMPARE(highWritten(), whole);
+    }
+
     // Asks again at once for a server that went away, as it may be restarting;
     // after one that did not answer, only a while later.
     void serverGoingAwayAndMissingAreSurvived()

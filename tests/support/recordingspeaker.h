@@ -18,16 +18,24 @@ inline QString textOf(const words::Phrase& phrase)
     return QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
 }
 
+// The phrase said last counts as still being said until it is stopped, the next
+// one is said, or the test lets it end.
 struct RecordingSpeaker : Speaker {
     QStringList said;
     QList<words::Voice> voices;
+    int stops = 0;
+    QString saying;
     void say(const words::Phrase& phrase) override
     {
         said << textOf(phrase);
         voices << phrase.voice;
+        saying = said.last();
     }
-    void stop() override {}
-    void forget() { said.clear(), voices.clear(); }
+    // Recorded in the order it will be heard.
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
+    void stop() override { ++stops, saying.clear(); }
+    bool isSaying(const words::Phrase& phrase) const override { return saying == textOf(phrase); }
+    void forget() { said.clear(), voices.clear(), stops = 0, saying.clear(); }
 };
 
 } // namespace sprout::testing

@@ -71,6 +71,25 @@ inline void click(Screen& screen, const QString& name)
     QFAIL(qPrintable("control " + name + " is covered everywhere"));
 }
 
+// A double click on the middle of a control as the window system delivers it: two
+// presses at one spot within the double-click interval, the second to whatever
+// window is on show there once the first is handled.
+inline void doubleClick(QWidget* target)
+{
+    const QPoint global = target->mapToGlobal(target->rect().center());
+    QWidget* top = target->window();
+    for (int press = 0; press < 2; ++press) {
+        if (!top->isVisible())
+            for (QWidget* other : QApplication::topLevelWidgets())
+                if (other->isVisible() && other->geometry().contains(global))
+                    top = other;
+        QWindow* window = top->windowHandle();
+        QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, window->mapFromGlobal(global));
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval; // QTest keeps clicks apart
+    }
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+}
+
 // Posts a click on the middle of a control, handled when events are next let through.
 inline void postClick(QWidget* widget)
 {
