@@ -1,5 +1,6 @@
 #include "builtinpictures.h"
 
+#include "artwork.h"
 #include "bitmapcheck.h"
 
 #include <QFile>
@@ -27,15 +28,13 @@ qreal screenScale()
 }
 
 // Drawings are bitmaps, the pictures designed as photographs JPEG. Qt does not choose a
-// resource's "@2x" drawing by itself: shown larger than drawn, take the smallest drawing
-// at least as large as needed where the picture has one, else its largest.
+// resource's "@2x" drawing by itself: shown larger than drawn, take the twice-size
+// drawing where the picture has one.
 QString resourceOf(const QString& name, qreal magnified)
 {
     QStringList candidates;
-    if (magnified > 2)
-        candidates << name + QStringLiteral("@3x") << name + QStringLiteral("@2x");
-    else if (magnified > 1)
-        candidates << name + QStringLiteral("@2x") << name + QStringLiteral("@3x");
+    if (magnified > 1)
+        candidates << name + QStringLiteral("@2x");
     candidates << name;
     for (const QString& candidate : candidates)
         for (const char* type : {".bmp", ".jpg"})
@@ -84,6 +83,19 @@ QImage read(const QString& file, QSize pixels)
     return reader.read();
 }
 
+// The size of a picture as compiled in, without keeping it: a screen shown larger
+// needs only its size, and the ruler's photograph alone takes 7 MiB.
+QSize ownSize(const QString& name)
+{
+    static QHash<QString, QSize> sizes;
+    if (auto found = sizes.constFind(name); found != sizes.constEnd())
+        return *found;
+    const QString file = resourceOf(name, 1);
+    const QSize size = file.endsWith(QLatin1String(".jpg")) ? QImageReader(file).size() : read(file, {}).size();
+    sizes.insert(name, size);
+    return size;
+}
+
 } // namespace
 
 QPixmap builtInPicture(const QString& name)
@@ -105,10 +117,16 @@ QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
     const qreal scale = screenScale();
     const QSize pixels = (QSizeF(shown) * scale).toSize();
-    // Shown larger than drawn, the picture is scaled from its larger drawing.
-    const QSizeF own = builtInPicture(name).deviceIndependentSize();
+    const QSizeF own = ownSize(name);
     const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
-    QPixmap picture = QPixmap::fromImage(read(resourceOf(name, magnified), pixels));
+    // Shown larger than its largest drawing in the program, a picture is drawn afresh,
+    // at the size shown: enlarged, it would look soft.
+    const QString source = resourceOf(name, magnified);
+    const qreal sourceScale = source.contains(QLatin1String("@2x.")) ? 2 : 1;
+    QImage image = magnified <= sourceScale ? read(source, pixels) : art::drawBuiltInPicture(name, pixels, magnified);
+    if (!pixels.isEmpty() && image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap picture = QPixmap::fromImage(std::move(image));
     picture.setDevicePixelRatio(scale);
     return picture;
 }

@@ -20,6 +20,7 @@ namespace {
 
 const char* const kScaleProperty = "designScale";
 const char* const kLetGoProperty = "pictureLetGo";
+const char* const kWaitsForCover = "pictureWaitsForCover";
 
 QRect geometryOf(const Control& control, double scale)
 {
@@ -237,6 +238,24 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
 {
     const QString name = QString::fromLatin1(control.text);
     const double scale = scaleOf(image);
+    image->setProperty(kLetGoProperty, false);
+    // Shown larger, a picture under a cover (the main menu's board) is drawn only once
+    // the cover goes: at full screen it is as large as the screen.
+    if (QWidget* cover = scale != 1 ? coverAbove(image) : nullptr) {
+        image->setPixmap(QPixmap());
+        image->setProperty(kLetGoProperty, true);
+        if (!image->property(kWaitsForCover).toBool()) {
+            image->setProperty(kWaitsForCover, true);
+            new OnHide(cover, [image = QPointer<ClickLabel>(image), &control] {
+                if (!image)
+                    return;
+                image->setProperty(kWaitsForCover, false);
+                if (image->property(kLetGoProperty).toBool() && image->isVisible())
+                    showPicture(image, control);
+            });
+        }
+        return;
+    }
     const bool stretch = control.look.flags & Stretch;
     const QSize stretched = geometryOf(control, scale).size();
     image->setPixmap(!stretch     ? builtInPicture(name, scale)
@@ -440,8 +459,6 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
             widget->setProperty("controlIndex", control.index);
             applyLook(widget, control.look);
             place(widget, control, scale);
-            if (control.kind == Kind::Image && control.text)
-                showPicture(static_cast<ClickLabel*>(widget), control);
             if (control.look.flags & Hidden)
                 widget->hide();
             controls.insert(widget->objectName(), widget);
@@ -450,6 +467,11 @@ FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Contro
     buildRows(true);
     buildRows(false);
     stack(design, controls);
+    // Once stacked, so that a picture knows whether it lies under a cover.
+    for (const Control& control : design)
+        if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
+            image && control.kind == Kind::Image && control.text)
+            showPicture(image, control);
     orderTabs(client, design, controls, clickable);
     moveByArrows(design, controls);
     return controls;

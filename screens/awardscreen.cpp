@@ -112,6 +112,8 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
     if (watched == window() && event->type() == QEvent::Show) {
         if (QWidget* button = control(QString::fromLatin1(arrivalFocusOf(design()))))
             button->setFocus(Qt::OtherFocusReason);
+    } else if (watched == window() && event->type() == QEvent::Hide && scale() != 1) {
+        m_background = QPixmap(); // at a larger scale, drawn again when next shown
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
         const QString name = QString::fromLatin1(designOf(id()).windowPicture);

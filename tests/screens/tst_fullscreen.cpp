@@ -1,6 +1,7 @@
 // The full-screen classroom: every screen scaled by one factor as its design table
 // says, a child's way through every screen to every award on a 1920 x 1080 screen
 // by the scaled positions, and F11 there and back with nothing of a screen lost.
+#include "builtinpictures.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
 #include "stage.h"
@@ -45,6 +46,21 @@ void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
         QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
     }
     QFAIL(qPrintable(QString("no row %1").arg(name)));
+}
+
+// The largest difference in any colour between two pixels side by side: an edge drawn
+// at the size shown steps at once, one enlarged is spread over as many pixels.
+int sharpestStep(const QImage& picture)
+{
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    int sharpest = 0;
+    for (int y = 1; y < image.height(); ++y)
+        for (int x = 1; x < image.width(); ++x)
+            for (QRgb neighbour : {image.pixel(x - 1, y), image.pixel(x, y - 1)})
+                for (int shift : {0, 8, 16})
+                    sharpest = std::max(sharpest, std::abs(int(image.pixel(x, y) >> shift & 0xff)
+                                                           - int(neighbour >> shift & 0xff)));
+    return sharpest;
 }
 
 Screen& onShow(ScreenRegistry& registry, ScreenId id)
@@ -115,6 +131,35 @@ private slots:
         for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
             QCOMPARE(control->geometry(), designed.value(control->objectName()));
         QCOMPARE(reports.messages, QStringList());
+    }
+
+    // A picture shown many times its size on the largest screen is drawn at that size,
+    // not enlarged from a smaller drawing.
+    void largePicturesAreDrawnAtTheirSize_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("designed"); // its size on the screen at scale 1
+        QTest::newRow("board") << "board" << QSize(586, 368);
+        QTest::newRow("cover") << "cover" << QSize(586, 368);
+        QTest::newRow("certificate") << "certificate-math" << QSize(586, 368);
+        QTest::newRow("circle, stretched") << "circle" << QSize(97, 90);
+        QTest::newRow("Tic-Tac-Toe cell") << "cell3" << QSize(32, 32);
+    }
+    void largePicturesAreDrawnAtTheirSize()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, designed);
+        ScreenRegistry registry(createScreen);
+        const double scale = Stage::fittingScale(registry.reference(ScreenId::SproutMain).windowDesign(), kLargest);
+        const QImage own = builtInPicture(name).toImage();
+        const QSize size = (QSizeF(designed) * scale).toSize();
+        const QImage shown = builtInPictureNotKept(name, size).toImage();
+        QCOMPARE(shown.size(), size);
+        const QImage enlarged = own.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double times = std::min(double(size.width()) / own.width(), double(size.height()) / own.height());
+        QVERIFY2(times > 2, qPrintable(QString::number(times)));
+        QVERIFY2(sharpestStep(shown) >= 0.7 * times * sharpestStep(enlarged),
+                 qPrintable(QString("steps by %1, enlarged by %2").arg(sharpestStep(shown)).arg(sharpestStep(enlarged))));
     }
 
     // From the main menu through every lesson, game and quiz to each award and back,

@@ -20,22 +20,42 @@ struct Artwork {
     QString type = QStringLiteral("bmp");
 };
 
-// Each group of pictures is drawn in its own source file.
-std::vector<Artwork> classroomPictures(); // board, cover, lesson backdrop, icon
+// Each group of pictures is drawn in its own source file. Given a name, a group draws
+// only the picture of that name (none when it has no such picture).
+std::vector<Artwork> classroomPictures(const QString& only = {}); // board, cover, lesson backdrop, icon
 QImage iconAt(int size);                  // the program icon for the desktop, size x size
-std::vector<Artwork> cellPictures();      // the five Tic-Tac-Toe cell images
-std::vector<Artwork> lessonPictures();    // shapes, apple and ruler of the lessons
+std::vector<Artwork> cellPictures(const QString& only = {});   // the five Tic-Tac-Toe cell images
+std::vector<Artwork> lessonPictures(const QString& only = {}); // shapes, apple and ruler of the lessons
 std::vector<Artwork> quizPictureFiles();  // the colours, shapes, words and sums of the quizzes
-std::vector<Artwork> awardPictures();     // the certificates the award screens show
+std::vector<Artwork> awardPictures(const QString& only = {});  // the certificates the award screens show
 std::vector<Artwork> awardPictureFiles(); // the same certificates, as the award files
+
+// Every built-in picture at the scale in force.
+std::vector<Artwork> builtInPictures();
+// One built-in picture drawn `pixels` large, for a screen shown larger than any drawing
+// compiled into the program; null for an unknown name. The classroom's pictures are
+// stretched to it as they are drawn; the others are drawn at the larger of the two
+// scales and, where that is a pixel off, cut to it (a lesson's picture is drawn larger
+// and left for the caller to scale).
+QImage drawBuiltInPicture(const QString& name, QSize pixels, qreal scale);
 
 // Shared drawing helpers.
 // A blank picture of width x height in the picture's own pixels. Built-in pictures
-// are drawn twice, at their own size and at twice it for screens that magnify; the
-// canvas carries the scale in force as its device pixel ratio, so that painting in
-// the picture's own coordinates fills the larger canvas as well.
+// are drawn at their own size, at twice it for screens that magnify, and by the
+// program at any scale it shows them at; the canvas carries the scale in force as its
+// device pixel ratio, so that painting in the picture's own coordinates fills the
+// larger canvas as well.
 QImage canvas(int width, int height, QColor fill);
-int drawingScale();
-void setDrawingScale(int scale);
+qreal drawingScale();
+// The copies compiled into the program leave out pictures already large enough
+// (`copies`); a picture drawn for a screen is drawn at the scale asked for.
+void setDrawingScale(qreal scale, bool copies = false);
+bool drawingCopies();
+// The canvas's size in pixels while the program draws one picture; empty otherwise.
+QSize drawingSize();
+void setDrawingSize(QSize pixels);
+// A length in a picture's own pixels at the scale in force, rounded up (not for a
+// rounding error) so that a picture is never drawn smaller than asked for.
+int atDrawingScale(qreal length);
 
 } // namespace sprout::art

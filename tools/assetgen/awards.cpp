@@ -149,11 +149,12 @@ constexpr Award kAwards[] = {
 
 } // namespace
 
-std::vector<Artwork> awardPictures()
+std::vector<Artwork> awardPictures(const QString& only)
 {
     std::vector<Artwork> pictures;
     for (const Award& award : kAwards)
-        pictures.push_back({QString::fromLatin1(award.builtIn),
+        if (only.isEmpty() || only == QLatin1String(award.builtIn))
+            pictures.push_back({QString::fromLatin1(award.builtIn),
                             certificate(QString::fromLatin1(award.subject))});
     return pictures;
 }

@@ -2,6 +2,7 @@
 #include "artwork.h"
 
 #include <QPainter>
+#include <functional>
 
 namespace sprout::art {
 
@@ -49,15 +50,20 @@ QImage nought(QColor colour)
 
 } // namespace
 
-std::vector<Artwork> cellPictures()
+std::vector<Artwork> cellPictures(const QString& only)
 {
-    return {
-        {QStringLiteral("cell1"), cross(kBlack)},
-        {QStringLiteral("cell2"), nought(kBlack)},
-        {QStringLiteral("cell3"), cross(kRed)},
-        {QStringLiteral("cell4"), nought(kRed)},
-        {QStringLiteral("cell5"), canvas(kSize, kSize, kBlank)},
+    const std::pair<const char*, std::function<QImage()>> cells[] = {
+        {"cell1", [] { return cross(kBlack); }},
+        {"cell2", [] { return nought(kBlack); }},
+        {"cell3", [] { return cross(kRed); }},
+        {"cell4", [] { return nought(kRed); }},
+        {"cell5", [] { return canvas(kSize, kSize, kBlank); }},
     };
+    std::vector<Artwork> drawn;
+    for (const auto& [name, draw] : cells)
+        if (only.isEmpty() || only == QLatin1String(name))
+            drawn.push_back({name, draw()});
+    return drawn;
 }
 
 } // namespace sprout::art

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 #include <QRadialGradient>
 #include <QLinearGradient>
 
@@ -268,6 +269,10 @@ QImage paint(int width, int height, Painting painting)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
+    // Stretched to a canvas of another shape than the picture's own.
+    const qreal dpr = image.devicePixelRatio();
+    if (const QSizeF filled(image.width() / (width * dpr), image.height() / (height * dpr)); filled != QSizeF(1, 1))
+        p.scale(filled.width(), filled.height());
     painting(p);
     return image;
 }
@@ -275,22 +280,46 @@ QImage paint(int width, int height, Painting painting)
 } // namespace
 
 namespace {
-int scaleInForce = 1;
+qreal scaleInForce = 1;
+bool copiesInForce = false;
+QSize sizeInForce;
 } // namespace
 
-int drawingScale()
+qreal drawingScale()
 {
     return scaleInForce;
 }
 
-void setDrawingScale(int scale)
+void setDrawingScale(qreal scale, bool copies)
 {
     scaleInForce = scale;
+    copiesInForce = copies;
+}
+
+bool drawingCopies()
+{
+    return copiesInForce;
+}
+
+QSize drawingSize()
+{
+    return sizeInForce;
+}
+
+void setDrawingSize(QSize pixels)
+{
+    sizeInForce = pixels;
+}
+
+int atDrawingScale(qreal length)
+{
+    return qCeil(length * scaleInForce - 1e-6);
 }
 
 QImage canvas(int width, int height, QColor fill)
 {
-    QImage image(width * scaleInForce, height * scaleInForce, QImage::Format_RGB32);
+    QImage image(sizeInForce.isEmpty() ? QSize(atDrawingScale(width), atDrawingScale(height)) : sizeInForce,
+                 QImage::Format_RGB32);
     image.setDevicePixelRatio(scaleInForce);
     image.fill(fill);
     return image;
@@ -309,15 +338,25 @@ QImage iconAt(int size)
     return image;
 }
 
-std::vector<Artwork> classroomPictures()
+std::vector<Artwork> classroomPictures(const QString& only)
 {
-    return {
-        {"board", paint(kWidth, kHeight, drawBoardPicture)},
-        {"cover", paint(kWidth, kHeight, drawCoverPicture)},
-        {"backdrop", paint(kWidth, kHeight, drawBackdrop)},
-        {"colorsbackdrop", paint(kColoursLesson.width(), kColoursLesson.height(), drawColoursBackdrop)},
-        {"icon", paint(32, 32, drawIcon)},
+    struct Picture {
+        const char* name;
+        QSize size;
+        Painting painting;
     };
+    const Picture pictures[] = {
+        {"board", {kWidth, kHeight}, drawBoardPicture},
+        {"cover", {kWidth, kHeight}, drawCoverPicture},
+        {"backdrop", {kWidth, kHeight}, drawBackdrop},
+        {"colorsbackdrop", kColoursLesson, drawColoursBackdrop},
+        {"icon", {32, 32}, drawIcon},
+    };
+    std::vector<Artwork> drawn;
+    for (const Picture& picture : pictures)
+        if (only.isEmpty() || only == QLatin1String(picture.name))
+            drawn.push_back({picture.name, paint(picture.size.width(), picture.size.height(), picture.painting)});
+    return drawn;
 }
 
 } // namespace sprout::art

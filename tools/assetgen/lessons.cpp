@@ -24,15 +24,22 @@ struct Placement {
     QRectF box;      // the picture's box on the screen, pixels
 };
 
-// The backdrop as drawn at the scale in force, once per scale.
+// The backdrop at the scale in force, at most twice its size: only thin corners of it
+// show around a picture. Kept while pictures are drawn at that scale.
 QImage backdropPicture()
 {
-    static QImage backdrops[3];
-    QImage& backdrop = backdrops[std::clamp(drawingScale(), 1, 2)];
-    if (backdrop.isNull()) {
-        for (Artwork& picture : classroomPictures())
-            if (picture.name == "backdrop")
-                backdrop = picture.image.convertToFormat(QImage::Format_RGB32);
+    static QImage backdrop;
+    const qreal scale = std::min<qreal>(drawingScale(), 2);
+    if (backdrop.isNull() || backdrop.devicePixelRatio() != scale) {
+        const qreal inForce = drawingScale();
+        const bool copies = drawingCopies();
+        const QSize size = drawingSize();
+        setDrawingScale(scale, copies);
+        setDrawingSize({});
+        for (Artwork& picture : classroomPictures(QStringLiteral("backdrop")))
+            backdrop = picture.image.convertToFormat(QImage::Format_RGB32);
+        setDrawingScale(inForce, copies);
+        setDrawingSize(size);
     }
     return backdrop;
 }
@@ -59,13 +66,14 @@ using Drawing = std::function<void(QPainter&, QSizeF shown)>;
 
 // Draws in the coordinates of the box on the screen, into a picture of its own size.
 // A picture already twice as large as its box stays sharp on a magnifying screen,
-// so it is drawn at its own size only.
+// so it needs no twice-size copy.
 QImage drawShown(QSize size, const Placement& where, const Drawing& drawing, bool onCard = true)
 {
     const bool largeEnough = size.width() >= 2 * where.box.width()
                              && size.height() >= 2 * where.box.height();
-    const int scale = largeEnough ? 1 : drawingScale();
-    QImage image = backdropUnder(where, size * scale);
+    const qreal scale = largeEnough && drawingCopies() ? 1 : drawingScale();
+    const QSize drawn = scale == 1 ? size : QSize(atDrawingScale(size.width()), atDrawingScale(size.height()));
+    QImage image = backdropUnder(where, drawn);
     image.setDevicePixelRatio(scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -263,10 +271,18 @@ Artwork ruler()
 
 } // namespace
 
-std::vector<Artwork> lessonPictures()
+std::vector<Artwork> lessonPictures(const QString& only)
 {
-    return {square(), oval(), triangle(), circle(), pentagon(), rectangle(), hexagon(),
-            apple(), ruler()};
+    const std::pair<const char*, Artwork (*)()> pictures[] = {
+        {"square", square}, {"oval", oval}, {"triangle", triangle}, {"circle", circle},
+        {"pentagon", pentagon}, {"rectangle", rectangle}, {"hexagon", hexagon},
+        {"apple", apple}, {"ruler", ruler},
+    };
+    std::vector<Artwork> drawn;
+    for (const auto& [name, draw] : pictures)
+        if (only.isEmpty() || only == QLatin1String(name))
+            drawn.push_back(draw());
+    return drawn;
 }
 
 } // namespace sprout::art

@@ -52,8 +52,8 @@ bool save(const Artwork& picture, const QString& path)
     return saveScreenBitmap(picture.image, path);
 }
 
-// The sharp copies are named "<name>@2x.bmp", "<name>@3x.bmp"; a picture that was
-// drawn large enough at its own size has none.
+// The sharp copies are named "<name>@2x.bmp"; a picture that was drawn large enough
+// at its own size has none.
 bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
                   const std::vector<std::vector<Artwork>>& sharpSets)
 {
@@ -104,18 +104,6 @@ bool writeDesktopIcons(const QString& folder)
     return true;
 }
 
-std::vector<Artwork> builtInPictures()
-{
-    std::vector<Artwork> builtIn = classroomPictures();
-    for (Artwork& cell : cellPictures())
-        builtIn.push_back(std::move(cell));
-    for (Artwork& picture : lessonPictures())
-        builtIn.push_back(std::move(picture));
-    for (Artwork& picture : awardPictures())
-        builtIn.push_back(std::move(picture));
-    return builtIn;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -135,14 +123,11 @@ int main(int argc, char* argv[])
     for (Artwork& file : awardPictureFiles())
         files.push_back(std::move(file));
     // The picture files are shown at their own pixel size; only the built-in
-    // pictures get copies drawn larger, for screens that magnify and for the
-    // full-screen classroom, which shows a screen up to three times its size on a
-    // common laptop's screen.
+    // pictures get copies drawn twice as large, for screens that magnify. The
+    // full-screen classroom draws its pictures itself, at the size it shows them.
     std::vector<std::vector<Artwork>> sharp;
-    for (int scale : {2, 3}) {
-        setDrawingScale(scale);
-        sharp.push_back(builtInPictures());
-    }
+    setDrawingScale(2, true);
+    sharp.push_back(builtInPictures());
     setDrawingScale(1);
 
     if (!writeBuiltIn(builtInFolder, builtIn, sharp) || !writeFiles(programFolder, files)
