@@ -1,7 +1,8 @@
 #include "fullscreen.h"
 
+#include "appkey.h"
+
 #include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace sprout {
 
@@ -27,20 +28,7 @@ void FullScreen::setOn(bool on)
 
 void FullScreen::installKey()
 {
-    QCoreApplication::instance()->installEventFilter(instance());
-}
-
-bool FullScreen::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F11 || key->modifiers() != Qt::NoModifier)
-        return QObject::eventFilter(watched, event);
-    // Held down, the key would flip the screen back and forth.
-    if (!key->isAutoRepeat())
-        setOn(!isOn());
-    return true;
+    new AppKey(Qt::Key_F11, [] { setOn(!isOn()); }, instance());
 }
 
 } // namespace sprout

@@ -19,9 +19,6 @@ public:
 signals:
     void toggled(bool on);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     using QObject::QObject;
     bool m_on = false;

@@ -15,11 +15,9 @@ public:
 signals:
     void toggled(bool muted);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     using QObject::QObject;
+    void toggle();
 };
 
 } // namespace sprout
