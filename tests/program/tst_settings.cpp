@@ -48,11 +48,9 @@ QByteArray contents(const QString& path)
 // What is on, in words: "mute fullscreen kiosk".
 QString saidOn(const Choices& choices)
 {
-    QStringList on;
-    for (auto [name, value] : {std::pair("mute", choices.mute), {"fullscreen", choices.fullScreen}, {"kiosk", choices.kiosk}})
-        if (value)
-            on << name;
-    return on.join(' ');
+    return QStringList{choices.mute ? "mute" : "", choices.fullScreen ? "fullscreen" : "", choices.kiosk ? "kiosk" : ""}
+        .join(' ')
+        .simplified();
 }
 
 } // namespace
