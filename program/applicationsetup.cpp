@@ -12,11 +12,6 @@ void setUpApplication()
     // to itself the allocator raises its threshold for mapping such blocks after the
     // first is freed, and later pictures then stay with the process once let go.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-    // Qt draws a glyph larger than 64 pixels from its outline on every paint. On a large
-    // screen the full-screen classroom's captions are that large, and drawing their
-    // outlines again made every return to a screen slow: keep them as smaller text is kept.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // One screen is on show at a time; were its colours to change when it is no longer
