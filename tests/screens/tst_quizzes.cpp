@@ -186,6 +186,22 @@ private slots:
                      qPrintable(reports.messages[0]));
         }
     }
+
+    // Each colour question's picture is painted in the colour its answer names.
+    void colourPicturesShowTheColourThatAnswersThem()
+    {
+        for (int question = 0; question < kGuessColor.files.size(); ++question) {
+            const QImage picture(programFilePath(qEnvironmentVariable("SPROUT_BIN_DIR"), kGuessColor.files[question]));
+            QVERIFY2(!picture.isNull(), qPrintable(kGuessColor.files[question]));
+            const QRgb named = namedColour(kGuessColor.answers[question]).rgb();
+            int painted = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    painted += (picture.pixel(x, y) & 0xffffff) == (named & 0xffffff);
+            QVERIFY2(painted > picture.width() * picture.height() / 10,
+                     qPrintable(kGuessColor.files[question] + " is hardly " + kGuessColor.answers[question]));
+        }
+    }
 };
 
 QTEST_MAIN(TestQuizzes)

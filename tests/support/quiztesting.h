@@ -41,6 +41,17 @@ inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* 
     return table;
 }
 
+// The colour a colour's name stands for, as the lesson's swatches and the quiz paint it.
+inline QColor namedColour(const QString& name)
+{
+    static const std::map<QString, QColor> colours{
+        {"Red", Qt::red}, {"Orange", QColor(255, 128, 0)}, {"Yellow", Qt::yellow}, {"Green", QColor(0, 192, 0)},
+        {"Blue", Qt::blue}, {"Purple", QColor(128, 0, 128)}, {"Pink", QColor(255, 128, 255)},
+        {"White", Qt::white}, {"Black", Qt::black}, {"Grey", QColor(128, 128, 128)}};
+    const auto found = colours.find(name);
+    return found == colours.end() ? QColor() : found->second;
+}
+
 inline const QuizTable kGuessColor = choiceQuizTable(
     kGuessColorQuiz, "Label3",
     {"Pink", "Grey", "Black", "Green", "Red", "Yellow", "White", "Purple", "Blue", "Orange"});
