@@ -51,15 +51,14 @@ const ClickLabel::CaptionFit& ClickLabel::fit() const
     QFont fitted = font();
     int lift = 0;
     if (!text().isEmpty()) {
+        QRectF needed;
         for (int spacing = 100; spacing >= 90; --spacing) {
             fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
-            const QRectF needed = QFontMetricsF(fitted).boundingRect(
-                QRectF(0, 0, width(), 100000), flags, text());
+            needed = QFontMetricsF(fitted).boundingRect(QRectF(0, 0, width(), 100000), flags, text());
             if (needed.width() <= width() + 0.5)
                 break;
         }
         const QFontMetricsF metrics(fitted);
-        const QRectF needed = metrics.boundingRect(QRectF(0, 0, width(), 100000), flags, text());
         const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
         const QRectF ink = metrics.tightBoundingRect(text());
         const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
