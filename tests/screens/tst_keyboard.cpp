@@ -158,11 +158,29 @@ private slots:
         Speech::setMuted(false);
     }
 
-    void noSignWhileTheVoiceIsOn()
+    // No sign while the voice is on; turned off on a screen already open, the sign
+    // takes the place it has on a screen opened with the voice off.
+    void signOnceTheVoiceGoesOff_data() { addRowPerScreen(); }
+    void signOnceTheVoiceGoesOff()
     {
+        QFETCH(ScreenId, id);
+        QRect offFromTheStart;
+        {
+            Speech::setMuted(true);
+            ScreenRegistry registry(createScreen);
+            offFromTheStart = shown(registry, id).client()->findChild<QLabel*>("voiceOffSign")->geometry();
+            Speech::setMuted(false);
+        }
         ScreenRegistry registry(createScreen);
-        Screen& screen = shown(registry, ScreenId::SproutMain);
-        QVERIFY(!screen.client()->findChild<QLabel*>("voiceOffSign")->isVisible());
+        Screen& screen = shown(registry, id);
+        auto* sign = screen.client()->findChild<QLabel*>("voiceOffSign");
+        QVERIFY(!sign->isVisible());
+        QTest::keyClick(screen.window(), Qt::Key_M, Qt::ControlModifier);
+        const bool visible = sign->isVisible();
+        const QRect place = sign->geometry();
+        Speech::setMuted(false);
+        QVERIFY(visible);
+        QCOMPARE(place, offFromTheStart);
     }
 };
 
