@@ -36,67 +36,62 @@ private:
     static constexpr ScreenDesign kScreenDesign{kWindowDesign, kDesign};
 };
 
-struct Fixture {
-    int created = 0;
-    ScreenRegistry registry{[this](ScreenId id, ScreenRegistry& registry) {
-        ++created;
-        return std::make_unique<ProbeScreen>(registry, id);
-    }};
-    ProbeScreen& main = registry.reference<ProbeScreen>(ScreenId::SproutMain);
-    ProbeScreen& games = registry.reference<ProbeScreen>(ScreenId::Games);
-};
+QString state(const Screen& screen)
+{
+    return screen.isVisible() ? "shown" : screen.isLoaded() ? "hidden" : "unloaded";
+}
 
 } // namespace
 
 class TestScreenRegistry : public QObject {
     Q_OBJECT
 private slots:
-    // A hidden screen shown again is loaded once (what it keeps is tst_quizzes' and
-    // tst_tictactoescreen's); an unloaded one lets its window go and is loaded afresh.
-    void hiddenScreensStayLoadedAndUnloadedOnesComeBackFresh()
+    // Exit and the close box unload only their own screen, which comes back fresh; a
+    // hidden screen keeps what it holds, and does not keep the program going.
+    void screensComeAndGoAndTheLastOneEndsTheProgram()
     {
-        Fixture f;
-        QVERIFY(!f.games.isLoaded() && f.registry.show(ScreenId::Games));
-        f.games.control<QLineEdit>("Text1")->setText("typed by the child");
-        f.registry.hide(ScreenId::Games);
-        QVERIFY(f.registry.show(ScreenId::Games) && f.games.loads == 1);
-        QPointer<QWidget> window = f.games.window();
-        f.registry.unload(ScreenId::Games);
+        int created = 0;
+        ScreenRegistry registry([&created](ScreenId id, ScreenRegistry& registry) {
+            ++created;
+            return std::make_unique<ProbeScreen>(registry, id);
+        });
+        auto& main = registry.reference<ProbeScreen>(ScreenId::SproutMain);
+        auto& games = registry.reference<ProbeScreen>(ScreenId::Games);
+        auto states = [&] { return QString("main %1, games %2").arg(state(main), state(games)); };
+        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        games.filesReadable = false;
+        click(main, "Label1");
+        QCOMPARE(states(), QString("main shown, games unloaded"));
+        QCOMPARE(games.loads, 0);
+
+        games.filesReadable = true;
+        click(main, "Label1");
+        QCOMPARE(states(), QString("main hidden, games shown"));
+        games.control<QLineEdit>("Text1")->setText("typed by the child");
+        click(games, "Label1");
+        click(main, "Label1");
+        QCOMPARE(games.loads, 1);
+        QCOMPARE(games.control<QLineEdit>("Text1")->text(), QString("typed by the child"));
+
+        QVERIFY(registry.show(ScreenId::SproutMain));
+        const QPointer<QWidget> window = games.window();
+        chooseMenu(games, "mnuExit");
         settle();
-        QVERIFY(window.isNull() && !f.games.control("Text1"));
-        f.registry.show(ScreenId::Games);
-        QVERIFY(f.games.loads == 2 && f.created == 2 && f.games.control<QLineEdit>("Text1")->text() == "design text");
-    }
+        QCOMPARE(states(), QString("main shown, games unloaded"));
+        QVERIFY(window.isNull());
+        QVERIFY(registry.show(ScreenId::Games));
+        QCOMPARE(games.loads, 2);
+        QCOMPARE(created, 2);
+        QCOMPARE(games.control<QLineEdit>("Text1")->text(), QString("design text"));
+        games.window()->close();
+        QCOMPARE(states(), QString("main shown, games unloaded"));
 
-    // Exit and the close box unload only their own screen; the program ends once no
-    // screen is on show, though hidden ones are still loaded.
-    void exitUnloadsItsScreenAndTheLastOneEndsTheProgram()
-    {
-        Fixture f;
-        QSignalSpy ended(&f.registry, &ScreenRegistry::lastScreenClosed);
-        f.registry.show(ScreenId::SproutMain);
-        f.registry.show(ScreenId::Games);
-        chooseMenu(f.games, "mnuExit");
-        QVERIFY(!f.games.isLoaded() && f.main.isVisible());
-        f.registry.show(ScreenId::Games);
-        f.games.window()->close();
-        QVERIFY(!f.games.isLoaded() && f.main.isVisible() && ended.isEmpty());
-        click(f.main, "Label1");
-        QVERIFY(f.games.isVisible() && !f.main.isVisible() && f.main.isLoaded());
-        chooseMenu(f.games, "mnuExit");
+        click(main, "Label1");
+        QCOMPARE(states(), QString("main hidden, games shown"));
+        QCOMPARE(ended.count(), 0);
+        chooseMenu(games, "mnuExit");
         QCOMPARE(ended.count(), 1);
-    }
-
-    void aScreenThatCannotComeUpLeavesTheChildWhereItWas()
-    {
-        Fixture f;
-        f.registry.show(ScreenId::SproutMain);
-        f.games.filesReadable = false;
-        click(f.main, "Label1");
-        QVERIFY(f.main.isVisible() && !f.games.isLoaded() && f.games.loads == 0);
-        f.games.filesReadable = true;
-        click(f.main, "Label1");
-        QVERIFY(f.games.isVisible() && !f.main.isVisible());
     }
 };
 
