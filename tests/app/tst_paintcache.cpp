@@ -86,23 +86,6 @@ private slots:
         });
     }
 
-    // The same caption in two labels of different size lies where each label puts it.
-    void aSharedCaptionLiesInEachLabelsPlace()
-    {
-        QWidget kept, fresh;
-        for (const QRect& place : {QRect(10, 10, 200, 30), QRect(40, 80, 300, 90)}) {
-            for (QLabel* label : std::initializer_list<QLabel*>{new ClickLabel(&kept), new QLabel(&fresh)}) {
-                label->setWordWrap(true);
-                label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                label->setText("Click to continue");
-                label->setGeometry(place);
-            }
-        }
-        kept.resize(360, 200);
-        fresh.resize(360, 200);
-        QCOMPARE_LE(largestDifference(kept, fresh), kEdgeBlending);
-    }
-
     void framesLookAsQtDrawsThem()
     {
         compareAfterEachChange<FrameBox, QGroupBox>({
