@@ -1,13 +1,7 @@
 // The program as a family gets it: installed with `cmake --install` into a fresh
-// prefix, and unpacked from the Debian package that CPack builds. Each installed
-// tree must hold the very files built beside the program (which the picture and
-// quiz tests read), start from a working directory that has nothing to do with it,
-// and end when the session asks it to.
+// prefix, and unpacked from the Debian package that CPack builds.
 #include <QImageReader>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <csignal>
 #include <unistd.h>
@@ -16,13 +10,14 @@ namespace {
 
 const QString kAppId = "org.sproutkin.Sproutkin";
 
-QString runTool(const QString& program, const QStringList& arguments, bool* ok)
+bool runs(const QString& program, const QStringList& arguments, QString& output)
 {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::MergedChannels);
     tool.start(program, arguments);
-    *ok = tool.waitForFinished(300000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-    return program + " " + arguments.join(' ') + ":\n" + QString::fromLocal8Bit(tool.readAll());
+    const bool ok = tool.waitForFinished(300000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+    output = program + " " + arguments.join(' ') + ":\n" + QString::fromLocal8Bit(tool.readAll());
+    return ok;
 }
 
 QByteArray contents(const QString& path)
@@ -37,23 +32,22 @@ class TestInstall : public QObject {
     Q_OBJECT
     QTemporaryDir m_scratch;
     QString m_debFile;
+    QString m_log;
 
 private slots:
     void initTestCase()
     {
         const QString build = qEnvironmentVariable("SPROUT_BUILD_DIR");
         QVERIFY2(!build.isEmpty(), "run through CTest");
-        bool ok = false;
-        QString log = runTool(qEnvironmentVariable("SPROUT_CMAKE"), {"--install", build, "--prefix", m_scratch.filePath("prefix")}, &ok);
-        QVERIFY2(ok, qPrintable(log));
+        const QString prefix = m_scratch.filePath("prefix"), packages = m_scratch.filePath("packages");
+        QVERIFY2(runs(qEnvironmentVariable("SPROUT_CMAKE"), {"--install", build, "--prefix", prefix}, m_log), qPrintable(m_log));
         // The package is built from the build tree as it is: packaging builds nothing.
-        log = runTool(qEnvironmentVariable("SPROUT_CPACK"), {"-G", "DEB", "--config", build + "/CPackConfig.cmake", "-B", m_scratch.filePath("packages")}, &ok);
-        QVERIFY2(ok, qPrintable(log));
-        const QStringList debs = QDir(m_scratch.filePath("packages")).entryList({"*.deb"}, QDir::Files);
+        QVERIFY2(runs(qEnvironmentVariable("SPROUT_CPACK"), {"-G", "DEB", "--config", build + "/CPackConfig.cmake", "-B", packages}, m_log),
+                 qPrintable(m_log));
+        const QStringList debs = QDir(packages).entryList({"*.deb"}, QDir::Files);
         QCOMPARE(debs.size(), 1);
-        m_debFile = m_scratch.filePath("packages/" + debs.first());
-        log = runTool("dpkg-deb", {"-x", m_debFile, m_scratch.filePath("unpacked")}, &ok);
-        QVERIFY2(ok, qPrintable(log));
+        m_debFile = packages + "/" + debs.first();
+        QVERIFY2(runs("dpkg-deb", {"-x", m_debFile, m_scratch.filePath("unpacked")}, m_log), qPrintable(m_log));
     }
 
     void installedTreeWorks_data()
@@ -65,23 +59,20 @@ private slots:
     void installedTreeWorks()
     {
         QFETCH(QString, prefix);
-        // The command is a relative link, so the tree works wherever it is put, into
-        // a program folder inside the tree.
-        const QFileInfo link(prefix + "/bin/sproutkin");
+        // A relative link, so that the tree works wherever it is put.
+        const QString link = prefix + "/bin/sproutkin";
         char target[4096] = {};
-        QVERIFY2(::readlink(QFile::encodeName(link.filePath()).constData(), target, sizeof target - 1) > 0 && target[0] != '/',
-                 qPrintable(link.filePath()));
-        const QFileInfo real(link.canonicalFilePath());
-        QVERIFY2(real.isExecutable() && real.absoluteFilePath().startsWith(QFileInfo(prefix).canonicalFilePath() + "/lib/sproutkin/"),
-                 qPrintable(real.absoluteFilePath()));
-        const QString folder = real.absolutePath();
+        QVERIFY2(::readlink(QFile::encodeName(link).constData(), target, sizeof target - 1) > 0, qPrintable(link));
+        QVERIFY2(target[0] != '/', target);
+        const QFileInfo real(QFileInfo(link).canonicalFilePath());
+        QVERIFY(real.isExecutable());
+        QCOMPARE(real.absolutePath(), QFileInfo(prefix).canonicalFilePath() + "/lib/sproutkin");
 
-        // Exactly the picture files and the recorded voice built beside the program,
-        // name and bytes, and nothing else (nothing of how the voice was made).
-        const QString bin = qEnvironmentVariable("SPROUT_BIN_DIR");
+        // Exactly the pictures and voice built beside the program, and nothing of how the voice was made.
+        const QString folder = real.absolutePath(), bin = qEnvironmentVariable("SPROUT_BIN_DIR");
         QStringList expected = QDir(bin).entryList({"*.bmp"}, QDir::Files);
         QStringList voices = QDir(bin + "/voice").entryList({"*.wav"}, QDir::Files);
-        QVERIFY(expected.size() >= 70);
+        QCOMPARE_GE(expected.size(), 70);
         QVERIFY(!voices.isEmpty());
         QCOMPARE(QDir(folder + "/voice").entryList(QDir::Files | QDir::Hidden), voices);
         for (const QString& name : expected + voices.replaceInStrings(QRegularExpression("^"), "voice/"))
@@ -91,53 +82,45 @@ private slots:
         present.sort();
         QCOMPARE(present, expected);
 
-        // Started through the link from /, the program keeps running until the session
-        // ends it with SIGTERM.
+        // Away from the user's settings and from a Sproutkin the user has running.
         QProcess program;
         program.setWorkingDirectory("/");
-        // Neither the user's settings nor a Sproutkin the user has running.
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* folder : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR"}) {
             QVERIFY(QDir().mkpath(m_scratch.filePath(folder)));
             environment.insert(folder, m_scratch.filePath(folder));
         }
         program.setProcessEnvironment(environment);
-        program.start(prefix + "/bin/sproutkin", {});
+        program.start(link, {});
         QVERIFY(program.waitForStarted());
         QVERIFY2(!program.waitForFinished(1000), "the program ended on its own");
         QCOMPARE(::kill(pid_t(program.processId()), SIGTERM), 0);
         QVERIFY2(program.waitForFinished(10000), "still running after SIGTERM");
-        // Ended by the signal, not a crash of its own.
-        QVERIFY(program.exitStatus() == QProcess::CrashExit);
-        QVERIFY(program.exitCode() == SIGTERM);
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit); // ended by the signal, not a crash of its own
+        QCOMPARE(program.exitCode(), SIGTERM);
 
-        // Menu entry, metadata and icons, validated by the desktop's own tools.
-        bool ok = false;
-        QString output = runTool("desktop-file-validate", {prefix + "/share/applications/" + kAppId + ".desktop"}, &ok);
-        QVERIFY2(ok && !output.contains("error"), qPrintable(output));
-        output = runTool("appstreamcli", {"validate", "--no-net", prefix + "/share/metainfo/" + kAppId + ".metainfo.xml"}, &ok);
-        QVERIFY2(ok, qPrintable(output));
-        const QByteArray entry = contents(prefix + "/share/applications/" + kAppId + ".desktop");
-        QVERIFY(entry.contains("\nExec=sproutkin\n"));
-        QVERIFY(entry.contains("\nIcon=" + kAppId.toLatin1() + "\n"));
+        const QString entry = prefix + "/share/applications/" + kAppId + ".desktop";
+        QVERIFY2(runs("desktop-file-validate", {entry}, m_log) && !m_log.contains("error"), qPrintable(m_log));
+        QVERIFY2(runs("appstreamcli", {"validate", "--no-net", prefix + "/share/metainfo/" + kAppId + ".metainfo.xml"}, m_log),
+                 qPrintable(m_log));
+        QVERIFY(contents(entry).contains("\nExec=sproutkin\n"));
+        QVERIFY(contents(entry).contains("\nIcon=" + kAppId.toLatin1() + "\n"));
         for (int size : {16, 32, 48, 64, 128, 256}) {
             const QImage icon = QImageReader(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(prefix).arg(size).arg(kAppId)).read();
             QCOMPARE(icon.size(), QSize(size, size));
-            QVERIFY(qAlpha(icon.pixel(size / 2, size * 3 / 4)) == 255);
-            QVERIFY(qAlpha(icon.pixel(0, 0)) < 255);
+            QCOMPARE(qAlpha(icon.pixel(size / 2, size * 3 / 4)), 255);
+            QCOMPARE_LT(qAlpha(icon.pixel(0, 0)), 255);
         }
     }
 
     void debianPackageDeclaresWhatItNeedsAndPassesLintian()
     {
-        bool ok = false;
-        const QString fields = runTool("dpkg-deb", {"-f", m_debFile, "Package", "Section", "Maintainer", "Depends"}, &ok);
+        QVERIFY2(runs("dpkg-deb", {"-f", m_debFile, "Package", "Section", "Maintainer", "Depends"}, m_log), qPrintable(m_log));
         // The fonts the screens are laid out with, the print system's client, and Qt.
         for (const char* part : {"Package: sproutkin\n", "Section: education\n", "Maintainer: ", "fonts-cabin",
                                  "fonts-liberation2", "libcups2", "libqt6widgets6", "libqt6printsupport6"})
-            QVERIFY2(ok && fields.contains(QLatin1String(part)), qPrintable(fields));
-        const QString lintian = runTool("lintian", {"--fail-on", "error", m_debFile}, &ok);
-        QVERIFY2(ok, qPrintable(lintian));
+            QVERIFY2(m_log.contains(QLatin1String(part)), qPrintable(m_log));
+        QVERIFY2(runs("lintian", {"--fail-on", "error", m_debFile}, m_log), qPrintable(m_log));
     }
 };
 

@@ -1,5 +1,4 @@
-// On a screen that magnifies twice, the pictures the program draws itself come with
-// twice their pixels and keep their size on the screen, so that they stay sharp.
+// On a screen that magnifies twice, the built-in pictures come with twice their pixels.
 #include "screentesting.h"
 
 #include "builtinpictures.h"
@@ -32,18 +31,17 @@ private slots:
         int sharp = 0;
         for (const QString& file : QDir(":/pictures").entryList({"*.bmp"}, QDir::Files)) {
             const QString name = file.chopped(4);
-            const QImage own = rgb(QImage(":/pictures/" + file));
-            const QPixmap shown = builtInPicture(name);
             if (name.contains('@')) // a larger drawing of another
                 continue;
+            const QImage own = rgb(QImage(":/pictures/" + file));
+            const QPixmap shown = builtInPicture(name);
             QCOMPARE(shown.deviceIndependentSize(), QSizeF(own.size()));
             if (!QFile::exists(":/pictures/" + name + "@2x.bmp"))
                 continue;
             ++sharp;
             QCOMPARE(shown.devicePixelRatio(), 2.0);
-            // The sharp copy is the same drawing: halved again it differs from the
-            // picture at its own size only where edges fall on other pixels (about 4 in
-            // the small cells). A drawing that missed the scale differs by tens.
+            // Halved again, the sharp copy differs from the picture at its own size only
+            // where edges fall on other pixels; a drawing that missed the scale differs by tens.
             const QImage halved = rgb(shown.toImage()).scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             double sum = 0;
             for (int y = 0; y < own.height(); ++y)
@@ -52,7 +50,7 @@ private slots:
                         sum += qAbs(int(halved.pixel(x, y) >> shift & 0xff) - int(own.pixel(x, y) >> shift & 0xff));
             QVERIFY2(sum / (3.0 * own.width() * own.height()) < 8, qPrintable(name));
         }
-        QVERIFY2(sharp >= 20, qPrintable(QString::number(sharp))); // board, cover, cells, lesson pictures, ...
+        QCOMPARE_GE(sharp, 20); // board, cover, cells, lesson pictures, ...
         // The Tic-Tac-Toe marks keep their pure colours at twice the size: no blurred edge.
         const QImage cell = rgb(builtInPicture("cell3").toImage());
         QSet<QRgb> colours;
@@ -66,27 +64,23 @@ private slots:
     {
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
-        QVERIFY(registry.show(ScreenId::SproutMain));
-        QVERIFY(registry.show(ScreenId::Form1));
-        // The cover keeps its designed place and size, and what the screen paints there
-        // is every pixel of the sharp copy, not the small picture enlarged.
-        auto* cover = registry.reference(ScreenId::SproutMain).control<QLabel>("Image2");
+        // What the screen paints is every pixel of the sharp copy, not the small picture enlarged.
+        auto* cover = shown(registry, ScreenId::SproutMain).control<QLabel>("Image2");
         QVERIFY(cover);
-        QVERIFY(cover->size() == QSize(586, 368));
+        QCOMPARE(cover->size(), QSize(586, 368));
         const QPixmap painted = cover->grab();
         QCOMPARE(painted.devicePixelRatio(), 2.0);
         QCOMPARE(rgb(painted.toImage()), rgb(QImage(":/pictures/cover@2x.bmp")));
-        auto* cell = registry.reference(ScreenId::Form1).control<QLabel>("Picture1(5)");
+        // A cell, and a stretched picture drawn for the place it fills, with twice its pixels.
+        auto* cell = shown(registry, ScreenId::Form1).control<QLabel>("Picture1(5)");
+        auto* backdrop = shown(registry, ScreenId::frmColors).control<QLabel>("Image8");
         QVERIFY(cell);
-        QVERIFY(cell->pixmap().devicePixelRatio() == 2.0);
-        QVERIFY(cell->pixmap().deviceIndependentSize() == QSizeF(32, 32));
-        // A stretched picture is drawn for the place it fills, with twice its pixels.
-        QVERIFY(registry.show(ScreenId::frmColors));
-        auto* backdrop = registry.reference(ScreenId::frmColors).control<QLabel>("Image8");
         QVERIFY(backdrop);
-        QVERIFY(backdrop->pixmap().devicePixelRatio() == 2.0);
-        QVERIFY(backdrop->pixmap().size() == backdrop->size() * 2);
-        QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
+        QCOMPARE(cell->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(cell->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(backdrop->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(backdrop->pixmap().size(), backdrop->size() * 2);
+        QCOMPARE(reports.messages, QStringList());
     }
 };
 

@@ -3,16 +3,9 @@
 // Reads printed PDFs back with the poppler tools, so that a test measures what a
 // person would see on the page; and the machine's PDF queue that writes them.
 
-#include <QDir>
-#include <QImage>
 #include <QPainter>
 #include <QPrinterInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSet>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -74,9 +67,8 @@ inline QString pdfQueue()
     return !queue.isEmpty() && output("lpstat", {"-v", queue}).contains("cups-pdf:") ? queue : QString();
 }
 
-// The PDF files matching `pattern` not yet in `seen`, once at least `expected` have
-// come and their jobs are done; they join `seen`. The queue may write a job's file
-// more than once; it is whole once its job ("...-job_12.pdf") is listed completed.
+// The PDF files matching `pattern` not yet in `seen`, once `expected` have come whole:
+// the queue may write a file more than once, until its job ("...-job_12.pdf") is completed.
 inline QStringList newPages(const QString& queue, const QString& pattern, QSet<QString>& seen, int expected)
 {
     QStringList fresh;
@@ -98,7 +90,6 @@ inline QStringList newPages(const QString& queue, const QString& pattern, QSet<Q
     return fresh;
 }
 
-// The first page drawn at the given resolution.
 inline QImage render(const QString& file, int dotsPerInch)
 {
     QTemporaryDir dir;
@@ -106,8 +97,7 @@ inline QImage render(const QString& file, int dotsPerInch)
     return QImage(dir.filePath("page.png"));
 }
 
-// The smallest rectangle holding every pixel that is not paper white, or with
-// `sun`, every pixel of the test certificate's yellow sun.
+// The smallest rectangle holding every pixel that is not paper white, or of the test certificate's sun.
 inline QRect inkBounds(const QImage& page, bool sun = false)
 {
     const QImage image = page.convertToFormat(QImage::Format_RGB32);

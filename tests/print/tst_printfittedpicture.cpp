@@ -1,11 +1,18 @@
-// Fit-to-page printing against a printer that measures in inches of its own unit.
-#include "printfittedpicture.h"
+// Fit-to-page printing: on a printer that measures in inches of its own unit, on a
+// real QPrinter writing PDF files read back as pictures, and through the machine's
+// real print queue, the default CUPS printer that scripts/print-queue.sh sets up.
+#include "defaultprinter.h"
+#include "pdfprobe.h"
 #include "printablepicture.h"
 #include "printersurface.h"
+#include "printfittedpicture.h"
+#include "qtprinteradapter.h"
 
+#include <QPrinter>
 #include <QtTest>
 
 using namespace sprout;
+using pdfprobe::testCertificate;
 
 namespace {
 
@@ -13,8 +20,7 @@ namespace {
 const QMap<qint16, double> kUnitsPerInch{{PrinterSurface::kTwips, 1440.0}, {PrinterSurface::kDevicePixels, 300.0},
                                          {PrinterSurface::kMillimetres, 25.4}, {PrinterSurface::kHimetric, 2540.0}};
 
-// Its page is given in inches for portrait; landscape swaps the sides. Each read
-// of its unit takes the next code of the script, the last one staying.
+// Its page is in inches for portrait; each read of its unit takes the next code of `units`.
 class InchPrinter : public PrinterSurface {
 public:
     double pageWidth = 8.0, pageHeight = 11.0;
@@ -42,14 +48,31 @@ private:
 
 PrintablePicture pictureOfSize(QSize himetric) { return PrintablePicture(QImage(4, 4, QImage::Format_RGB32), himetric.width(), himetric.height()); }
 
+// A4 with a different margin on every side, so that a picture drawn from the wrong
+// corner or at the wrong size shows in the page.
+const QMarginsF kMargins(15.0, 20.0, 25.0, 30.0); // left, top, right, bottom in mm
+constexpr double kPointsPerMm = 72.0 / 25.4;
+
+PrintResult printToPdf(const QString& file, const PrintablePicture& picture, bool* fitted)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(kMargins, QPageLayout::Millimeter);
+    QtPrinterAdapter adapter(printer);
+    *fitted = PrintFittedPicture(adapter, picture).ok();
+    return adapter.endDoc();
+}
+
 } // namespace
 
 class TestPrintFittedPicture : public QObject {
     Q_OBJECT
+    QTemporaryDir m_dir;
 
 private slots:
-    // Twips on a letter page of 8 x 11 inches: 11520 x 15840 upright. A refusal says
-    // why and paints nothing. Upright fits on a real page are tst_qtprinteradapter's.
+    // Twips on a letter page of 8 x 11 inches: 11520 x 15840 upright.
     void fitsToPage_data()
     {
         QTest::addColumn<QSize>("picture"); // HIMETRIC
@@ -78,15 +101,14 @@ private slots:
         const PrintResult result = PrintFittedPicture(printer, pictureOfSize(picture));
         QVERIFY2(refusal.isEmpty() ? result.ok() : result.message().contains(refusal) && result.message().contains("othing was printed"),
                  qPrintable(result.message()));
-        QVERIFY(printer.orientation == orientation);
-        QVERIFY(printer.painted.topLeft() == QPointF(0, 0));
+        QCOMPARE(printer.orientation, orientation);
+        QCOMPARE(printer.painted.topLeft(), QPointF(0, 0));
         QVERIFY2(qAbs(printer.painted.width() - painted.width()) < 0.01 && qAbs(printer.painted.height() - painted.height()) < 0.01,
                  qPrintable(QDebug::toString(printer.painted.size())));
         QCOMPARE(printer.asked == 0, picture.isEmpty()); // a picture without size asks nothing
     }
 
-    // A printer whose unit changes between conversions: the width is measured in
-    // twips, the height in millimetres, and the picture drawn in 300 dpi pixels.
+    // Its unit changes between conversions: width in twips, height in millimetres, picture in 300 dpi pixels.
     void readsTheUnitForEveryConversion()
     {
         InchPrinter printer;
@@ -94,7 +116,97 @@ private slots:
         QVERIFY(PrintFittedPicture(printer, pictureOfSize({9102, 13361})).ok());
         QVERIFY(qAbs(printer.painted.height() - 11.0 * 300.0) < 0.01);
     }
+
+    void printsFittedPictureToPdf_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<bool>("landscape");
+        QTest::addColumn<bool>("fullWidth");
+        // Printable area: 257 x 160 mm in landscape (1.61 : 1), 170 x 247 mm upright.
+        QTest::newRow("certificate: landscape, full height") << QSize(505, 344) << true << false;
+        QTest::newRow("banner: landscape, full width") << QSize(900, 300) << true << true;
+        QTest::newRow("tall: portrait, full height") << QSize(344, 505) << false << false;
+        QTest::newRow("square: portrait, full width") << QSize(400, 400) << false << true;
+    }
+    void printsFittedPictureToPdf()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(bool, landscape);
+        QFETCH(bool, fullWidth);
+        QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
+        const QString file = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + ".pdf");
+        bool fitted = false;
+        const PrintResult ended = printToPdf(file, PrintablePicture::fromImage(testCertificate(pixels.width(), pixels.height())), &fitted);
+        QVERIFY2(fitted && ended.ok(), qPrintable(ended.message()));
+        QCOMPARE(pdfprobe::pageCount(file), 1);
+        const QImage page = pdfprobe::render(file, 144); // two pixels to the point
+        QCOMPARE(page.width() > page.height(), landscape);
+
+        const double width = page.width() / 2.0 - (kMargins.left() + kMargins.right()) * kPointsPerMm;
+        const double height = page.height() / 2.0 - (kMargins.top() + kMargins.bottom()) * kPointsPerMm;
+        const double ratio = double(pixels.width()) / pixels.height();
+        const QRectF expected(kMargins.left() * kPointsPerMm, kMargins.top() * kPointsPerMm,
+                              fullWidth ? width : height * ratio, fullWidth ? width / ratio : height);
+        const QRect ink = pdfprobe::inkBounds(page);
+        const QRectF drawn(ink.x() / 2.0, ink.y() / 2.0, ink.width() / 2.0, ink.height() / 2.0);
+        QVERIFY2(qAbs(drawn.left() - expected.left()) <= 1 && qAbs(drawn.top() - expected.top()) <= 1
+                     && qAbs(drawn.right() - expected.right()) <= 1 && qAbs(drawn.bottom() - expected.bottom()) <= 1,
+                 qPrintable(QDebug::toString(drawn) + " drawn, expected " + QDebug::toString(expected)));
+        // Upright, not turned or mirrored: the sun stays in the top right corner.
+        const QRect sun = pdfprobe::sunBounds(page);
+        QCOMPARE_GT(sun.center().x(), ink.center().x());
+        QCOMPARE_LT(sun.center().y(), ink.center().y());
+    }
+
+    void printsNothingOnFailure()
+    {
+        // Qt only notices an unusable printer when drawing begins.
+        const QString unwritable = m_dir.filePath("no-such-folder/award.pdf");
+        bool fitted = false;
+        const PrintResult ended = printToPdf(unwritable, PrintablePicture::fromImage(testCertificate()), &fitted);
+        QVERIFY(fitted);
+        QVERIFY2(ended.message().startsWith("The printer could not be started, so nothing was printed."), qPrintable(ended.message()));
+        // A picture without size starts nothing, so there is nothing to end.
+        const QString refused = m_dir.filePath("refused.pdf");
+        QVERIFY(printToPdf(refused, PrintablePicture(QImage(10, 1, QImage::Format_RGB32), 264, 0), &fitted).ok());
+        QVERIFY(!fitted);
+        QVERIFY(!QFile::exists(unwritable));
+        QVERIFY(!QFile::exists(refused));
+    }
+
+    // Qt hands the job to CUPS and does not look at the answer: a queue of our own
+    // that refuses jobs shows whether the adapter does.
+    void reportsQueueThatRefusesJobsThenPrints()
+    {
+        const QString queue = pdfprobe::pdfQueue();
+        const QString refusing = QStringLiteral("Sproutkin_Refusing_%1").arg(QCoreApplication::applicationPid());
+        const bool ready = !queue.isEmpty() && pdfprobe::toolsPresent()
+            && QProcess::execute("lpadmin", {"-p", refusing, "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) == 0;
+        if (!ready && qgetenv("CI") == "true")
+            QFAIL("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
+        if (!ready)
+            QSKIP("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
+        const auto removeQueue = qScopeGuard([&] { QProcess::execute("lpadmin", {"-x", refusing}); });
+        QCOMPARE(QProcess::execute("cupsreject", {refusing}), 0);
+        const QString title = QStringLiteral("%1-%2").arg(refusing.toLower()).arg(QDateTime::currentMSecsSinceEpoch());
+        {
+            QPrinter printer(QPrinterInfo::printerInfo(refusing), QPrinter::HighResolution);
+            printer.setDocName(title);
+            QtPrinterAdapter adapter(printer);
+            QVERIFY(PrintFittedPicture(adapter, PrintablePicture::fromImage(testCertificate())).ok());
+            const PrintResult result = adapter.endDoc();
+            QVERIFY2(result.message().startsWith("The printer did not take the page, so nothing was printed. Check that "
+                                                 "the printer is switched on and ready to print, then try again."),
+                     qPrintable(result.message()));
+        }
+        const PrintResult again = printOnDefaultPrinter(testCertificate(), title);
+        QVERIFY2(again.ok(), qPrintable(again.message()));
+        QSet<QString> seen;
+        const QStringList files = pdfprobe::newPages(queue, title + "*.pdf", seen, 1);
+        QCOMPARE(files.size(), 1);
+        QFile::remove(files.first());
+    }
 };
 
-QTEST_GUILESS_MAIN(TestPrintFittedPicture)
+QTEST_MAIN(TestPrintFittedPicture)
 #include "tst_printfittedpicture.moc"
