@@ -187,7 +187,7 @@ private slots:
                                                + "\" in this folder:\n" + saved.absolutePath()
                                                + "\n\nOpen it from there to look at it, or print it on a "
                                                  "computer that has a printer."));
-        // Where a fitted picture lands is tst_qtprinteradapter's.
+        // Where a fitted picture lands is tst_printfittedpicture's.
         QCOMPARE(pdfprobe::pageCount(saved.filePath()), 1);
         const QImage page = pdfprobe::render(saved.filePath(), 72);
         const QRect ink = pdfprobe::inkBounds(page);
