@@ -9,7 +9,6 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QFocusFrame>
 #include <QPlainTextEdit>
 
@@ -160,19 +159,6 @@ private slots:
         QVERIFY(!sign->isVisible());
         QTest::keyClick(screen.window(), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(sign->isVisible());
-    }
-
-    // A link is a button a screen reader can press; a heading is text.
-    void linksAreButtonsThatPress()
-    {
-        ScreenRegistry registry(createScreen);
-        Screen& games = shown(registry, ScreenId::Games);
-        QCOMPARE(readerOf(games.control("Label1"))->role(), QAccessible::StaticText);
-        QAccessibleInterface* link = readerOf(games.control("Label2"));
-        QCOMPARE(link->role(), QAccessible::Button);
-        QVERIFY(link->state().focusable);
-        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(registry.reference(ScreenId::Form1).isVisible());
     }
 
     // The word on the picture, also after the next word comes.

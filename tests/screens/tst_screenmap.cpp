@@ -4,6 +4,9 @@
 #include "screenfactory.h"
 #include "screentesting.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
 using namespace sprout;
 using namespace sprout::testing;
 
@@ -47,9 +50,10 @@ const Edge kEdges[] = {
     {S::MathTest, "Label13", S::Games, hideShow},
 };
 
-constexpr int kClick = 0, kDoubleClick = 1; // else the key pressed
+constexpr int kClick = 0, kDoubleClick = 1, kReader = 2; // else the key pressed
 const std::pair<int, const char*> kWays[] = {
-    {kClick, "click"}, {kDoubleClick, "double click"}, {Qt::Key_Space, "Space"}, {Qt::Key_Return, "Return"}};
+    {kClick, "click"}, {kDoubleClick, "double click"}, {kReader, "screen reader"}, {Qt::Key_Space, "Space"},
+    {Qt::Key_Return, "Return"}};
 
 } // namespace
 
@@ -58,14 +62,16 @@ class TestScreenMap : public QObject {
 private slots:
     // Each by a click, and by the keyboard: Tab to the control, then Enter or the space
     // bar. A double click on a link is one click: the second press lands neither on the
-    // screen the first brought up under the pointer nor anywhere else.
+    // screen the first brought up under the pointer nor anywhere else. A screen reader
+    // presses a link as a button.
     void everyEdge_data()
     {
         QTest::addColumn<int>("edge");
         QTest::addColumn<int>("way");
         for (const Edge& edge : kEdges)
             for (auto [way, name] : kWays)
-                if (way != kDoubleClick || edge.from == S::SproutMain || edge.from == S::Games)
+                if ((way != kDoubleClick || edge.from == S::SproutMain || edge.from == S::Games)
+                    && (way != kReader || QByteArray(edge.control).startsWith("Label")))
                     QTest::newRow(qPrintable(QString("%1 %2 %3").arg(screenName(edge.from), edge.control, name)))
                         << int(&edge - kEdges) << way;
     }
@@ -81,7 +87,7 @@ private slots:
         if (from != ScreenId::SproutMain)
             registry.hide(ScreenId::SproutMain);
         QWidget* widget = screen.control(control);
-        const bool key = way != kClick && way != kDoubleClick;
+        const bool key = way != kClick && way != kDoubleClick && way != kReader;
         if (key)
             QVERIFY(tabTo(screen, control));
         WindowLog log;
@@ -89,6 +95,11 @@ private slots:
             QTest::keyClick(widget, Qt::Key(way));
         else if (way == kDoubleClick)
             doubleClick(widget);
+        else if (way == kReader) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+            QCOMPARE(reader->role(), QAccessible::Button);
+            reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
         else if (widget->geometry().intersects(screen.client()->rect()))
             click(screen, control);
         else // the shapes screen's button, outside the window, is pressed by the keyboard only
@@ -103,8 +114,8 @@ private slots:
         QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
     }
 
-    // Names, swatches, pictures, titles, sentences and the empty board: a click on
-    // any of them changes nothing.
+    // Names, swatches, pictures, titles, sentences and the empty board: a click on any
+    // of them changes nothing, and a screen reader does not call them buttons.
     void clicksOffTheLinksDoNothing_data()
     {
         QTest::addColumn<ScreenId>("id");
@@ -127,6 +138,7 @@ private slots:
             // The link over the games heading takes the click where they overlap.
             if (links.contains(name) || !screen.control(name) || !widget->geometry().intersects(screen.client()->rect()))
                 continue;
+            QVERIFY2(QAccessible::queryAccessibleInterface(widget)->role() != QAccessible::Button, qPrintable(name));
             click(screen, name);
             ++clicked;
         }
