@@ -35,7 +35,13 @@ void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look
         painter.drawPixmap(area.topLeft(), *picture);
         return;
     }
-    auto picture = std::make_unique<QPixmap>((QSizeF(area.size()) * scale).toSize());
+    const QSize pixels = (QSizeF(area.size()) * scale).toSize();
+    const int kilobytes = qMax(1, int(qint64(pixels.width()) * pixels.height() * 4 / 1024));
+    // Larger than the whole cache (a frame of the full-screen classroom), it could never
+    // be kept: drawn straight, it costs no picture to fill and copy.
+    if (kilobytes > kept().maxCost())
+        return draw(painter);
+    auto picture = std::make_unique<QPixmap>(pixels);
     picture->setDevicePixelRatio(scale);
     picture->fill(Qt::transparent);
     QPainter onPicture(picture.get());
@@ -43,7 +49,6 @@ void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look
     draw(onPicture);
     onPicture.end();
     painter.drawPixmap(area.topLeft(), *picture);
-    const int kilobytes = qMax(1, int(qint64(picture->width()) * picture->height() * 4 / 1024));
     kept().insert(key, picture.release(), kilobytes);
 }
 

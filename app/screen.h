@@ -59,8 +59,9 @@ public:
     void setScale(double scale);
     // The designed window, a top-level window again at its designed size and place.
     void becomeWindow();
-    // See FormBuilder::letPicturesGo.
-    void letPicturesGo();
+    // See FormBuilder::letPicturesGo; a screen that draws a picture of its own lets
+    // that go too.
+    virtual void letPicturesGo();
     void takePicturesBack();
 
     // What in the design table and its wiring would otherwise fail silently (see

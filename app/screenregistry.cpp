@@ -60,6 +60,12 @@ bool ScreenRegistry::bringUp(Screen& screen)
 bool ScreenRegistry::show(ScreenId id)
 {
     Screen& screen = reference(id);
+    // On the stage a screen's pictures at its scale are as large as the screen: before
+    // another screen draws its own, the one left last lets its pictures go.
+    if (m_stage)
+        for (ScreenId hidden : std::as_const(m_recentlyHidden))
+            if (hidden != id)
+                letPicturesGo(hidden);
     if (!bringUp(screen))
         return false;
     QMainWindow* window = screen.window();
@@ -110,16 +116,21 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     // On the stage a screen's pictures at its scale are several times larger: only
     // the screen left last, the one a child most often comes back to, keeps them.
     while (m_recentlyHidden.size() > (m_stage ? 1 : kHiddenWithPixels)) {
-        Screen* screen = find(m_recentlyHidden.takeLast());
-        if (!screen || !screen->isLoaded() || screen->window()->isVisible())
-            continue;
-        // On the stage the pixels are the stage's, shared by every screen, and the
-        // pictures at the screen's scale its own.
-        if (!screen->window()->isWindow())
-            screen->letPicturesGo();
-        else if (QBackingStore* pixels = screen->window()->backingStore())
-            pixels->resize(QSize(0, 0));
+        const ScreenId oldest = m_recentlyHidden.takeLast();
+        if (m_stage)
+            letPicturesGo(oldest);
+        else if (Screen* screen = find(oldest); screen && screen->isLoaded() && !screen->window()->isVisible())
+            if (QBackingStore* pixels = screen->window()->backingStore())
+                pixels->resize(QSize(0, 0));
     }
+}
+
+// On the stage the pixels are the stage's, shared by every screen, and the pictures at
+// a screen's scale its own.
+void ScreenRegistry::letPicturesGo(ScreenId hidden)
+{
+    if (Screen* screen = find(hidden); screen && screen->isLoaded() && !screen->window()->isVisible())
+        screen->letPicturesGo();
 }
 
 void ScreenRegistry::endIfNothingShows()

@@ -57,6 +57,7 @@ private:
     bool bringUp(Screen& screen);
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
+    void letPicturesGo(ScreenId hidden);
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;

@@ -2,11 +2,16 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <malloc.h>
 
 namespace sprout {
 
 void setUpApplication()
 {
+    // A full-screen picture is tens of megabytes, let go when its screen is left. Left
+    // to itself the allocator raises its threshold for mapping such blocks after the
+    // first is freed, and later pictures then stay with the process once let go.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     // One screen is on show at a time; were its colours to change when it is no longer

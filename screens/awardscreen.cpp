@@ -112,17 +112,26 @@ bool AwardScreen::eventFilter(QObject* watched, QEvent* event)
     if (watched == window() && event->type() == QEvent::Show) {
         if (QWidget* button = control(QString::fromLatin1(arrivalFocusOf(design()))))
             button->setFocus(Qt::OtherFocusReason);
-    } else if (watched == window() && event->type() == QEvent::Hide && scale() != 1) {
-        m_background = QPixmap(); // at a larger scale, drawn again when next shown
     } else if (watched == client() && event->type() == QEvent::Paint) {
         // Drawn beneath every control, at its own size from the top-left corner.
         const QString name = QString::fromLatin1(designOf(id()).windowPicture);
-        if (m_background.isNull() || m_background.deviceIndependentSize() != builtInPicture(name).deviceIndependentSize() * scale())
+        if (m_background.isNull())
             m_background = builtInPicture(name, scale());
         QPainter painter(client());
         painter.drawPixmap(0, 0, m_background);
     }
     return Screen::eventFilter(watched, event);
+}
+
+void AwardScreen::scaleChanged()
+{
+    m_background = QPixmap();
+}
+
+void AwardScreen::letPicturesGo()
+{
+    Screen::letPicturesGo();
+    m_background = QPixmap(); // drawn again when next painted
 }
 
 void AwardScreen::Command1_Click()

@@ -22,10 +22,12 @@ public:
 
     // Also a background picture that does not exist.
     QStringList designProblems() const override;
+    void letPicturesGo() override;
 
 protected:
     void controlsBuilt() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void scaleChanged() override;
 
 private:
     void Command1_Click(); // "Print Award"
