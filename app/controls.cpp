@@ -43,30 +43,30 @@ void ClickLabel::setCaption(const QString& text)
 const ClickLabel::CaptionFit& ClickLabel::fit() const
 {
     const int flags = int(alignment()) | Qt::TextWordWrap;
-    if (m_fit.text == text() && m_fit.size == size() && m_fit.designed == font() && m_fit.flags == flags)
+    const QRect area = contentsRect();
+    if (m_fit.text == text() && m_fit.area == area && m_fit.designed == font() && m_fit.flags == flags)
         return m_fit;
     // The captions were laid out with other fonts. Where one now spills over its
     // label by a pixel or two, close the letters up a little and lift the lines
     // into the empty space above them rather than cut off any of the text.
     QFont fitted = font();
     int lift = 0;
+    QRectF needed;
     if (!text().isEmpty()) {
         for (int spacing = 100; spacing >= 90; --spacing) {
             fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
-            const QRectF needed = QFontMetricsF(fitted).boundingRect(
-                QRectF(0, 0, width(), 100000), flags, text());
-            if (needed.width() <= width() + 0.5)
+            needed = QFontMetricsF(fitted).boundingRect(QRectF(area), flags, text());
+            if (needed.width() <= area.width() + 0.5)
                 break;
         }
         const QFontMetricsF metrics(fitted);
-        const QRectF needed = metrics.boundingRect(QRectF(0, 0, width(), 100000), flags, text());
         const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
         const QRectF ink = metrics.tightBoundingRect(text());
         const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
         const double headroom = metrics.ascent() + ink.top();
         lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
     }
-    m_fit = {text(), size(), font(), flags, fitted, lift};
+    m_fit = {text(), area, font(), flags, fitted, lift, needed};
     return m_fit;
 }
 
@@ -78,13 +78,13 @@ void ClickLabel::paintEvent(QPaintEvent* event)
         return;
     }
     // As QLabel draws plain text, a few pixels higher where the caption was lifted to fit.
-    const QFont font = captionFont();
-    const QRect area = contentsRect().translated(0, -captionLift());
+    const CaptionFit& fitted = fit();
+    const QFont font = fitted.font;
+    const QRect area = contentsRect().translated(0, -fitted.lift);
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap;
     const QColor colour = palette().color(foregroundRole());
     // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
-    const QRect inked = style()->itemTextRect(QFontMetrics(font, this), area, flags, true, text())
-                            .adjusted(-3, -3, 3, 3).intersected(rect());
+    const QRect inked = fitted.lines.translated(0, -fitted.lift).toAlignedRect().adjusted(-3, -3, 3, 3).intersected(rect());
     const QString look = QStringList{QStringLiteral("caption"), text(), font.toString(), colour.name(QColor::HexArgb),
                                      QString::number(flags), PaintCache::placeOf(area)}.join(QLatin1Char('|'));
     QPainter painter(this);

@@ -59,11 +59,12 @@ private:
     // a picture costs nothing until it shows.
     struct CaptionFit {
         QString text;
-        QSize size;
+        QRect area;
         QFont designed;
         int flags = 0;
         QFont font;
         int lift = 0;
+        QRectF lines; // where the fitted lines lie before the lift
     };
     const CaptionFit& fit() const;
 

@@ -26,15 +26,8 @@ int padOf(const QFontMetrics& metrics)
 
 void VoiceOffSign::place(QWidget* clientArea, QSize size, const QList<QRect>& keepClear)
 {
-    auto* sign = new VoiceOffSign(clientArea, Qt::TopRightCorner);
-    for (Qt::Corner corner : {Qt::TopRightCorner, Qt::TopLeftCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner}) {
-        const QRect where = inCorner(QRect(QPoint(), size), sign->size(), corner);
-        if (std::none_of(keepClear.begin(), keepClear.end(), [&](const QRect& area) { return area.intersects(where); })) {
-            sign->m_corner = corner;
-            break;
-        }
-    }
-    sign->move(inCorner(QRect(QPoint(), size), sign->size(), sign->m_corner).topLeft());
+    auto* sign = new VoiceOffSign(clientArea, size, keepClear);
+    sign->setShown(Speech::isMuted());
 }
 
 void VoiceOffSign::refreshAll()
@@ -44,15 +37,16 @@ void VoiceOffSign::refreshAll()
             sign->refresh();
 }
 
-VoiceOffSign::VoiceOffSign(QWidget* clientArea, Qt::Corner corner) : QLabel(clientArea), m_corner(corner)
+VoiceOffSign::VoiceOffSign(QWidget* clientArea, QSize size, const QList<QRect>& keepClear)
+    : QLabel(clientArea), m_designedSize(size), m_keepClear(keepClear),
+      m_builtScale(FormBuilder::scaleOf(clientArea)), m_clientSize(size)
 {
     setObjectName(QStringLiteral("voiceOffSign"));
     setText(QStringLiteral("Voice off"));
     setAccessibleDescription(QStringLiteral("Ctrl+M turns the voice on again"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    growWithScreen();
-    setVisible(Speech::isMuted());
+    hide();
     clientArea->installEventFilter(this);
     clientArea->window()->installEventFilter(this);
 }
@@ -68,21 +62,50 @@ bool VoiceOffSign::eventFilter(QObject* watched, QEvent* event)
 
 void VoiceOffSign::refresh()
 {
-    setVisible(Speech::isMuted());
+    setShown(Speech::isMuted());
     raise();
+}
+
+void VoiceOffSign::setShown(bool shown)
+{
+    if (shown)
+        settleInCorner();
+    setVisible(shown);
+}
+
+// The first corner clear of the controls, for the sign as large as it is at the scale
+// the screen was built at; then the sign takes the size and place the screen has now.
+void VoiceOffSign::settleInCorner()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    growWithScreen(m_builtScale);
+    for (Qt::Corner corner : {Qt::TopRightCorner, Qt::TopLeftCorner, Qt::BottomRightCorner, Qt::BottomLeftCorner}) {
+        const QRect where = inCorner(QRect(QPoint(), m_designedSize), size(), corner);
+        if (std::none_of(m_keepClear.begin(), m_keepClear.end(), [&](const QRect& area) { return area.intersects(where); })) {
+            m_corner = corner;
+            break;
+        }
+    }
+    m_keepClear.clear();
+    fitScreen(m_clientSize);
 }
 
 void VoiceOffSign::fitScreen(QSize clientSize)
 {
-    growWithScreen();
+    m_clientSize = clientSize;
+    if (!m_settled)
+        return;
+    growWithScreen(FormBuilder::scaleOf(parentWidget()));
     moveToCorner(clientSize);
 }
 
 // On the full-screen classroom the sign grows with the screen it lies on.
-void VoiceOffSign::growWithScreen()
+void VoiceOffSign::growWithScreen(double scale)
 {
     QFont small = QApplication::font();
-    small.setPointSizeF(8 * FormBuilder::scaleOf(parentWidget()));
+    small.setPointSizeF(8 * scale);
     small.setBold(true);
     setFont(small);
     const QFontMetrics metrics(small);

@@ -25,13 +25,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    VoiceOffSign(QWidget* clientArea, Qt::Corner corner);
+    VoiceOffSign(QWidget* clientArea, QSize size, const QList<QRect>& keepClear);
     void refresh();
-    void growWithScreen();
+    void setShown(bool shown);
+    void settleInCorner();
+    void growWithScreen(double scale);
     void moveToCorner(QSize clientSize);
     static QRect inCorner(QRect area, QSize size, Qt::Corner corner);
 
-    Qt::Corner m_corner;
+    Qt::Corner m_corner = Qt::TopRightCorner;
+    // Measuring the sign loads a font of its own, which a screen opened with the voice
+    // on need not wait for: the sign finds its corner when it first shows, from the
+    // screen as it was built.
+    bool m_settled = false;
+    QSize m_designedSize;
+    QList<QRect> m_keepClear;
+    double m_builtScale;
+    QSize m_clientSize;
 };
 
 } // namespace sprout

@@ -1,6 +1,5 @@
-// Feeds the voice files' WAV reader any bytes at all. It must never crash or read
-// outside the bytes, must always say why it refuses, and what it accepts must be a
-// sound it could really have read from them: libFuzzer keeps the input that aborts.
+// Feeds the voice files' WAV reader any bytes at all: it must never crash nor read
+// outside them, and what it accepts must be a sound it could have read from them.
 #include "wavreader.h"
 
 #include <cstdint>

@@ -1,31 +1,54 @@
-// The program's options and the mute key: options answer before any display is
-// needed, as Debian's programs answer; Ctrl+M silences and wakes the voice on any
-// window, says so when it wakes, and tells who remembers it.
+// The program as started from a command line: its options answer before any display,
+// as Debian's programs answer; a second start hands over and ends, also after a crash
+// left a socket and a lock behind. And Ctrl+M, which silences and wakes the voice.
 #include "commandline.h"
 #include "mutekey.h"
 #include "speech.h"
 
 #include <QLineEdit>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
+#include <csignal>
 
 using namespace sprout;
 
 class TestCommandLine : public QObject, public Speaker {
     Q_OBJECT
 
+    QTemporaryDir m_home;
     QStringList m_said;
     void say(const words::Phrase& phrase) override { m_said.append(QString::fromStdString(std::string(phrase.text))); }
     void sayAfter(const words::Phrase& phrase) override { say(phrase); }
     void stop() override { m_said.append("(stop)"); }
 
-private slots:
-    void answersWithoutDisplay()
+    // Never the real ~/.config, nor the socket of a Sproutkin the user has running.
+    void start(QProcess& program, const QStringList& arguments, bool offscreen = true)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(name);
+        if (offscreen)
+            environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_RUNTIME_DIR", m_home.filePath("runtime"));
+        environment.insert("XDG_CONFIG_HOME", m_home.filePath("config"));
+        environment.insert("XDG_CONFIG_DIRS", m_home.filePath("etc"));
+        program.setProcessEnvironment(environment);
+        program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", arguments);
+        QVERIFY(program.waitForStarted());
+    }
+
+    void endsAtOnceHandingOver()
+    {
+        QProcess second;
+        start(second, {"--mute"});
+        QVERIFY2(second.waitForFinished(5000), "the second start runs on");
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(QString(second.readAllStandardError()), "sproutkin: already running, brought to the front\n");
+    }
+
+private slots:
+    void answersWithoutDisplay()
+    {
         // The arguments, the exit code, what standard output holds and all standard error.
         const std::tuple<QStringList, int, QString, QString> answers[] = {
             {{"--help"}, 0, "Usage: sproutkin [OPTION]...\n", ""},
@@ -36,14 +59,12 @@ private slots:
         };
         for (const auto& [arguments, exitCode, output, error] : answers) {
             QProcess program;
-            program.setProcessEnvironment(environment);
-            program.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin", arguments);
+            start(program, arguments, false);
             QVERIFY(program.waitForFinished(10000));
-            QVERIFY(program.exitStatus() == QProcess::NormalExit);
             const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
             const QString what = arguments.join(' ') + ": " + out;
-            QVERIFY2(program.exitCode() == exitCode && (output.isEmpty() ? out.isEmpty() : out.contains(output)),
-                     qPrintable(what));
+            QVERIFY2(program.exitCode() == exitCode, qPrintable(what));
+            QVERIFY2(output.isEmpty() ? out.isEmpty() : out.contains(output), qPrintable(what));
             QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
         }
     }
@@ -67,6 +88,38 @@ private slots:
             QCOMPARE(line.fullScreen, fullScreen);
             QCOMPARE(line.kiosk, kiosk);
         }
+    }
+
+    void aSecondStartEndsAndTheFirstGoesOn()
+    {
+        const QDir runtime(m_home.filePath("runtime"));
+        QVERIFY(runtime.mkpath("."));
+        QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const auto socket = [&runtime] { return runtime.entryList({"sproutkin-*"}, QDir::System).value(0); };
+        QProcess first;
+        start(first, {"--mute"});
+        QTRY_VERIFY_WITH_TIMEOUT(!socket().isEmpty() || first.state() != QProcess::Running, 10000);
+        QCOMPARE(first.state(), QProcess::Running);
+        endsAtOnceHandingOver();
+        QVERIFY2(!first.waitForFinished(500), "the first start ended");
+
+        // A crash: the socket stays behind, and a lock as a start that died deciding
+        // would leave it.
+        const QString left = runtime.filePath(socket());
+        ::kill(pid_t(first.processId()), SIGKILL);
+        QVERIFY(first.waitForFinished(5000));
+        QVERIFY(QFileInfo::exists(left));
+        QFile lock(left + ".lock");
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(QByteArray::number(first.processId()) + "\nsproutkin\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        lock.close();
+
+        QProcess next;
+        start(next, {"--mute"});
+        QVERIFY2(!next.waitForFinished(1500), next.readAllStandardError().constData());
+        endsAtOnceHandingOver();
+        next.kill();
+        next.waitForFinished(5000);
     }
 
     void ctrlMTogglesTheVoiceOnAnyWindow()

@@ -27,12 +27,16 @@ template <class Call> QString standardErrorOf(Call call)
     return QString::fromUtf8(capture.readAll());
 }
 
+// Bytes of kFolder put a folder in the file's place.
+const QByteArray kFolder = "(a folder)";
 void write(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
+    QVERIFY(QDir().mkpath(bytes == kFolder ? path : QFileInfo(path).path()));
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    if (bytes != kFolder) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 }
 
 QByteArray contents(const QString& path)
@@ -42,13 +46,11 @@ QByteArray contents(const QString& path)
 }
 
 // What is on, in words: "mute fullscreen kiosk".
-QString said(const Choices& choices)
+QString saidOn(const Choices& choices)
 {
-    QStringList on;
-    for (auto [name, value] : {std::pair("mute", choices.mute), {"fullscreen", choices.fullScreen}, {"kiosk", choices.kiosk}})
-        if (value)
-            on << name;
-    return on.join(' ');
+    return QStringList{choices.mute ? "mute" : "", choices.fullScreen ? "fullscreen" : "", choices.kiosk ? "kiosk" : ""}
+        .join(' ')
+        .simplified();
 }
 
 } // namespace
@@ -66,68 +68,55 @@ private slots:
             QDir(m_dir.filePath(folder)).removeRecursively();
     }
 
-    void optionsWinOverTheUsersFileWhichWinsOverTheSystems_data()
+    // Options win over the user's file, which wins over the system's; a damaged or
+    // unreadable file is named in one line on standard error and counts as absent.
+    void startsWithWhatWins_data()
     {
         QTest::addColumn<QByteArray>("system");
         QTest::addColumn<QByteArray>("user");
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("on");
-        QTest::newRow("no files") << QByteArray() << QByteArray() << "" << "";
-        QTest::newRow("the system's") << QByteArray("[General]\nmute=true\nfullscreen=yes\n") << QByteArray() << "" << "mute fullscreen";
-        QTest::newRow("the user's") << QByteArray("mute=true\nfullscreen=true\nkiosk=true\n") << QByteArray("[General]\nmute=false\nkiosk=off\n")
-                                    << "" << "fullscreen";
-        QTest::newRow("options") << QByteArray() << QByteArray("mute=false\nfullscreen=off\n") << "mute fullscreen" << "mute fullscreen";
-        QTest::newRow("a locked kiosk") << QByteArray("kiosk=locked\n") << QByteArray("kiosk=false\nfullscreen=false\n") << "" << "fullscreen kiosk";
-        QTest::newRow("other groups, comments, later keys")
-            << QByteArray() << QByteArray("# by hand\n[Other]\nmute=true\nnot a setting\n[General]\n; note\nvolume=7\n  kiosk = TRUE \n")
-            << "" << "fullscreen kiosk";
+        QTest::addColumn<QString>("error"); // {user} and {system} stand for the files' paths
+        const auto row = [](const char* name, const QByteArray& system, const QByteArray& user, const char* options,
+                            const char* on, const QString& error = {}) {
+            QTest::newRow(name) << system << user << QString(options) << QString(on) << error;
+        };
+        const QByteArray plain = "fullscreen=true\n";
+        const QString userFault = "{user} %1; starting with the defaults";
+        const QString systemFault = "{system} %1; its settings are not used";
+        row("no files", "", "", "", "");
+        row("the system's", "[General]\nmute=true\nfullscreen=yes\n", "", "", "mute fullscreen");
+        row("the user's", "mute=true\nfullscreen=true\nkiosk=true\n", "[General]\nmute=false\nkiosk=off\n", "", "fullscreen");
+        row("options", "", "mute=false\nfullscreen=off\n", "mute fullscreen", "mute fullscreen");
+        row("a locked kiosk", "kiosk=locked\n", "kiosk=false\nfullscreen=false\n", "", "fullscreen kiosk");
+        row("other groups, comments, later keys", "",
+            "# by hand\n[Other]\nmute=true\nnot a setting\n[General]\n; note\nvolume=7\n  kiosk = TRUE \n", "", "fullscreen kiosk");
+        row("cut short", plain, "[General]\nmute=true\nfullscr", "", "fullscreen", userFault.arg("line 3 is not \"key=value\""));
+        row("a value", plain, "fullscreen=maybe\n", "", "fullscreen", userFault.arg("line 1: \"maybe\" is not true or false"));
+        row("not text", plain, QByteArray("mute=\0\x01\xff", 8), "", "fullscreen", userFault.arg("is not a text file"));
+        row("a folder", plain, kFolder, "", "fullscreen", userFault.arg("cannot be read (it is a folder)"));
+        row("the system's, locking a kiosk", "kiosk=locked\nmute=true\nfullscreen\n", plain, "", "fullscreen",
+            systemFault.arg("line 3 is not \"key=value\""));
     }
 
-    void optionsWinOverTheUsersFileWhichWinsOverTheSystems()
+    void startsWithWhatWins()
     {
         QFETCH(QByteArray, system);
         QFETCH(QByteArray, user);
         QFETCH(QString, options);
         QFETCH(QString, on);
+        QFETCH(QString, error);
         write(systemFile(), system);
         write(userFile(), user);
         CommandLine line;
         line.mute = options.contains("mute");
         line.fullScreen = options.contains("fullscreen");
         QString choices;
-        QCOMPARE(standardErrorOf([&] { choices = said(Settings(userFile(), {systemFile()}).startWith(line)); }), QString());
+        const QString said = standardErrorOf([&] { choices = saidOn(Settings(userFile(), {systemFile()}).startWith(line)); });
         QCOMPARE(choices, on);
-    }
-
-    void aDamagedOrUnreadableFileIsOneLineAndCountsAsAbsent_data()
-    {
-        QTest::addColumn<bool>("systems");
-        QTest::addColumn<QByteArray>("bytes"); // empty: a folder in the file's place
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("cut short") << false << QByteArray("[General]\nmute=true\nfullscr") << "line 3 is not \"key=value\"";
-        QTest::newRow("a value") << false << QByteArray("fullscreen=maybe\n") << "line 1: \"maybe\" is not true or false";
-        QTest::newRow("not text") << false << QByteArray("mute=\0\x01\xff", 8) << "is not a text file";
-        QTest::newRow("a folder") << false << QByteArray() << "cannot be read (it is a folder)";
-        QTest::newRow("the system's, locking a kiosk") << true << QByteArray("kiosk=locked\nmute=true\nfullscreen\n")
-                                                       << "line 3 is not \"key=value\"";
-    }
-
-    void aDamagedOrUnreadableFileIsOneLineAndCountsAsAbsent()
-    {
-        QFETCH(bool, systems);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, fault);
-        const QString damaged = systems ? systemFile() : userFile();
-        write(systems ? userFile() : systemFile(), "fullscreen=true\n"); // the other file's word stands
-        if (bytes.isEmpty())
-            QVERIFY(QDir().mkpath(damaged));
-        else
-            write(damaged, bytes);
-        QString choices;
-        const QString error = standardErrorOf([&] { choices = said(Settings(userFile(), {systemFile()}).startWith({})); });
-        QCOMPARE(error.count('\n'), 1);
-        QVERIFY2(error.startsWith("sproutkin: settings file " + damaged + " " + fault + "; "), qPrintable(error));
-        QCOMPARE(choices, "fullscreen");
+        if (!error.isEmpty())
+            error = "sproutkin: settings file " + error.replace("{user}", userFile()).replace("{system}", systemFile()) + "\n";
+        QCOMPARE(said, error);
     }
 
     // Replaced by a whole new file, never rewritten in place: a link to the old file
@@ -146,7 +135,7 @@ private slots:
         QCOMPARE(contents(userFile()), "# set by hand\n[General]\nfullscreen=true\nmute=true\nvolume=7\n[Other]\nmute=false\n");
         QCOMPARE(contents(link), before);
         QCOMPARE(QDir(QFileInfo(userFile()).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sproutkin.conf"});
-        QCOMPARE(said(Settings(userFile(), {}).startWith({})), "mute fullscreen");
+        QCOMPARE(saidOn(Settings(userFile(), {}).startWith({})), "mute fullscreen");
     }
 
     void aDamagedFileIsKeptAsideWhenAChoiceIsRemembered()

@@ -210,6 +210,28 @@ private slots:
         TicTacToeScreen::replacePause({});
     }
 
+    // Turned off on a screen already open, the sign takes the place it has on a screen
+    // opened with the voice off.
+    void signOnceTheVoiceGoesOff_data() { addRowPerScreen(); }
+    void signOnceTheVoiceGoesOff()
+    {
+        QFETCH(ScreenId, id);
+        QRect offFromTheStart;
+        {
+            Speech::setMuted(true);
+            ScreenRegistry registry(createScreen);
+            offFromTheStart = shown(registry, id).client()->findChild<QLabel*>("voiceOffSign")->geometry();
+            Speech::setMuted(false);
+        }
+        ScreenRegistry registry(createScreen);
+        Screen& screen = shown(registry, id);
+        auto* sign = screen.client()->findChild<QLabel*>("voiceOffSign");
+        QVERIFY(!sign->isVisible());
+        QTest::keyClick(screen.window(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(sign->isVisible());
+        QCOMPARE(sign->geometry(), offFromTheStart);
+    }
+
     // The ring comes with Tab and goes with the mouse, leaving the screen as it was.
     void ringOnlyWhileTheKeyboardIsUsed()
     {

@@ -37,7 +37,6 @@ private slots:
         for (const QColor colour : {QColor(30, 160, 60), QColor(200, 40, 160)}) {
             QImage card(505, 344, QImage::Format_RGB32);
             card.fill(colour);
-            QFile::remove(folder.filePath("shapesaward.bmp"));
             QVERIFY(card.convertToFormat(QImage::Format_RGB888).save(folder.filePath("shapesaward.bmp"), "BMP"));
             QTest::keyClick(award.window()->focusWidget(), Qt::Key_Space);
             QCOMPARE(reports.messages, QStringList());
@@ -50,7 +49,6 @@ private slots:
             const QColor middle = page.pixelColor(pdfprobe::inkBounds(page).center());
             QVERIFY2(qAbs(middle.red() - colour.red()) + qAbs(middle.green() - colour.green()) + qAbs(middle.blue() - colour.blue()) < 30,
                      qPrintable(middle.name()));
-            QVERIFY(pdfprobe::sunBounds(page).isNull());
         }
         QVERIFY(award.isVisible());
     }

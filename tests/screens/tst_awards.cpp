@@ -1,12 +1,13 @@
-// The award screens as the child meets them, on a computer made to have no
-// printer at all (the print system points at a server that does not exist), so
-// no press of "Print Award" here can put anything on paper. Printing on a real
-// queue is tst_awardprinting.
+// The award screens on a computer without a printer, where "Print Award" offers to
+// save the certificate as a PDF; a parent's answers come from a script. Printing on
+// a real queue is tst_awardprinting.
+#include "../print/pdfprobe.h"
 #include "awardscreen.h"
 #include "builtinpictures.h"
 #include "noprinter.h"
 #include "quiztesting.h"
 #include "recordingspeaker.h"
+#include "savedialog.h"
 
 using namespace sprout;
 using namespace sprout::testing;
@@ -16,27 +17,55 @@ namespace {
 const QString kNoPrinter = "The award was not printed: No printer is set up on this computer, so "
                            "nothing was printed. Set up a printer in the computer's printer settings, "
                            "then try printing again.";
-const ScreenId kAwards[] = {ScreenId::awardcolor, ScreenId::awardshape, ScreenId::awardword, ScreenId::awardmath};
+const QString kOffer = kNoPrinter + " [Save as PDF...]";
+const QString kAskWhere = "Save the award as a PDF PDF files (*.pdf)";
+const QString kSavedSaid = "The award was saved. The message on the screen says where to find it.";
 
 QImage shownIn(Screen& award) { return comparable(award.control<QLabel>("Picture1")->pixmap().toImage()); }
+
+// Answers the offer and the save dialog ("" cancels), and notes what was asked.
+struct ScriptedParent {
+    QStringList asked;
+    ScriptedParent(bool takeOffer, const QString& savePath) // null: the path suggested
+    {
+        ErrorReporter::setChooser([this, takeOffer](const QString& title, const QString& text, const QString& offer) {
+            asked << title + ": " + text + " [" + offer + "]";
+            return takeOffer;
+        });
+        SaveDialog::setAnswer([this, savePath](const QString& caption, const QString& path, const QString& filter) {
+            asked << caption + " " + filter;
+            return savePath.isNull() ? path : savePath;
+        });
+    }
+    ~ScriptedParent()
+    {
+        ErrorReporter::setChooser({});
+        SaveDialog::setAnswer({});
+    }
+};
 
 } // namespace
 
 class TestAwards : public QObject {
     Q_OBJECT
-    QTemporaryDir m_workDir;
+    QTemporaryDir m_home;
+    QTemporaryDir m_workDir; // where Qt would drop a PDF of its own making
+    std::shared_ptr<RecordingSpeaker> m_speaker = std::make_shared<RecordingSpeaker>();
 
 private slots:
-    void initTestCase() { withoutPrinter(m_workDir.path()); }
+    void initTestCase()
+    {
+        QVERIFY2(pdfprobe::toolsPresent(), "pdfinfo and pdftoppm (poppler-utils) are needed");
+        qunsetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", m_home.path().toLocal8Bit());
+        withoutPrinter(m_workDir.path());
+        Speech::setSpeaker(m_speaker);
+    }
     void cleanupTestCase() { QCOMPARE(QDir(m_workDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()); }
 
-    // Each award over its quiz: the space bar as soon as it comes up, every time,
-    // presses "Print Award" on the colour and shape awards (here refused, as no
-    // printer is set up), "Continue" on the word and math awards. The picture neither
-    // prints nor hides; "Exit Program" takes away the award alone. The math award
-    // alone has the certificate as its window's background, beneath its controls.
-    // The award at ten and the score kept are tst_quizzes' and tst_awardpdf's.
-    void spaceBarPictureExitAndBackground()
+    // The space bar, as soon as an award comes up, every time, presses its first button;
+    // the picture takes no click; the math award alone has the certificate beneath.
+    void spaceBarPictureAndBackground()
     {
         const QImage mathCertificate = comparable(builtInPicture("certificate-math").toImage());
         for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kSpellWord, &kMathTest}) {
@@ -57,70 +86,113 @@ private slots:
             }
             const QImage certificate = shownIn(shown(registry, id));
             click(award, "Picture1");
-            QVERIFY(award.isVisible() && shownIn(award) == certificate && reports.messages.size() == (prints ? 2 : 0));
+            QVERIFY(award.isVisible());
+            QCOMPARE(shownIn(award), certificate);
+            QCOMPARE(reports.messages.size(), prints ? 2 : 0);
             for (QWidget* control : award.client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
                 control->hide();
             const QImage background = award.client()->grab(QRect(QPoint(), mathCertificate.size())).toImage();
             QVERIFY2((comparable(background) == mathCertificate) == (id == ScreenId::awardmath), screenName(id));
-            chooseMenu(award, "mnuExit");
-            settle();
-            QVERIFY(!award.isLoaded());
-            QVERIFY(registry.reference(quiz->id).isVisible());
         }
     }
 
-    // A double click on "Print Award" is one press: one message, read aloud as it
-    // stands while it is up.
-    void aDoubleClickPrintsOnce()
-    {
-        const auto speaker = std::make_shared<RecordingSpeaker>();
-        Speech::setSpeaker(speaker);
-        ReportRecorder reports;
-        ScreenRegistry registry(createScreen);
-        doubleClick(shown(registry, ScreenId::awardcolor).control("Command1"));
-        Speech::setSpeaker(nullptr);
-        QCOMPARE(reports.messages, QStringList{kNoPrinter});
-        QCOMPARE(speaker->said.count(kNoPrinter.section(": ", 1)), 1);
-        QCOMPARE(speaker->saying, QString());
-    }
-
-    // An award file that cannot be read is told by name and prints nothing; the
-    // next press reads the file afresh.
-    void unreadableAwardFile_data()
-    {
-        QTest::addColumn<int>("award");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content"); // empty: no file at all
-        QTest::newRow("missing") << 0 << "coloraward.bmp" << QByteArray();
-        QTest::newRow("not a picture") << 2 << "wordsaward.bmp" << QByteArray("Dear parent, this is a letter.");
-        QTest::newRow("cut short") << 3 << "mathaward.bmp" << QByteArray("BM\x36\x00\x0c\x00\x00\x00", 8);
-    }
+    // An unreadable award file is named and prints nothing; the next press reads it afresh.
     void unreadableAwardFile()
     {
-        QFETCH(int, award);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
-        Screen& screen = shown(registry, kAwards[award]);
+        Screen& screen = shown(registry, ScreenId::awardcolor);
         QTemporaryDir folder;
-        QFile bytes(folder.filePath(file));
-        QVERIFY(content.isEmpty() || (bytes.open(QIODevice::WriteOnly) && bytes.write(content) && bytes.flush()));
-        registry.reference<AwardScreen>(kAwards[award]).setPictureFolder(folder.path());
+        registry.reference<AwardScreen>(ScreenId::awardcolor).setPictureFolder(folder.path());
         const QImage design = shownIn(screen);
-
         click(screen, "Command1");
         QCOMPARE(reports.messages.size(), 1);
-        QVERIFY2(reports.messages[0].startsWith("A picture cannot be read: ") && reports.messages[0].contains(file)
-                     && reports.messages[0].endsWith("The award was not printed; everything else goes on working."),
-                 qPrintable(reports.messages[0]));
-        QVERIFY(shownIn(screen) == design);
+        const QString told = reports.messages[0];
+        QVERIFY2(told.startsWith("A picture cannot be read: ") && told.contains("coloraward.bmp")
+                     && told.endsWith("The award was not printed; everything else goes on working."),
+                 qPrintable(told));
+        QCOMPARE(shownIn(screen), design);
         QVERIFY(screen.isVisible());
-
-        QFile::remove(folder.filePath(file));
-        QVERIFY(QFile::copy(programFilePath("\\" + file), folder.filePath(file)));
+        QVERIFY(QFile::copy(programFilePath("\\coloraward.bmp"), folder.filePath("coloraward.bmp")));
         click(screen, "Command1");
-        QCOMPARE(reports.messages, QStringList({reports.messages[0], kNoPrinter})); // read, then on to the printer
+        QCOMPARE(reports.messages, QStringList({told, kNoPrinter})); // read, then on to the printer
+    }
+
+    // Saved in Documents, or home where there is none, under a name not yet taken, as
+    // one landscape page; or nothing written, and a folder that refused named. A double
+    // click is one press; each message is read aloud while it is up.
+    void printAwardWithoutPrinter_data()
+    {
+        QTest::addColumn<ScreenId>("award");
+        QTest::addColumn<QString>("savedBefore"); // in home, with the folders it lies in
+        QTest::addColumn<bool>("takeOffer");
+        QTest::addColumn<QString>("savePath"); // null: the one suggested
+        QTest::addColumn<QString>("told"); // the file saved, or the start of why not
+        const QString letter = "Documents/letter.txt", award = "Documents/Sproutkin award - ";
+        const QString notAFolder = m_home.filePath(letter);
+        QTest::newRow("colors") << ScreenId::awardcolor << letter << true << QString() << award + "colors.pdf";
+        QTest::newRow("shapes again") << ScreenId::awardshape << award + "shapes.pdf" << true << QString()
+                                      << award + "shapes (2).pdf";
+        QTest::newRow("no Documents") << ScreenId::awardword << "letter.txt" << true << QString()
+                                      << "Sproutkin award - spelling.pdf";
+        QTest::newRow("math") << ScreenId::awardmath << letter << true << QString() << award + "math.pdf";
+        QTest::newRow("OK") << ScreenId::awardmath << letter << false << "" << "";
+        QTest::newRow("Cancel") << ScreenId::awardmath << letter << true << "" << "";
+        QTest::newRow("a file, not a folder") << ScreenId::awardmath << letter << true << notAFolder + "/award.pdf"
+                                              << "The file could not be saved in the folder " + notAFolder
+                                                     + ", because there is no such folder.";
+        QTest::newRow("a system folder") << ScreenId::awardmath << letter << true << "/proc/award.pdf"
+                                         << "The file could not be saved in the folder /proc (the computer said: ";
+    }
+    void printAwardWithoutPrinter()
+    {
+        QFETCH(ScreenId, award);
+        QFETCH(QString, savedBefore);
+        QFETCH(bool, takeOffer);
+        QFETCH(QString, savePath);
+        QFETCH(QString, told);
+        QDir(m_home.path()).removeRecursively();
+        QVERIFY(QDir(m_home.path()).mkpath(QFileInfo(savedBefore).path()));
+        QFile before(m_home.filePath(savedBefore));
+        QVERIFY(before.open(QIODevice::WriteOnly));
+        QVERIFY(before.write("last week's") > 0);
+        before.close();
+        ReportRecorder reports;
+        ScriptedParent parent(takeOffer, savePath);
+        ScreenRegistry registry(createScreen);
+        Screen& screen = shown(registry, award);
+        QCoreApplication::processEvents(); // its arrival said
+        m_speaker->forget();
+        doubleClick(screen.control("Command1"));
+
+        QCOMPARE(parent.asked, takeOffer ? QStringList({kOffer, kAskWhere}) : QStringList(kOffer));
+        QVERIFY(screen.isVisible());
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        QCOMPARE(before.readAll(), QByteArray("last week's"));
+        QCOMPARE(m_speaker->said.count(kNoPrinter.section(": ", 1)), 1);
+        QCOMPARE(m_speaker->said.contains(kSavedSaid), told.endsWith(".pdf"));
+        QCOMPARE(m_speaker->saying, QString());
+        if (!told.endsWith(".pdf")) {
+            QCOMPARE(reports.messages.size(), told.isEmpty() ? 0 : 1);
+            const QString endsWith = " Nothing was saved. Choose another folder, such as your Documents folder, and try again.";
+            QVERIFY2(told.isEmpty() || (reports.messages[0].startsWith("The award was not saved: " + told)
+                                        && reports.messages[0].endsWith(endsWith)),
+                     qPrintable(reports.messages.value(0)));
+            QCOMPARE(QDir(m_home.filePath("Documents")).entryList(QDir::Files | QDir::Hidden), QStringList("letter.txt"));
+            QVERIFY(!QFile::exists(savePath));
+            return;
+        }
+        const QFileInfo saved(m_home.filePath(told));
+        QCOMPARE(reports.messages, QStringList("The award was saved: The award was saved as \"" + saved.fileName()
+                                               + "\" in this folder:\n" + saved.absolutePath()
+                                               + "\n\nOpen it from there to look at it, or print it on a "
+                                                 "computer that has a printer."));
+        // Where a fitted picture lands is tst_qtprinteradapter's.
+        QCOMPARE(pdfprobe::pageCount(saved.filePath()), 1);
+        const QImage page = pdfprobe::render(saved.filePath(), 72);
+        const QRect ink = pdfprobe::inkBounds(page);
+        QVERIFY2(page.width() > page.height() && ink.width() > page.width() * 0.9, "not spanning a landscape page");
+        QVERIFY2(qAbs(ink.left() - (page.width() - 1 - ink.right())) <= 2, "unequal margins left and right");
     }
 };
 

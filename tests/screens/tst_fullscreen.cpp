@@ -3,6 +3,7 @@
 #include "builtinpictures.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
+#include "speech.h"
 #include "stage.h"
 #include "tictactoescreen.h"
 
@@ -70,7 +71,11 @@ class TestFullScreen : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { FullScreen::installKey(); }
-    void cleanup() { FullScreen::setOn(false); }
+    void cleanup()
+    {
+        FullScreen::setOn(false);
+        Speech::setMuted(false);
+    }
 
     // Every control where its row puts it at the scale, in a font as much larger, and
     // back at the designed place once the scale is 1 again.
@@ -91,6 +96,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(double, scale);
         ReportRecorder reports;
+        Speech::setMuted(true); // the voice-off sign shows
         ScreenRegistry registry(createScreen);
         Screen& shownScreen = registry.reference(ScreenId(screen));
         QVERIFY(registry.load(ScreenId(screen)));

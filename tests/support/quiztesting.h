@@ -11,8 +11,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <map>
 
 namespace sprout::testing {
@@ -24,15 +22,15 @@ inline const QString kSorry = QStringLiteral("Sorry, try again ");
 struct QuizTable {
     ScreenId id;
     ScreenId award;
-    const char* gamesLink;   // on the games menu
-    const char* backLink;    // "Back to Games"
+    const char* gamesLink;
+    const char* backLink;
     const char* newQuestion; // null where only a right answer brings the next one
     const char* scoreBox;
-    QStringList files;       // empty where a number has no question
+    QStringList files; // empty where a number has no question
     QStringList answers;
 };
 
-// From the program's own description, with the captions the child reads written here.
+// The captions the child reads are written here, the rest is the program's.
 inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* gamesLink,
                                  QStringList answers)
 {
@@ -41,6 +39,17 @@ inline QuizTable choiceQuizTable(const ChoiceQuizDescription& quiz, const char* 
     for (const Question& question : quiz.design.questions)
         table.files << QString::fromLatin1(question.file);
     return table;
+}
+
+// The colour a colour's name stands for, as the lesson's swatches and the quiz paint it.
+inline QColor namedColour(const QString& name)
+{
+    static const std::map<QString, QColor> colours{
+        {"Red", Qt::red}, {"Orange", QColor(255, 128, 0)}, {"Yellow", Qt::yellow}, {"Green", QColor(0, 192, 0)},
+        {"Blue", Qt::blue}, {"Purple", QColor(128, 0, 128)}, {"Pink", QColor(255, 128, 255)},
+        {"White", Qt::white}, {"Black", Qt::black}, {"Grey", QColor(128, 128, 128)}};
+    const auto found = colours.find(name);
+    return found == colours.end() ? QColor() : found->second;
 }
 
 inline const QuizTable kGuessColor = choiceQuizTable(
@@ -57,11 +66,12 @@ inline const QuizTable kMathTest = choiceQuizTable(
     {"2", "4", "5", "6", "7", "8", "11", "", "3", "10", "12", "13", "9", "17", "18", "15", "14",
      "19", "16", "", "20", "1"});
 
+// Each word is spelt as its picture file is named.
 inline const QuizTable kSpellWord = [] {
     QuizTable quiz{ScreenId::Spellword, ScreenId::awardword, "Label5", "Label13", nullptr, "Text3", {}, {}};
     for (const Question& word : designs::spellingQuiz.questions) {
         quiz.files << QString::fromLatin1(word.file);
-        quiz.answers << QString::fromUtf8(word.asked.text.data(), word.asked.text.size());
+        quiz.answers << quiz.files.last().mid(1).chopped(4);
     }
     return quiz;
 }();
@@ -76,7 +86,6 @@ inline const QuizTable* quizOf(ScreenId id)
 
 inline QImage comparable(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
 
-// Read once per test program: the program folder does not change under them.
 inline const QList<QImage>& questionPictures(const QuizTable& quiz)
 {
     static std::map<ScreenId, QList<QImage>> read;
@@ -87,7 +96,6 @@ inline const QList<QImage>& questionPictures(const QuizTable& quiz)
     return pictures;
 }
 
-// The question number whose picture the board shows, or -1.
 inline int shownQuestion(Screen& screen, const QuizTable& quiz)
 {
     const QImage shown = comparable(screen.control<QLabel>("Image2")->pixmap().toImage());
@@ -129,7 +137,6 @@ inline void answer(Screen& screen, const QuizTable& quiz, bool right)
     choose(screen, quiz, quiz.answers[pick]);
 }
 
-// The next question: its button, or a right spelling where there is none.
 inline void nextQuestion(Screen& screen, const QuizTable& quiz)
 {
     quiz.newQuestion ? click(screen, quiz.newQuestion) : answer(screen, quiz, true);

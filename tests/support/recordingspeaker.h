@@ -23,7 +23,6 @@ inline QString textOf(const words::Phrase& phrase)
 struct RecordingSpeaker : Speaker {
     QStringList said;
     QList<words::Voice> voices;
-    int stops = 0;
     QString saying;
     void say(const words::Phrase& phrase) override
     {
@@ -31,11 +30,10 @@ struct RecordingSpeaker : Speaker {
         voices << phrase.voice;
         saying = said.last();
     }
-    // Recorded in the order it will be heard.
     void sayAfter(const words::Phrase& phrase) override { say(phrase); }
-    void stop() override { ++stops, saying.clear(); }
+    void stop() override { saying.clear(); }
     bool isSaying(const words::Phrase& phrase) const override { return saying == textOf(phrase); }
-    void forget() { said.clear(), voices.clear(), stops = 0, saying.clear(); }
+    void forget() { said.clear(), voices.clear(), saying.clear(); }
 };
 
 } // namespace sprout::testing

@@ -68,7 +68,7 @@ inline bool writeFile(const std::string& path, const Bytes& bytes)
 }
 
 // A file the reader reads as samples (at rate, mixed down to one channel), or
-// refuses with a reason that holds refusal.
+// refuses for the reason given.
 struct WavCase {
     const char* name;
     Bytes bytes;
@@ -91,19 +91,19 @@ inline std::vector<WavCase> wavCases()
         {"other chunk first", wavBytes({5, 6}, {.sampleRate = 22050, .listChunkFirst = true}), nullptr, {5, 6}, 22050},
         {"data shorter than the file", wavBytes({7, 8, 9}, {.dataSizeField = 4}), nullptr, {7, 8}},
         {"part of a frame only", wavBytes({7, 8}, {.channels = 2, .dataSizeField = 3}), "no sound in it"},
-        {"empty", {}, "no RIFF WAVE header"},
-        {"not RIFF", Bytes(good.size(), 'x'), "no RIFF WAVE header"},
+        {"empty", {}, "not a WAV file (no RIFF WAVE header)"},
+        {"not RIFF", Bytes(good.size(), 'x'), "not a WAV file (no RIFF WAVE header)"},
         {"header only", Bytes(good.begin(), good.begin() + 12), "no format chunk"},
         {"no data chunk", Bytes(good.begin(), good.begin() + 36), "no sound data"},
-        {"cut in the data", Bytes(good.begin(), good.end() - 1), "a chunk claims"},
-        {"huge data size", wavBytes({1}, {.dataSizeField = 0xFFFFFFFF}), "a chunk claims"},
-        {"format too short", wavBytes({1}, {.formatSizeField = 12}), "too short"},
-        {"compressed", wavBytes({1}, {.formatTag = 3}), "not uncompressed PCM"},
-        {"8-bit", wavBytes({1}, {.bits = 8}), "8-bit samples"},
-        {"six channels", wavBytes({1, 2, 3, 4, 5, 6}, {.channels = 6}), "6 channels"},
-        {"rate zero", wavBytes({1}, {.sampleRate = 0}), "sample rate of 0"},
-        {"rate absurd", wavBytes({1}, {.sampleRate = 1000000}), "sample rate of 1000000"},
-        {"block size disagrees", edited(wavBytes({1, 2}), 32, {4}), "sizes disagree"},
+        {"cut in the data", Bytes(good.begin(), good.end() - 1), "a chunk claims 320 bytes where 319 are left"},
+        {"huge data size", wavBytes({1}, {.dataSizeField = 0xFFFFFFFF}), "a chunk claims 4294967295 bytes where 2 are left"},
+        {"format too short", wavBytes({1}, {.formatSizeField = 12}), "the format chunk is too short"},
+        {"compressed", wavBytes({1}, {.formatTag = 3}), "not uncompressed PCM (format 3)"},
+        {"8-bit", wavBytes({1}, {.bits = 8}), "8-bit samples, not 16-bit"},
+        {"six channels", wavBytes({1, 2, 3, 4, 5, 6}, {.channels = 6}), "6 channels, not one or two"},
+        {"rate zero", wavBytes({1}, {.sampleRate = 0}), "a sample rate of 0 Hz"},
+        {"rate absurd", wavBytes({1}, {.sampleRate = 1000000}), "a sample rate of 1000000 Hz"},
+        {"block size disagrees", edited(wavBytes({1, 2}), 32, {4}), "a header whose sizes disagree"},
         {"data before format", edited(wavBytes({1, 2}), 12, {'d', 'a', 't', 'a'}), "sound data before its format"},
         {"too large", edited(Bytes((16u << 20) + 1), 0, good), "larger than 16 MiB"},
     };
