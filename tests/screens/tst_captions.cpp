@@ -1,6 +1,5 @@
-// Every caption of every screen, drawn with the fonts the program really uses, as a
-// person sees it: all its ink inside its label, button or frame, no line cut off or
-// lost below the edge, and dark or light enough against what lies behind it.
+// Every caption of every screen as a person sees it in the fonts the program uses: all
+// its ink inside its box, no line cut off, and dark or light enough against its ground.
 #include "controls.h"
 #include "fonts.h"
 #include "screenfactory.h"
@@ -53,11 +52,9 @@ double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
     return total;
 }
 
-// What of a control is its caption: for each pixel, how far the caption moves it from
-// how the control looks without one towards the caption's colour. None of it may lie
-// outside the box it belongs in, and all of it must show: a line left below the edge,
-// a word past the side or the foot of a letter cut off takes ink away, while a whole
-// caption in closed-up letters differs only by a few pixels' blending.
+// The caption's ink is how far it moves each pixel from the control without it towards
+// its colour. None may lie outside its box, and all must show: a line below the edge or
+// a letter's foot cut off takes ink away, closed-up letters only blend a few pixels.
 QString captionProblem(QWidget* control, const std::function<void(const QString&)>& setCaption,
                        const QString& caption, QColor colour, const QRect& box)
 {
@@ -86,8 +83,7 @@ double luminance(QColor colour)
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
 }
 
-// The contrast of a caption's ink against the median of what lies around it in a
-// picture of the screen: the pixels of the label's box that are not the ink itself.
+// The contrast of a caption's ink against the median of the rest of its box.
 double contrastInPicture(const QImage& picture, const QRect& box, QColor ink)
 {
     std::vector<double> around;
@@ -118,8 +114,7 @@ private slots:
     }
 
     void everyCaptionIsSeenWhole_data() { addRowPerScreen(); }
-    // Each caption also measured on a picture of the screen as drawn: 4.5:1 at
-    // least against what lies around it, as WCAG asks of text.
+    // Contrast on a picture of the screen as drawn: 4.5:1 at least, as WCAG asks of text.
     void everyCaptionIsSeenWhole()
     {
         QFETCH(ScreenId, id);

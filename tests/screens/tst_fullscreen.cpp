@@ -1,6 +1,5 @@
-// The full-screen classroom: every screen scaled by one factor as its design table
-// says, a child's way through every screen to every award on a 1920 x 1080 screen
-// by the scaled positions, and F11 there and back with nothing of a screen lost.
+// The full-screen classroom: every screen scaled by one factor, a child's way to every
+// award on a 1920 x 1080 screen by the scaled positions, and F11 there and back.
 #include "builtinpictures.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
@@ -25,28 +24,22 @@ QRect scaledRect(const Control& row, double scale)
     return QRect(px(row.left, scale), px(row.top, scale), px(row.width, scale), px(row.height, scale));
 }
 
-// Clicks a control at its place in the scaled design, on whatever lies topmost at
-// that point of the full screen.
+// Clicks a control at its place in the scaled design, on whatever lies topmost there.
 void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
 {
     Stage* stage = registry.stage();
     QVERIFY(stage);
-    for (const Control& row : screen.design()) {
-        if (FormBuilder::objectNameOf(row) != QLatin1String(name))
-            continue;
-        QWidget* control = screen.control(name);
-        const QRect designed = scaledRect(row, screen.scale());
-        const QPoint origin = control->parentWidget()->mapTo(stage, QPoint());
-        for (int y = designed.bottom() - 2; y > designed.top(); y -= 3)
-            for (int x = designed.left() + 2; x < designed.right(); x += 3) {
-                const QPoint at = origin + QPoint(x, y);
-                QWidget* top = stage->childAt(at);
-                if (top == control || control->isAncestorOf(top))
-                    return QTest::mouseClick(top, Qt::LeftButton, Qt::NoModifier, top->mapFrom(stage, at));
-            }
-        QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
-    }
-    QFAIL(qPrintable(QString("no row %1").arg(name)));
+    const auto row = std::ranges::find_if(
+        screen.design(), [name](const Control& row) { return FormBuilder::objectNameOf(row) == QLatin1String(name); });
+    QVERIFY2(row != screen.design().end(), name);
+    QWidget* control = screen.control(name);
+    const QRect designed =
+        scaledRect(*row, screen.scale()).translated(control->parentWidget()->mapTo(stage, QPoint()));
+    for (int y = designed.bottom() - 2; y > designed.top(); y -= 3)
+        for (int x = designed.left() + 2; x < designed.right(); x += 3)
+            if (QWidget* top = stage->childAt(x, y); top == control || control->isAncestorOf(top))
+                return QTest::mouseClick(top, Qt::LeftButton, Qt::NoModifier, top->mapFrom(stage, QPoint(x, y)));
+    QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
 }
 
 // The largest difference in any colour between two pixels side by side: an edge drawn
@@ -84,8 +77,8 @@ private slots:
         Speech::setMuted(false);
     }
 
-    // Every control of every screen where its row puts it at the scale, in a font as
-    // much larger, and back at the designed place once the scale is 1 again.
+    // Every control where its row puts it at the scale, in a font as much larger, and
+    // back at the designed place once the scale is 1 again.
     void scaledGeometry_data()
     {
         QTest::addColumn<int>("screen");
@@ -168,10 +161,8 @@ private slots:
                  qPrintable(QString("steps by %1, enlarged by %2").arg(sharpestStep(shown)).arg(sharpestStep(enlarged))));
     }
 
-    // From the main menu through every lesson, game and quiz to each award and back,
-    // clicking where the scaled design puts each link. Each screen fills the screen
-    // as far as it fits, centred, and is the only one on show but for an award over
-    // its quiz.
+    // Through every lesson, game and quiz to each award and back: each screen fills the
+    // screen as far as it fits, centred, alone on show but for an award over its quiz.
     void everyScreenToEveryAward()
     {
         ReportRecorder reports;
@@ -196,13 +187,13 @@ private slots:
                     QVERIFY2(!image->pixmap().isNull(), qPrintable(FormBuilder::objectNameOf(row)));
         };
         clickOnStage(registry, onShow(registry, ScreenId::SproutMain), "Command1");
-        const std::pair<const char*, ScreenId> lessons[] = {
-            {"Label5", ScreenId::frmColors}, {"Label2", ScreenId::frmShapes}, {"Label3", ScreenId::frmLetters},
-            {"Label4", ScreenId::FrmNumbers}, {"Label7", ScreenId::measure}};
-        const char* backToMain[] = {"Label22", "Label11", "Label11", "Label22", "Label11"};
-        for (size_t i = 0; i < std::size(lessons); ++i) {
-            visit(ScreenId::SproutMain, lessons[i].first, lessons[i].second);
-            visit(lessons[i].second, backToMain[i], ScreenId::SproutMain);
+        const std::tuple<const char*, ScreenId, const char*> lessons[] = {
+            {"Label5", ScreenId::frmColors, "Label22"}, {"Label2", ScreenId::frmShapes, "Label11"},
+            {"Label3", ScreenId::frmLetters, "Label11"}, {"Label4", ScreenId::FrmNumbers, "Label22"},
+            {"Label7", ScreenId::measure, "Label11"}};
+        for (auto [link, lesson, back] : lessons) {
+            visit(ScreenId::SproutMain, link, lesson);
+            visit(lesson, back, ScreenId::SproutMain);
         }
         visit(ScreenId::SproutMain, "Label6", ScreenId::Games);
         visit(ScreenId::Games, "Label2", ScreenId::Form1);
@@ -228,8 +219,8 @@ private slots:
         QCOMPARE(reports.messages, QStringList());
     }
 
-    // F11 on a quiz under way and a game under way: into full screen and out again,
-    // each keeps its score, question and cells, and comes back at its designed size.
+    // A quiz and a game under way keep their score, question and cells through F11 and
+    // back, and come back at their designed size.
     void f11ThereAndBack()
     {
         ReportRecorder reports;

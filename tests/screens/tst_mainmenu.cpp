@@ -1,10 +1,11 @@
 // The main menu as a child meets it: the cover, "Click to continue", the board
-// with its links, the web pages, and the end of the program.
+// with its links for the mouse, the keyboard and a screen reader, and the web pages.
 #include "screenfactory.h"
 #include "recordingspeaker.h"
 #include "screentesting.h"
 
-#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 
@@ -14,6 +15,13 @@ using namespace sprout::testing;
 namespace {
 const QString kBoardText = "Mr. Pim Says: Here on the board you can click on an activty you want to do. There are "
                            "lessons on learning letters, numbers, colors, shapes, and some neat games to help you practice!.";
+// The board's links from its top down.
+const QStringList kLinks{"Label2", "Label3", "Label4", "Label5", "Label7", "Label6"};
+
+QAccessibleInterface* readerOf(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
 } // namespace
 
 // Catches the pages the main menu asks the desktop to open.
@@ -43,14 +51,33 @@ private slots:
         ScreenRegistry registry(createScreen);
         Screen& main = shown(registry, ScreenId::SproutMain);
         QCOMPARE(conversation(main), "Mr. Pim Says: " + kGreeting);
-        for (const char* link : {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7"})
-            QCOMPARE(clickAt(main, main.control(link)->geometry().center() * kTwipsPerPixel), main.control("Image2"));
+        for (const QString& link : kLinks) {
+            QCOMPARE(clickAt(main, main.control(link)->geometry().center()), main.control("Image2"));
+            QVERIFY(readerOf(main.control(link))->state().invisible);
+            QVERIFY(!readerOf(main.control(link))->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
+        }
+        QVERIFY(!tabTo(main, "Label2"));
         QVERIFY(onlyMainCreated(registry));
 
-        // Typed text stays until the button writes the board text, every time.
-        click(main, "Command1");
+        QVERIFY(tabTo(main, "Command1"));
+        QTest::keyClick(main.control("Command1"), Qt::Key_Return);
         QVERIFY(!main.control("Image2")->isVisible());
         QCOMPARE(conversation(main), kBoardText);
+        QStringList round;
+        for (int press = 0; press <= kLinks.size(); ++press) {
+            QTest::keyClick(main.window()->focusWidget(), Qt::Key_Tab);
+            round << main.window()->focusWidget()->objectName();
+        }
+        QCOMPARE(round, kLinks + QStringList{"Text1"});
+        QStringList read;
+        for (int i = 0; i < readerOf(main.client())->childCount(); ++i)
+            read << readerOf(main.client())->child(i)->object()->objectName();
+        QCOMPARE(read.filter(QRegularExpression("^Label[2-7]$")), kLinks);
+        for (const QString& link : kLinks)
+            QVERIFY(!readerOf(main.control(link))->state().invisible);
+
+        // Typed text stays until the button writes the board text, every time.
         auto* box = main.control<QPlainTextEdit>("Text1");
         box->moveCursor(QTextCursor::End);
         QTest::keyClicks(box, " hello");

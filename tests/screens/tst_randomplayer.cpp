@@ -1,7 +1,6 @@
-// A child let loose on the whole program, what must always hold checked after every
-// action, in windows and in a classroom kiosk. One seeded generator makes every choice:
-// SPROUT_RANDOM_SEED and SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure
-// names the seed and actions.
+// A child let loose on the whole program, in windows and in a classroom kiosk, with what
+// must always hold checked after every action. SPROUT_RANDOM_SEED and
+// SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure names the seed and actions.
 #include "kioskguard.h"
 #include "tictactoescreen.h"
 #include "noprinter.h"
@@ -12,7 +11,6 @@
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <deque>
 #include <map>
 #include <random>
 
@@ -114,17 +112,13 @@ struct RandomPlayer {
             screen.window()->close();
             return "close box" + where;
         case 4:
-            if (QAction* entry = menuEntry(screen, "mnuExit"); entry && isShown(*entry, screen))
+            if (QAction* entry = menuEntry(screen, "mnuExit");
+                entry && entry->isVisible() && screen.window()->menuWidget()->isVisibleTo(screen.window()))
                 entry->trigger();
             return "Exit Program" + where;
         default:
             return rapidCells(*board);
         }
-    }
-
-    static bool isShown(const QAction& entry, const Screen& screen)
-    {
-        return entry.isVisible() && screen.window()->menuWidget()->isVisibleTo(screen.window());
     }
 
     int below(int n) { return std::uniform_int_distribution<int>(0, qMax(1, n) - 1)(m_random); }
@@ -137,7 +131,7 @@ struct RandomPlayer {
         for (int attempt = 0; attempt < 40 && control->isVisibleTo(screen.client()); ++attempt)
             if (const QPoint point(area.left() + below(area.width()), area.top() + below(area.height()));
                 shownAt(screen, control, point))
-                return void(clickAtPixel(screen, point));
+                return void(clickAt(screen, point));
     }
 
     // Mostly a new question after a right answer, else any answer, often the right one.
@@ -246,7 +240,7 @@ class TestRandomPlayer : public QObject {
 private slots:
     void initTestCase()
     {
-        // Without a window manager, the word that windows cannot be raised drowns all else.
+        // Without a window manager, Qt's word that windows cannot be raised drowns all else.
         static const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
                 if (!message.startsWith("This plugin does not support"))
@@ -300,13 +294,13 @@ private slots:
         m_speaker->registry = &registry;
         QVERIFY(registry.show(ScreenId::SproutMain));
         RandomPlayer player(registry, seed);
-        std::deque<QString> history;
+        QStringList history;
         for (int action = 1; action <= actions; ++action) {
             const qsizetype endedBefore = ended.count();
-            history.push_back(QStringLiteral("%1: %2").arg(action).arg(player.step()));
+            history << QStringLiteral("%1: %2").arg(action).arg(player.step());
             settle();
             if (history.size() > 25)
-                history.pop_front();
+                history.removeFirst();
             QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore, kiosk) : m_speaker->fault;
             if (grownUpLeft)
                 fault = "the grown-up's way out was taken";
@@ -316,7 +310,7 @@ private slots:
                     fault = "unexpected report: " + message;
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("%1\nseed %2, after action %3; the last actions:\n%4")
-                                     .arg(fault).arg(seed).arg(action).arg(QStringList(history.begin(), history.end()).join('\n'))));
+                                     .arg(fault).arg(seed).arg(action).arg(history.join('\n'))));
             if (visibleScreens(registry).empty()) // the program has ended; a child starts it again
                 QVERIFY(registry.show(ScreenId::SproutMain));
         }

@@ -25,18 +25,13 @@ inline Screen& shown(ScreenRegistry& registry, ScreenId id)
 }
 
 // Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
-inline QWidget* clickAtPixel(Screen& screen, QPoint point)
+inline QWidget* clickAt(Screen& screen, QPoint point)
 {
     QWidget* target = screen.client()->childAt(point);
     if (!target)
         target = screen.client();
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(screen.client(), point));
     return target;
-}
-
-inline QWidget* clickAt(Screen& screen, QPoint twips)
-{
-    return clickAtPixel(screen, QPoint(px(twips.x(), screen.scale()), px(twips.y(), screen.scale())));
 }
 
 // Whether a click at this point of the client area would land on the control.
@@ -46,34 +41,23 @@ inline bool shownAt(Screen& screen, QWidget* widget, QPoint point)
     return top == widget || (top && widget->isAncestorOf(top));
 }
 
-// The points of a control, two pixels apart, where no control above covers it.
-inline QList<QPoint> shownPoints(Screen& screen, QWidget* widget)
-{
-    QList<QPoint> points;
-    const QRect area(widget->mapTo(screen.client(), QPoint(0, 0)), widget->size());
-    for (int y = area.top() + 1; y < area.bottom(); y += 2)
-        for (int x = area.left() + 2; x < area.right(); x += 2)
-            if (shownAt(screen, widget, {x, y}))
-                points << QPoint(x, y);
-    return points;
-}
-
-// Clicks a control where the child sees it: in the lower half of the part of its
-// rectangle that no control above it covers. Fails the test if none is visible.
+// Clicks a control where the child sees it: the first point, two pixels apart, in the
+// lower half of its rectangle that no control above covers.
 inline void click(Screen& screen, const QString& name)
 {
     QWidget* widget = screen.control(name);
     QVERIFY2(widget, qPrintable("no control " + name));
-    const int middle = widget->mapTo(screen.client(), QPoint(0, widget->height() / 2)).y();
-    for (const QPoint& point : shownPoints(screen, widget))
-        if (point.y() >= middle)
-            return void(clickAtPixel(screen, point));
+    const QRect area(widget->mapTo(screen.client(), QPoint(0, 0)), widget->size());
+    const int middle = area.top() + widget->height() / 2;
+    for (int y = area.top() + 1; y < area.bottom(); y += 2)
+        for (int x = area.left() + 2; x < area.right(); x += 2)
+            if (y >= middle && shownAt(screen, widget, {x, y}))
+                return void(clickAt(screen, {x, y}));
     QFAIL(qPrintable("control " + name + " is covered everywhere"));
 }
 
-// A double click on the middle of a control as the window system delivers it: two
-// presses at one spot within the double-click interval, the second to whatever
-// window is on show there once the first is handled.
+// A double click on the middle of a control as the window system delivers it: the
+// second press goes to whatever window is on show there once the first is handled.
 inline void doubleClick(QWidget* target)
 {
     const QPoint global = target->mapToGlobal(target->rect().center());
@@ -98,8 +82,7 @@ inline void postClick(QWidget* widget)
         QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
-// Presses Tab until the named control has the focus, as a child at the keyboard
-// would; false when a whole round passes without reaching it.
+// Presses Tab until the named control has the focus; false if it is never reached.
 inline bool tabTo(Screen& screen, const QString& name)
 {
     for (int press = 0; press < 64; ++press) {
@@ -113,9 +96,8 @@ inline bool tabTo(Screen& screen, const QString& name)
 
 inline QAction* menuEntry(Screen& screen, const QString& name)
 {
-    if (!screen.window() || !screen.window()->menuWidget())
-        return nullptr;
-    return screen.window()->menuWidget()->findChild<QAction*>(name);
+    QWidget* menu = screen.window() ? screen.window()->menuWidget() : nullptr;
+    return menu ? menu->findChild<QAction*>(name) : nullptr;
 }
 
 inline void chooseMenu(Screen& screen, const QString& name)
