@@ -1,6 +1,5 @@
-// Fit-to-page printing: on a real QPrinter writing PDF files read back as pictures,
-// and through the machine's real print queue, the default CUPS printer that
-// scripts/print-queue.sh sets up.
+// Fit-to-page printing on a real QPrinter writing PDF files read back as pictures,
+// and through a real CUPS queue beside the PDF queue of scripts/print-queue.sh.
 #include "pdfprobe.h"
 #include "printablepicture.h"
 #include "printfittedpicture.h"
