@@ -135,7 +135,6 @@ private slots:
                                       << award + "shapes (2).pdf";
         QTest::newRow("no Documents") << ScreenId::awardword << "letter.txt" << true << QString()
                                       << "Sproutkin award - spelling.pdf";
-        QTest::newRow("math") << ScreenId::awardmath << letter << true << QString() << award + "math.pdf";
         QTest::newRow("OK") << ScreenId::awardmath << letter << false << "" << "";
         QTest::newRow("Cancel") << ScreenId::awardmath << letter << true << "" << "";
         QTest::newRow("a file, not a folder") << ScreenId::awardmath << letter << true << notAFolder + "/award.pdf"
