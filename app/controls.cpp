@@ -84,7 +84,8 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     const int flags = int(QStyle::visualAlignment(layoutDirection(), alignment())) | Qt::TextWordWrap;
     const QColor colour = palette().color(foregroundRole());
     // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
-    const QRect inked = fitted.lines.translated(0, -fitted.lift).toAlignedRect().adjusted(-3, -3, 3, 3).intersected(rect());
+    const QRect inked =
+        fitted.lines.translated(0, -fitted.lift).toAlignedRect().adjusted(-3, -3, 3, 3).intersected(rect());
     const QString look = QStringList{QStringLiteral("caption"), text(), font.toString(), colour.name(QColor::HexArgb),
                                      QString::number(flags), PaintCache::placeOf(area)}.join(QLatin1Char('|'));
     QPainter painter(this);

@@ -23,8 +23,6 @@ public:
     // The font the caption is drawn in: the label's own, with the letters closed up
     // where the caption would spill over the label by a little.
     QFont captionFont() const { return fit().font; }
-    // How many pixels the caption is drawn above the label's top to fit.
-    int captionLift() const { return fit().lift; }
 
     // A control with a click handler: the Tab key reaches it, Enter and the space bar
     // press it, and screen readers present it as a button.
