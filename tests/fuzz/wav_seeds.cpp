@@ -1,5 +1,4 @@
-// Writes the WAV reader's first inputs into the folder given: the good and damaged
-// files its test reads, all but those too large for the fuzzer to take.
+// Writes the reader test's WAV files, but those too large for the fuzzer, as its seeds.
 #include "wavbytes.h"
 
 #include <filesystem>

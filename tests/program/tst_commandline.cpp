@@ -1,6 +1,5 @@
-// The program as started from a command line: its options answer before any display,
-// as Debian's programs answer; a second start hands over and ends, also after a crash
-// left a socket and a lock behind. And Ctrl+M, which silences and wakes the voice.
+// Options answer before any display; a second start hands over and ends, also after a
+// crash left a socket and a lock behind. And Ctrl+M, which silences and wakes the voice.
 #include "commandline.h"
 #include "mutekey.h"
 #include "speech.h"
@@ -103,8 +102,7 @@ private slots:
         endsAtOnceHandingOver();
         QVERIFY2(!first.waitForFinished(500), "the first start ended");
 
-        // A crash: the socket stays behind, and a lock as a start that died deciding
-        // would leave it.
+        // A crash leaves the socket, and a start that died deciding leaves a lock.
         const QString left = runtime.filePath(socket());
         ::kill(pid_t(first.processId()), SIGKILL);
         QVERIFY(first.waitForFinished(5000));

@@ -1,5 +1,4 @@
-// What a parent chooses is remembered: which file wins, what a damaged or unreadable
-// file does, and that a choice is written whole, keeping what else the file says.
+// Which settings file wins, what a damaged one does, and how a choice is written.
 #include "commandline.h"
 #include "settings.h"
 
@@ -119,8 +118,7 @@ private slots:
         QCOMPARE(said, error);
     }
 
-    // Replaced by a whole new file, never rewritten in place: a link to the old file
-    // still holds every byte of it, and no half-written file is left beside it.
+    // Replaced by a whole new file, never rewritten in place, nothing half-written left.
     void aChoiceReplacesTheFileWholeAndKeepsTheRest()
     {
         const QByteArray before = "# set by hand\n[General]\nmute=false\nvolume=7\n[Other]\nmute=false\n";

@@ -1,6 +1,6 @@
 // The award screens on a computer without a printer, where "Print Award" offers to
 // save the certificate as a PDF; a parent's answers come from a script. Printing on
-// a real queue is tst_awardprinting.
+// a real queue is tst_printfittedpicture's.
 #include "../print/pdfprobe.h"
 #include "awardscreen.h"
 #include "builtinpictures.h"
@@ -96,7 +96,8 @@ private slots:
         }
     }
 
-    // An unreadable award file is named and prints nothing; the next press reads it afresh.
+    // An unreadable award file is named and prints nothing; the next press reads it
+    // afresh and puts that picture, not the built-in certificate, on the page.
     void unreadableAwardFile()
     {
         ScreenRegistry registry(createScreen);
@@ -113,9 +114,15 @@ private slots:
                  qPrintable(told));
         QCOMPARE(shownIn(screen), design);
         QVERIFY(screen.isVisible());
-        QVERIFY(QFile::copy(programFilePath("\\coloraward.bmp"), folder.filePath("coloraward.bmp")));
+        QImage card(505, 344, QImage::Format_RGB32);
+        card.fill(Qt::magenta);
+        QVERIFY(card.convertToFormat(QImage::Format_RGB888).save(folder.filePath("coloraward.bmp"), "BMP"));
+        ScriptedParent parent(true, folder.filePath("award.pdf"));
         click(screen, "Command1");
-        QCOMPARE(reports.messages, QStringList({told, kNoPrinter})); // read, then on to the printer
+        QCOMPARE(parent.asked, QStringList({kOffer, kAskWhere})); // read, then on to the printer
+        const QImage page = pdfprobe::render(folder.filePath("award.pdf"), 36);
+        const QColor middle = page.pixelColor(pdfprobe::inkBounds(page).center());
+        QVERIFY2(255 - middle.red() + middle.green() + 255 - middle.blue() < 30, qPrintable(middle.name()));
     }
 
     // Saved in Documents, or home where there is none, under a name not yet taken, as
@@ -135,7 +142,6 @@ private slots:
                                       << award + "shapes (2).pdf";
         QTest::newRow("no Documents") << ScreenId::awardword << "letter.txt" << true << QString()
                                       << "Sproutkin award - spelling.pdf";
-        QTest::newRow("math") << ScreenId::awardmath << letter << true << QString() << award + "math.pdf";
         QTest::newRow("OK") << ScreenId::awardmath << letter << false << "" << "";
         QTest::newRow("Cancel") << ScreenId::awardmath << letter << true << "" << "";
         QTest::newRow("a file, not a folder") << ScreenId::awardmath << letter << true << notAFolder + "/award.pdf"

@@ -104,7 +104,7 @@ private slots:
         for (int id = 0; id < kScreenCount; ++id) {
             ScreenRegistry registry(createScreen);
             const double largest = Stage::fittingScale(registry.reference(ScreenId(id)).windowDesign(), kLargest);
-            for (double scale : {1.5, 2.25, largest})
+            for (double scale : {2.25, largest})
                 QTest::newRow(qPrintable(QString("%1 at %2").arg(screenName(ScreenId(id))).arg(scale)))
                     << id << scale;
         }

@@ -4,7 +4,6 @@
 #include "recordingspeaker.h"
 #include "screentesting.h"
 
-#include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDesktopServices>
 #include <QPlainTextEdit>
@@ -17,11 +16,6 @@ const QString kBoardText = "Mr. Pim Says: Here on the board you can click on an 
                            "lessons on learning letters, numbers, colors, shapes, and some neat games to help you practice!.";
 // The board's links from its top down.
 const QStringList kLinks{"Label2", "Label3", "Label4", "Label5", "Label7", "Label6"};
-
-QAccessibleInterface* readerOf(QWidget* widget)
-{
-    return QAccessible::queryAccessibleInterface(widget);
-}
 } // namespace
 
 // Catches the pages the main menu asks the desktop to open.

@@ -5,9 +5,6 @@
 #include "tictactoescreen.h"
 #include "noprinter.h"
 #include "quiztesting.h"
-#include "guidance.h"
-#include "phrases.h"
-#include "speech.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -27,55 +24,6 @@ std::vector<Screen*> visibleScreens(const ScreenRegistry& registry)
             screens.push_back(screen);
     return screens;
 }
-
-// Every phrase said belongs to a screen on show; a letter to its row of letters or
-// to a text box the child can type into.
-struct CheckingSpeaker : Speaker {
-    const ScreenRegistry* registry = nullptr;
-    QString fault;
-
-    void say(const words::Phrase& phrase) override
-    {
-        if (fault.isEmpty() && registry && !belongsToShownScreen(phrase))
-            fault = "\"" + QString::fromUtf8(phrase.text.data(), phrase.text.size()) + "\" was said, which no screen on show says";
-    }
-    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
-    void stop() override {}
-
-    bool belongsToShownScreen(const words::Phrase& phrase) const
-    {
-        const bool letter = words::letter(phrase.text[0]) == phrase;
-        for (const Screen* screen : visibleScreens(*registry)) {
-            for (const QLineEdit* box : screen->client()->findChildren<QLineEdit*>())
-                if (letter && box->isVisible() && !box->isReadOnly())
-                    return true;
-            const ScreenDesign& design = screen->screenDesign();
-            if (words::arrivalGuidance(design) == phrase || guidesOn(screen->id(), phrase))
-                return true;
-            for (const Reply& reply : design.replies)
-                if (reply.spoken() == phrase)
-                    return true;
-            for (const Question& question : design.questions)
-                if (question.asked == phrase)
-                    return true;
-            for (const Control& control : design.controls)
-                if (control.words() == phrase || (control.spoken.speaks == Speaks::Letters && letter)
-                    || (control.spoken.speaks == Speaks::Marks && phrase.text.size() <= 2))
-                    return true;
-        }
-        return false;
-    }
-
-    // What the board says of a click it did not take, and an award's messages.
-    static bool guidesOn(ScreenId id, const words::Phrase& phrase)
-    {
-        if (id == ScreenId::Form1)
-            return phrase == words::pressStartFirst() || phrase == words::pressToPlayAgain();
-        return QByteArray(screenName(id)).startsWith("award")
-               && (phrase == words::noPrinterMessage() || phrase == words::notPrintedMessage()
-                   || phrase == words::awardSavedMessage());
-    }
-};
 
 struct RandomPlayer {
     RandomPlayer(ScreenRegistry& registry, quint32 seed) : m_registry(registry), m_random(seed) {}
@@ -200,7 +148,6 @@ class TestRandomPlayer : public QObject {
     QTemporaryDir m_workDir;
     // Each loaded quiz's score box and the score last seen in it.
     std::map<ScreenId, std::pair<QPointer<QLineEdit>, int>> m_scores;
-    std::shared_ptr<CheckingSpeaker> m_speaker = std::make_shared<CheckingSpeaker>();
 
     QString checkAfterAction(ScreenRegistry& registry, bool toldToEnd, bool kiosk)
     {
@@ -248,7 +195,6 @@ private slots:
             });
         withoutPrinter(m_workDir.path()); // "Print Award" can never put anything on paper
         TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
-        Speech::setSpeaker(m_speaker);
     }
 
     // Found by the random player: the quiz closed beneath its award, "Continue" hid the
@@ -291,7 +237,6 @@ private slots:
         bool grownUpLeft = false;
         if (kiosk)
             connect(new KioskGuard(registry), &KioskGuard::grownUpLeaves, [&grownUpLeft] { grownUpLeft = true; });
-        m_speaker->registry = &registry;
         QVERIFY(registry.show(ScreenId::SproutMain));
         RandomPlayer player(registry, seed);
         QStringList history;
@@ -301,7 +246,7 @@ private slots:
             settle();
             if (history.size() > 25)
                 history.removeFirst();
-            QString fault = m_speaker->fault.isEmpty() ? checkAfterAction(registry, ended.count() > endedBefore, kiosk) : m_speaker->fault;
+            QString fault = checkAfterAction(registry, ended.count() > endedBefore, kiosk);
             if (grownUpLeft)
                 fault = "the grown-up's way out was taken";
             // Without a printer the only thing ever told is that an award was not printed.

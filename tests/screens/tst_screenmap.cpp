@@ -4,7 +4,6 @@
 #include "screenfactory.h"
 #include "screentesting.h"
 
-#include <QAccessible>
 #include <QAccessibleActionInterface>
 
 using namespace sprout;
@@ -96,7 +95,7 @@ private slots:
         else if (way == kDoubleClick)
             doubleClick(widget);
         else if (way == kReader) {
-            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+            QAccessibleInterface* reader = readerOf(widget);
             QCOMPARE(reader->role(), QAccessible::Button);
             reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         }
@@ -138,7 +137,7 @@ private slots:
             // The link over the games heading takes the click where they overlap.
             if (links.contains(name) || !screen.control(name) || !widget->geometry().intersects(screen.client()->rect()))
                 continue;
-            QVERIFY2(QAccessible::queryAccessibleInterface(widget)->role() != QAccessible::Button, qPrintable(name));
+            QVERIFY2(readerOf(widget)->role() != QAccessible::Button, qPrintable(name));
             click(screen, name);
             ++clicked;
         }

@@ -280,21 +280,6 @@ private slots:
         QCOMPARE(awardVisible(*m_registry, quiz), moves.count('R') == 10);
     }
 
-    // Resting on Spell the word's picture says the word on show, also each new one.
-    void eachNewWordIsSaidOnItsPicture()
-    {
-        Screen& screen = shown(ScreenId::Spellword);
-        for (int word = 0; word < 3; ++word) {
-            const QString onShow = questionOnShow(screen);
-            restOn(screen.control("Image2"));
-            QCOMPARE(heard(), QStringList{onShow});
-            play(screen, kSpellWord, "R");
-            restOn(screen.client(), QPoint(1, 1));
-            heard();
-            m_speaker->saying.clear(); // the new word, said after the verdict, is over
-        }
-    }
-
     // The numbers drawn on each sum's picture, its words and the choice accepting it agree.
     void everySumAskedIsAnsweredByItsChoice()
     {
@@ -347,22 +332,6 @@ private slots:
         click(screen, "Picture1(5)");
         TicTacToeScreen::replaceRandom({});
         QCOMPARE(heard(), QStringList());
-    }
-
-    // An award put away stops what it was saying, not what the quiz beneath said since.
-    void aScreenThatGoesTakesItsWordsWithIt()
-    {
-        Screen& quiz = shown(ScreenId::Spellword, 600000);
-        Screen& award = testing::shown(*m_registry, ScreenId::awardword);
-        QCOMPARE(heard(), QStringList{kAwardArrival});
-        click(award, "Command2");
-        QCOMPARE(m_speaker->saying, QString());
-        QVERIFY(m_registry->show(ScreenId::awardword));
-        QCOMPARE(heard(), QStringList{kAwardArrival});
-        QTest::keyClick(quiz.control("Text1"), Qt::Key_A);
-        QCOMPARE(heard(), QStringList{"A"});
-        click(award, "Command2");
-        QCOMPARE(m_speaker->saying, QString("A"));
     }
 
     // The greeting waits for the player, which comes after the first frame; a press is

@@ -8,6 +8,7 @@
 #include "screen.h"
 #include "screenregistry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -92,6 +93,11 @@ inline bool tabTo(Screen& screen, const QString& name)
         QTest::keyClick(focus ? focus : screen.window(), Qt::Key_Tab);
     }
     return false;
+}
+
+inline QAccessibleInterface* readerOf(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
 }
 
 inline QAction* menuEntry(Screen& screen, const QString& name)

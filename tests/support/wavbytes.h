@@ -1,8 +1,7 @@
 #pragma once
 
-// WAV files made in memory: any layout for the voice tests, a tone for the
-// benchmark, and the good and damaged files the reader's test and the fuzzer's
-// seeds share, so none depends on the recorded voice.
+// WAV files made in memory, so no test, benchmark or fuzzer seed depends on the
+// recorded voice.
 
 #include <cmath>
 #include <cstdint>
@@ -67,8 +66,7 @@ inline bool writeFile(const std::string& path, const Bytes& bytes)
     return bool(file);
 }
 
-// A file the reader reads as samples (at rate, mixed down to one channel), or
-// refuses for the reason given.
+// Read as samples (at rate, mixed down to one channel), or refused for the reason given.
 struct WavCase {
     const char* name;
     Bytes bytes;
