@@ -1,5 +1,6 @@
 // Fit-to-page printing on a real QPrinter writing PDF files read back as pictures,
-// and through a real CUPS queue beside the PDF queue of scripts/print-queue.sh.
+// and through real CUPS queues: a refusing one and the PDF queue of scripts/print-queue.sh.
+#include "defaultprinter.h"
 #include "pdfprobe.h"
 #include "printablepicture.h"
 #include "printfittedpicture.h"
@@ -96,24 +97,35 @@ private slots:
 
     // Qt hands the job to CUPS and does not look at the answer: a queue of our own
     // that refuses jobs shows whether the adapter does.
-    void reportsQueueThatRefusesJobs()
+    void reportsQueueThatRefusesJobsThenPrints()
     {
+        const QString queue = pdfprobe::pdfQueue();
         const QString refusing = QStringLiteral("Sproutkin_Refusing_%1").arg(QCoreApplication::applicationPid());
-        const bool ready = !pdfprobe::pdfQueue().isEmpty()
+        const bool ready = !queue.isEmpty() && pdfprobe::toolsPresent()
             && QProcess::execute("lpadmin", {"-p", refusing, "-v", "cups-pdf:/", "-P", "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) == 0;
         if (!ready && qgetenv("CI") == "true")
-            QFAIL("Needs the PDF queue of scripts/print-queue.sh as default printer and lpadmin rights.");
+            QFAIL("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
         if (!ready)
-            QSKIP("Needs the PDF queue of scripts/print-queue.sh as default printer and lpadmin rights.");
+            QSKIP("Needs the PDF queue of scripts/print-queue.sh as default printer, poppler-utils and lpadmin rights.");
         const auto removeQueue = qScopeGuard([&] { QProcess::execute("lpadmin", {"-x", refusing}); });
         QCOMPARE(QProcess::execute("cupsreject", {refusing}), 0);
-        QPrinter printer(QPrinterInfo::printerInfo(refusing), QPrinter::HighResolution);
-        QtPrinterAdapter adapter(printer);
-        QVERIFY(PrintFittedPicture(adapter, PrintablePicture::fromImage(testCertificate())).ok());
-        const PrintResult result = adapter.endDoc();
-        QVERIFY2(result.message().startsWith("The printer did not take the page, so nothing was printed. Check that "
-                                             "the printer is switched on and ready to print, then try again."),
-                 qPrintable(result.message()));
+        const QString title = QStringLiteral("%1-%2").arg(refusing.toLower()).arg(QDateTime::currentMSecsSinceEpoch());
+        {
+            QPrinter printer(QPrinterInfo::printerInfo(refusing), QPrinter::HighResolution);
+            printer.setDocName(title);
+            QtPrinterAdapter adapter(printer);
+            QVERIFY(PrintFittedPicture(adapter, PrintablePicture::fromImage(testCertificate())).ok());
+            const PrintResult result = adapter.endDoc();
+            QVERIFY2(result.message().startsWith("The printer did not take the page, so nothing was printed. Check that "
+                                                 "the printer is switched on and ready to print, then try again."),
+                     qPrintable(result.message()));
+        }
+        const PrintResult again = printOnDefaultPrinter(testCertificate(), title);
+        QVERIFY2(again.ok(), qPrintable(again.message()));
+        QSet<QString> seen;
+        const QStringList files = pdfprobe::newPages(queue, title + "*.pdf", seen, 1);
+        QCOMPARE(files.size(), 1);
+        QFile::remove(files.first());
     }
 };
 
