@@ -18,13 +18,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
-qint64 statusKb(const char* key)
-{
-    QFile status("/proc/self/status");
-    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').first().toLongLong();
-}
-
 // Every message says which file, what is wrong and how to get it back.
 void verifyMessage(const QString& message, const QString& path, const QString& what)
 {
@@ -40,16 +33,6 @@ class TestBitmapFile : public QObject {
     QTemporaryDir m_folder;
 
 private slots:
-    // Reading once reserved the largest size allowed. First, before anything else raises the peak.
-    void readingASmallPictureReservesLittleMemory()
-    {
-        const QString path = m_folder.filePath("Chair.bmp");
-        QVERIFY(writeFile(path, bitmapBytes({.width = 217, .height = 81})));
-        const qint64 before = statusKb("VmSize:");
-        QVERIFY(BitmapFile::load(path).ok());
-        QCOMPARE_LT(statusKb("VmPeak:") - before, 64 * 1024);
-    }
-
     void everyPictureFileOfTheProgramReads()
     {
         const QDir bin(qEnvironmentVariable("SPROUT_BIN_DIR"));
