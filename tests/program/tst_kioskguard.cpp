@@ -112,7 +112,11 @@ private slots:
             QApplication::sendEvent(window, &event);
             QTest::qWait(key.thenMs);
         }
-        QCOMPARE(left.count(), leaves ? 1 : 0);
+        // A slow machine (the sanitizer build) may decide a moment after the last key.
+        if (leaves)
+            QTRY_COMPARE(left.count(), 1);
+        else
+            QCOMPARE(left.count(), 0);
     }
 };
 
