@@ -115,14 +115,6 @@ private slots:
         QCOMPARE(pics.size(), 3);
         QVERIFY(pics[1].isNull());
     }
-
-    void pathsLeadIntoTheProgramFolder()
-    {
-        // Without its backslash a name runs into the folder's own name, as it always has.
-        QCOMPARE(programFilePath("/opt/sproutkin", "Chair.bmp"), QString("/opt/sproutkinChair.bmp"));
-        QVERIFY(QDir::setCurrent(m_folder.path()));
-        QCOMPARE(programFilePath("\\Chair.bmp"), QCoreApplication::applicationDirPath() + "/Chair.bmp");
-    }
 };
 
 QTEST_MAIN(TestBitmapFile)

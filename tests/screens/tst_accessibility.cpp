@@ -1,7 +1,6 @@
 // A child or parent at the keyboard or with a screen reader: where the focus goes on
 // every screen, what a screen reader is told, the Tic-Tac-Toe squares by the arrows,
 // the ring that shows where the focus is, and the sign that says the voice is off.
-#include "focusring.h"
 #include "mutekey.h"
 #include "quiztesting.h"
 #include "speech.h"
@@ -164,20 +163,6 @@ private slots:
         QVERIFY(!sign->isVisible());
     }
 
-    // The word on the picture, also after the next word comes.
-    void spellingPictureGivesTheWord()
-    {
-        ScreenRegistry registry(createScreen);
-        Screen& quiz = shown(registry, ScreenId::Spellword);
-        QAccessibleInterface* picture = readerOf(quiz.control("Image2"));
-        for (int round = 0; round < 3; ++round) {
-            const QString shown = kSpellWord.answers.value(shownQuestion(quiz, kSpellWord));
-            QCOMPARE(picture->text(QAccessible::Name), "The word to spell, " + shown);
-            quiz.control<QLineEdit>("Text1")->setText(shown);
-            click(quiz, "Command1");
-        }
-    }
-
     // The arrows go from square to square and stop at the edge; Enter and the space
     // bar put the child's X where the focus is, and a screen reader hears each mark.
     void squaresByArrowsEnterAndSpace()
@@ -237,17 +222,6 @@ private slots:
         QCOMPARE(games.window()->grab().toImage(), before);
     }
 
-    // A screen drawn twice as large gets a ring twice as thick.
-    void ringGrowsWithTheControl()
-    {
-        QLabel small;
-        small.setFont(QFont("Trebuchet MS", 14));
-        QLabel large;
-        large.setFont(QFont("Trebuchet MS", 28));
-        const int thin = FocusRing::thicknessFor(&small);
-        QVERIFY(thin >= 3);
-        QVERIFY(qAbs(FocusRing::thicknessFor(&large) - 2 * thin) <= 1);
-    }
 };
 
 QTEST_MAIN(TestAccessibility)
