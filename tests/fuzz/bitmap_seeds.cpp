@@ -4,26 +4,23 @@
 
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 
 using namespace sprout::testing;
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2 || !QDir().mkpath(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    const QDir folder(QString::fromLocal8Bit(argc == 2 ? argv[1] : ""));
+    if (argc != 2 || !folder.mkpath("."))
         return 2;
-    }
-    QList<QPair<QString, QByteArray>> seeds;
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(QString::fromLatin1(name) + ".bmp"));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
     for (const GoodBitmap& good : goodBitmaps())
-        seeds.append({good.name, good.bytes});
-    for (const BadBitmap& bad : badBitmaps())
-        seeds.append({bad.name, bad.bytes});
-    for (const auto& [name, bytes] : seeds) {
-        QFile file(QDir(QString::fromLocal8Bit(argv[1])).filePath(name + ".bmp"));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!write(good.name, good.bytes))
             return 1;
-    }
-    std::printf("%d seeds in %s\n", int(seeds.size()), argv[1]);
+    for (const BadBitmap& bad : badBitmaps())
+        if (!write(bad.name, bad.bytes))
+            return 1;
     return 0;
 }

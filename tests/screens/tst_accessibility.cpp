@@ -56,11 +56,6 @@ void press(Screen& screen, Qt::Key key)
     QTest::keyClick(focus ? focus : screen.window(), key);
 }
 
-QString cellName(int cell)
-{
-    return QStringLiteral("Picture1(%1)").arg(cell);
-}
-
 } // namespace
 
 class TestAccessibility : public QObject {

@@ -219,7 +219,7 @@ private slots:
         auto cells = [&game] {
             QList<QImage> images;
             for (int cell = 1; cell <= 9; ++cell)
-                images << game.control<QLabel>(QString("Picture1(%1)").arg(cell))->pixmap().toImage().scaled(8, 8);
+                images << game.control<QLabel>(cellName(cell))->pixmap().toImage().scaled(8, 8);
             return images;
         };
         const QList<QImage> before = cells();

@@ -17,7 +17,6 @@ namespace {
 enum { X = 1, O = 2, RedO = 4, Blank = 5 };
 const QList<int> kBlankBoard(9, Blank);
 
-QString cellName(int cell) { return QStringLiteral("Picture1(%1)").arg(cell); }
 QImage cellPicture(int image) { return builtInPicture(QStringLiteral("cell%1").arg(image)).toImage(); }
 
 // What each cell shows, by the number of its picture (0: none of them).

@@ -95,6 +95,9 @@ inline bool tabTo(Screen& screen, const QString& name)
     return false;
 }
 
+// A Tic-Tac-Toe square's control, 1 to 9 from the top left.
+inline QString cellName(int cell) { return QStringLiteral("Picture1(%1)").arg(cell); }
+
 inline QAccessibleInterface* readerOf(QWidget* widget)
 {
     return QAccessible::queryAccessibleInterface(widget);
