@@ -211,15 +211,6 @@ private slots:
         }
         QCOMPARE(at, out.size());
     }
-
-    void consoleRefusesAnUnknownOption()
-    {
-        QProcess console;
-        console.start(qEnvironmentVariable("SPROUT_BIN_DIR") + "/sproutkin-tictactoe", {"--fast"});
-        QVERIFY(console.waitForFinished(60000));
-        QCOMPARE(console.exitCode(), 2);
-        QCOMPARE(console.readAllStandardError(), "sproutkin-tictactoe: unknown option '--fast'. Try --help.\n");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestTicTacToe)
