@@ -1,5 +1,4 @@
-// Writes the fuzzer's first inputs into the folder given: the good and the damaged
-// bitmaps the check's own test reads.
+// Writes the bitmap check's good and damaged test bitmaps as the fuzzer's seeds.
 #include "bitmapbytes.h"
 
 #include <QDir>

@@ -1,5 +1,4 @@
-// Tic-Tac-Toe's rules against a view that records what a player sees, and the console
-// program driven through its standard input.
+// Tic-Tac-Toe's rules against a view that records what a player sees, and the console game.
 #include "tictactoe.h"
 #include "tictactoeview.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// Reads printed PDFs back with the poppler tools, so that a test measures what a
-// person would see on the page; and the machine's PDF queue that writes them.
+// Printed PDFs read back with the poppler tools, as a person would see the page.
 
 #include <QPainter>
 #include <QPrinterInfo>
@@ -39,7 +38,7 @@ inline QString output(const QString& program, const QStringList& arguments)
     return process.waitForFinished(30000) ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
 }
 
-// Where the PDF queue writes: the "Out" folder of its settings, for this user.
+// The "Out" folder of the PDF queue's settings, for this user.
 inline QString outputFolder()
 {
     QFile settings("/etc/cups/cups-pdf.conf");

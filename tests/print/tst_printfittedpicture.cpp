@@ -1,5 +1,4 @@
-// Fit-to-page printing on a real QPrinter writing PDF files read back as pictures,
-// and through real CUPS queues: a refusing one and the PDF queue of scripts/print-queue.sh.
+// Fit-to-page printing into PDF files read back as pictures, and through real CUPS queues.
 #include "defaultprinter.h"
 #include "pdfprobe.h"
 #include "printablepicture.h"

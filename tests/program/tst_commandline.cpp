@@ -1,5 +1,4 @@
-// Options answer before any display; a second start hands over and ends, also after a
-// crash left a socket and a lock behind. And Ctrl+M, which silences and wakes the voice.
+// Options before any display; a second start hands over and ends, also after a crash; Ctrl+M.
 #include "commandline.h"
 #include "mutekey.h"
 #include "speech.h"

@@ -14,7 +14,6 @@ using namespace sprout::testing;
 
 namespace {
 
-// The control of the client area that has the focus, if any.
 QString focusName(Screen& screen)
 {
     QWidget* focus = screen.window()->focusWidget();

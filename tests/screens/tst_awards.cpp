@@ -1,6 +1,5 @@
-// The award screens on a computer without a printer, where "Print Award" offers to
-// save the certificate as a PDF; a parent's answers come from a script. Printing on
-// a real queue is tst_printfittedpicture's.
+// The award screens without a printer, where "Print Award" offers to save a PDF; a
+// parent's answers come from a script.
 #include "../print/pdfprobe.h"
 #include "awardscreen.h"
 #include "builtinpictures.h"
@@ -193,7 +192,6 @@ private slots:
                                                + "\" in this folder:\n" + saved.absolutePath()
                                                + "\n\nOpen it from there to look at it, or print it on a "
                                                  "computer that has a printer."));
-        // Where a fitted picture lands is tst_printfittedpicture's.
         QCOMPARE(pdfprobe::pageCount(saved.filePath()), 1);
         const QImage page = pdfprobe::render(saved.filePath(), 72);
         const QRect ink = pdfprobe::inkBounds(page);

@@ -1,5 +1,4 @@
-// Every caption of every screen as a person sees it in the fonts the program uses: all
-// its ink inside its box, no line cut off, and dark or light enough against its ground.
+// Every caption of every screen as a person sees it: all inside its box, and enough contrast.
 #include "controls.h"
 #include "fonts.h"
 #include "screenfactory.h"

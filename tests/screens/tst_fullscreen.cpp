@@ -1,5 +1,4 @@
-// The full-screen classroom: every screen scaled by one factor, a child's way to every
-// award on a 1920 x 1080 screen by the scaled positions, and F11 there and back.
+// The full-screen classroom: every screen scaled by one factor, and a child's way through it.
 #include "builtinpictures.h"
 #include "fullscreen.h"
 #include "quiztesting.h"

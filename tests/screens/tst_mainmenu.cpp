@@ -1,5 +1,4 @@
-// The main menu as a child meets it: the cover, "Click to continue", the board
-// with its links for the mouse, the keyboard and a screen reader, and the web pages.
+// The main menu as a child meets it: the cover, "Click to continue", the board, the web pages.
 #include "screenfactory.h"
 #include "recordingspeaker.h"
 #include "screentesting.h"
@@ -18,7 +17,6 @@ const QString kBoardText = "Mr. Pim Says: Here on the board you can click on an 
 const QStringList kLinks{"Label2", "Label3", "Label4", "Label5", "Label7", "Label6"};
 } // namespace
 
-// Catches the pages the main menu asks the desktop to open.
 class BrowserProbe : public QObject {
     Q_OBJECT
 public:

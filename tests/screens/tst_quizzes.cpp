@@ -1,5 +1,4 @@
-// The four quizzes played as a child plays them, and faults planted in a copy of a
-// quiz's design reported, not left to show as a blank picture or a dead click.
+// The four quizzes played as a child plays them, and faults planted in a quiz's design reported.
 #include "choicequizscreen.h"
 #include "quiztesting.h"
 

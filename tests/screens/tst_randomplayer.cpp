@@ -1,5 +1,4 @@
-// A child let loose on the whole program, in windows and in a classroom kiosk, with what
-// must always hold checked after every action. SPROUT_RANDOM_SEED and
+// A child let loose on the whole program, in windows and in a kiosk. SPROUT_RANDOM_SEED and
 // SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure names the seed and actions.
 #include "kioskguard.h"
 #include "tictactoescreen.h"

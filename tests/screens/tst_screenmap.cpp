@@ -1,6 +1,5 @@
-// Every way from one screen to another, taken by clicking the real control, with
-// the show and hide in the order each edge is designed with; and the clicks,
-// keys and closings on the lessons and the games menu that lead nowhere else.
+// Every way from one screen to another, in the designed order of show and hide; and the
+// clicks and keys on the lessons and the games menu that lead nowhere else.
 #include "screenfactory.h"
 #include "screentesting.h"
 
@@ -59,10 +58,8 @@ const std::pair<int, const char*> kWays[] = {
 class TestScreenMap : public QObject {
     Q_OBJECT
 private slots:
-    // Each by a click, and by the keyboard: Tab to the control, then Enter or the space
-    // bar. A double click on a link is one click: the second press lands neither on the
-    // screen the first brought up under the pointer nor anywhere else. A screen reader
-    // presses a link as a button.
+    // By a click, Tab and Enter or Space, and a screen reader's press. A double click on a
+    // link is one click: its second press lands nowhere, not on the screen brought up.
     void everyEdge_data()
     {
         QTest::addColumn<int>("edge");

@@ -1,5 +1,5 @@
-// The words of the screens, heard through a recording speaker: what a child points
-// at or does is answered once, and nothing from a hidden screen or when muted.
+// The words of the screens: what a child points at or does is answered once, and nothing
+// from a hidden screen or when muted.
 #include "tictactoescreen.h"
 #include "quiztesting.h"
 #include "randomsource.h"

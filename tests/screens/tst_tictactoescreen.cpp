@@ -1,5 +1,4 @@
-// Tic-Tac-Toe on its screen: the real cells clicked, with the pause and the
-// computer's chances in the test's hands. The rules are tst_tictactoe's.
+// Tic-Tac-Toe on its screen: the real cells clicked, with the pause in the test's hands.
 #include "tictactoescreen.h"
 #include "builtinpictures.h"
 #include "screenfactory.h"

@@ -1,5 +1,5 @@
 // The player with a fake audio server, then a real one; each phrase is one constant
-// level, so the samples heard tell whose they are. Last, the voice files' reader.
+// level, so the samples heard tell whose they are. And the voice files' reader.
 #include "speech.h"
 #include "voiceplayer.h"
 #include "wavbytes.h"

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QtEndian>
 
-// Windows bitmaps built byte by byte, so that tests and the fuzzer's seeds can write
-// any header, sensible or not.
+// Windows bitmaps built byte by byte, so that a test can write any header, sensible or not.
 namespace sprout::testing {
 
 struct BitmapHeader {

@@ -1,7 +1,6 @@
 #pragma once
 
-// Drives real screens the way a child does: clicks land on whatever control lies
-// topmost at that point of the window, never straight on a chosen widget.
+// Drives real screens the way a child does: a click lands on whatever lies topmost there.
 
 #include "design.h"
 #include "errorreporter.h"
@@ -25,7 +24,6 @@ inline Screen& shown(ScreenRegistry& registry, ScreenId id)
     return registry.reference(id);
 }
 
-// Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
 inline QWidget* clickAt(Screen& screen, QPoint point)
 {
     QWidget* target = screen.client()->childAt(point);
@@ -35,7 +33,6 @@ inline QWidget* clickAt(Screen& screen, QPoint point)
     return target;
 }
 
-// Whether a click at this point of the client area would land on the control.
 inline bool shownAt(Screen& screen, QWidget* widget, QPoint point)
 {
     QWidget* top = screen.client()->childAt(point);
@@ -83,7 +80,7 @@ inline void postClick(QWidget* widget)
         QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
-// Presses Tab until the named control has the focus; false if it is never reached.
+// False if Tab never reaches the control.
 inline bool tabTo(Screen& screen, const QString& name)
 {
     for (int press = 0; press < 64; ++press) {
@@ -123,7 +120,6 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-// Collects error reports instead of showing message boxes.
 struct ReportRecorder {
     QStringList messages;
     ReportRecorder()
@@ -135,7 +131,6 @@ struct ReportRecorder {
     ~ReportRecorder() { ErrorReporter::setSink({}); }
 };
 
-// One data row per screen, named after it, in the column "id".
 inline void addRowPerScreen()
 {
     QTest::addColumn<ScreenId>("id");
