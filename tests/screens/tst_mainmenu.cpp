@@ -29,13 +29,6 @@ class TestMainMenu : public QObject {
     Q_OBJECT
 
     static QString conversation(Screen& main) { return main.control<QPlainTextEdit>("Text1")->toPlainText(); }
-    static bool onlyMainCreated(ScreenRegistry& registry)
-    {
-        int created = 0;
-        for (int i = 1; i < kScreenCount; ++i)
-            created += registry.find(ScreenId(i)) != nullptr;
-        return created == 0;
-    }
 
 private slots:
     void theCoverHidesTheLinksUntilContinue()
@@ -50,7 +43,6 @@ private slots:
                 QAccessibleActionInterface::pressAction()));
         }
         QVERIFY(!tabTo(main, "Label2"));
-        QVERIFY(onlyMainCreated(registry));
 
         QVERIFY(tabTo(main, "Command1"));
         QTest::keyClick(main.control("Command1"), Qt::Key_Return);
@@ -95,7 +87,6 @@ private slots:
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(browser.opened, (QList<QUrl>{QUrl("https://sproutkin.example.org/downloads/"), QUrl("https://sproutkin.example.org/")}));
         QVERIFY(main.isVisible());
-        QVERIFY(onlyMainCreated(registry));
     }
 };
 
