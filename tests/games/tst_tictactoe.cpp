@@ -52,12 +52,6 @@ struct Game {
         for (int cell : moves)
             game.cellClicked(cell);
     }
-    QStringList click(int cell)
-    {
-        const qsizetype before = view.calls.size();
-        game.cellClicked(cell);
-        return view.calls.mid(before);
-    }
     Board board() const
     {
         Board cells{};
@@ -152,7 +146,9 @@ private slots:
         QFETCH(int, click);
         QFETCH(QString, calls);
         Game g(moves, draws);
-        QCOMPARE(g.click(click), calls.split(", ", Qt::SkipEmptyParts));
+        g.view.calls.clear();
+        g.game.cellClicked(click);
+        QCOMPARE(g.view.calls, calls.split(", ", Qt::SkipEmptyParts));
     }
 
     // Every game ends as its board says; the computer takes a win, else blocks.
@@ -182,8 +178,6 @@ private slots:
             << lines.join('\n') + "\n  1 \r\nq\n"
             << QStringList{garbage.repeated(lines.size()) + move + "The computer plays 5.", "Goodbye.\n"};
         QTest::newRow("input ends in a game") << QByteArray("1\n2") << QStringList{"The computer plays 3.", "Goodbye.\n"};
-        QTest::newRow("input ends at play again")
-            << QByteArray("1\n2\n7\n9\n") << QStringList{"The Computer Wins!", "Goodbye.\n"};
     }
     void consoleGames()
     {

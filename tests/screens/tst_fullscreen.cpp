@@ -156,7 +156,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("designed"); // its size on the screen at scale 1
         QTest::newRow("board") << "board" << QSize(586, 368);
-        QTest::newRow("cover") << "cover" << QSize(586, 368);
         QTest::newRow("certificate") << "certificate-math" << QSize(586, 368);
         QTest::newRow("circle, stretched") << "circle" << QSize(97, 90);
         QTest::newRow("Tic-Tac-Toe cell") << "cell3" << QSize(32, 32);
