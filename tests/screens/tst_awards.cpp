@@ -2,9 +2,7 @@
 // parent's answers come from a script.
 #include "../print/pdfprobe.h"
 #include "awardscreen.h"
-#include "noprinter.h"
 #include "quiztesting.h"
-#include "recordingspeaker.h"
 #include "savedialog.h"
 
 using namespace sprout;

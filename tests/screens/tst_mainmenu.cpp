@@ -1,6 +1,5 @@
 // The main menu as a child meets it: the cover, "Click to continue", the board, the web pages.
 #include "screenfactory.h"
-#include "recordingspeaker.h"
 #include "screentesting.h"
 
 #include <QAccessibleActionInterface>

@@ -2,7 +2,6 @@
 // SPROUT_RANDOM_ACTIONS repeat or lengthen a run; a failure names the seed and actions.
 #include "kioskguard.h"
 #include "tictactoescreen.h"
-#include "noprinter.h"
 #include "quiztesting.h"
 
 #include <QPlainTextEdit>

@@ -3,7 +3,6 @@
 #include "tictactoescreen.h"
 #include "quiztesting.h"
 #include "randomsource.h"
-#include "recordingspeaker.h"
 
 #include "controls.h"
 #include "guidance.h"

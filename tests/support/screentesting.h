@@ -1,11 +1,13 @@
 #pragma once
 
-// Drives real screens the way a child does: a click lands on whatever lies topmost there.
+// Drives real screens the way a child does (a click lands on whatever lies topmost there),
+// and hears what they say.
 
 #include "design.h"
 #include "errorreporter.h"
 #include "screen.h"
 #include "screenregistry.h"
+#include "speech.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -137,6 +139,34 @@ inline void addRowPerScreen()
     for (int i = 0; i < kScreenCount; ++i)
         QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
 }
+
+// Mr. Pim's greeting on the main menu.
+inline const QString kGreeting = "Hello there, my name is Mr. Pim. I am the teacher of this classroom, I am here to "
+                                 "help you learn all sorts of fun things from letters to numbers. To start, click on "
+                                 "a lesson on the board!";
+
+inline QString textOf(const words::Phrase& phrase)
+{
+    return QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
+}
+
+// The phrase said last counts as still being said until it is stopped, the next
+// one is said, or the test lets it end.
+struct RecordingSpeaker : Speaker {
+    QStringList said;
+    QList<words::Voice> voices;
+    QString saying;
+    void say(const words::Phrase& phrase) override
+    {
+        said << textOf(phrase);
+        voices << phrase.voice;
+        saying = said.last();
+    }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
+    void stop() override { saying.clear(); }
+    bool isSaying(const words::Phrase& phrase) const override { return saying == textOf(phrase); }
+    void forget() { said.clear(), voices.clear(), saying.clear(); }
+};
 
 } // namespace sprout::testing
 
