@@ -51,14 +51,14 @@ const Edge kEdges[] = {
 constexpr int kClick = 0, kDoubleClick = 1, kReader = 2; // else the key pressed
 const std::pair<int, const char*> kWays[] = {
     {kClick, "click"}, {kDoubleClick, "double click"}, {kReader, "screen reader"}, {Qt::Key_Space, "Space"},
-    {Qt::Key_Return, "Return"}};
+    {Qt::Key_Return, "Return"}, {Qt::Key_Enter, "Enter"}};
 
 } // namespace
 
 class TestScreenMap : public QObject {
     Q_OBJECT
 private slots:
-    // By a click, Tab and Enter or Space, and a screen reader's press. A double click on a
+    // By a click, Tab and Return, Enter or Space, and a screen reader's press. A double click on a
     // link is one click: its second press lands nowhere, not on the screen brought up.
     void everyEdge_data()
     {
@@ -152,21 +152,6 @@ private slots:
         QVERIFY(registry.reference(ScreenId::Form1).isVisible());
     }
 
-    // The shapes screen's button, outside the window, holds the focus each time the
-    // screen comes up: Return and Enter go back, other keys stay (Tab and the arrows go on to the links).
-    void shapesKeyboardWayBack()
-    {
-        ScreenRegistry registry(createScreen);
-        Screen& main = shown(registry, ScreenId::SproutMain);
-        click(main, "Command1");
-        Screen& shapes = registry.reference(ScreenId::frmShapes);
-        for (Qt::Key key : {Qt::Key_A, Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
-            if (!shapes.isVisible())
-                click(main, "Label2");
-            QTest::keyClick(shapes.window()->focusWidget(), key);
-            QCOMPARE(main.isVisible(), key == Qt::Key_Return || key == Qt::Key_Enter);
-        }
-    }
 };
 
 QTEST_MAIN(TestScreenMap)
