@@ -8,9 +8,8 @@ using namespace sprout;
 
 namespace {
 
-// Kept ink is blended onto the window without the gamma Qt gives text drawn straight
-// onto it, so the edges of bold letters differ by up to a fifth; ink drawn wrong or
-// in the wrong place differs by far more.
+// Kept ink is blended without the gamma Qt gives text drawn straight onto the window: bold
+// letters' edges differ by up to a fifth, ink drawn wrong or in the wrong place by far more.
 constexpr int kEdgeBlending = 64;
 
 int largestDifference(QWidget& kept, QWidget& fresh)

@@ -11,8 +11,7 @@
 
 namespace pdfprobe {
 
-// A stand-in for an award certificate: a pale card in a blue frame with a yellow
-// sun in the top right corner, which shows how the page was turned.
+// A certificate's stand-in: a pale card in a blue frame, its sun top right shows any turn.
 inline QImage testCertificate(int width = 505, int height = 344)
 {
     QImage image(width, height, QImage::Format_RGB32);

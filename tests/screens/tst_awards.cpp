@@ -116,9 +116,8 @@ private slots:
         QVERIFY2(255 - middle.red() + middle.green() + 255 - middle.blue() < 30, qPrintable(middle.name()));
     }
 
-    // Saved in Documents, or home where there is none, under a name not yet taken, as
-    // one landscape page; or nothing written, and a folder that refused named. A double
-    // click is one press; each message is read aloud while it is up.
+    // Saved in Documents, or home, under a name not yet taken, as one landscape page; or nothing
+    // written and a refusing folder named. A double click is one press; messages are read aloud.
     void printAwardWithoutPrinter_data()
     {
         QTest::addColumn<ScreenId>("award");

@@ -51,9 +51,8 @@ double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
     return total;
 }
 
-// The caption's ink is how far it moves each pixel from the control without it towards
-// its colour. None may lie outside its box, and all must show: a line below the edge or
-// a letter's foot cut off takes ink away, closed-up letters only blend a few pixels.
+// A caption's ink (how far it moves each pixel towards its colour) lies inside its box and
+// all shows: a line or a letter's foot cut off takes ink away, closed-up letters hardly any.
 QString captionProblem(QWidget* control, const std::function<void(const QString&)>& setCaption,
                        const QString& caption, QColor colour, const QRect& box)
 {

@@ -156,6 +156,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QSize>("designed"); // its size on the screen at scale 1
         QTest::newRow("board") << "board" << QSize(586, 368);
+        QTest::newRow("cover") << "cover" << QSize(586, 368);
         QTest::newRow("certificate") << "certificate-math" << QSize(586, 368);
         QTest::newRow("circle, stretched") << "circle" << QSize(97, 90);
         QTest::newRow("Tic-Tac-Toe cell") << "cell3" << QSize(32, 32);
@@ -202,10 +203,8 @@ private slots:
                  qPrintable(QString("%1 inked pixels at %2, %3 at 1").arg(atLargest).arg(largest).arg(atOne)));
     }
 
-    // A game and a quiz under way keep their cells, score and question through F11; then
-    // through every lesson, game and quiz to each award and back, each screen filling the
-    // screen as far as it fits, centred, alone on show but for an award over its quiz; and
-    // F11 again brings the windows back at their designed size.
+    // A game and a quiz keep their state through F11 and back; in between, every screen fills
+    // the screen as far as it fits, centred, alone on show but for an award over its quiz.
     void everyScreenToEveryAwardThroughF11()
     {
         ReportRecorder reports;

@@ -55,9 +55,8 @@ private slots:
         QCOMPARE(judged.size(), questions);
     }
 
-    // While the score stands at a ten every change of the result brings the award back
-    // over the quiz, however it was put away. Back to the games menu and in again keeps
-    // everything; "Exit Program" starts afresh.
+    // At a ten every change of the result brings the award back, however it was put away.
+    // Back to the games menu and in again keeps everything; "Exit Program" starts afresh.
     void awardsAndLeaving_data() { addQuizRows(); }
     void awardsAndLeaving()
     {
@@ -157,9 +156,21 @@ private slots:
         QVERIFY2(reports.messages[0].contains("Orangey.bmp"), qPrintable(reports.messages[0]));
     }
 
-    // Each colour question's picture is painted in the colour its answer names.
-    void colourPicturesShowTheColourThatAnswersThem()
+    // The lesson's swatches and the quiz's pictures are painted in the colour they are named.
+    void coloursShowTheColourTheyAreNamed()
     {
+        ScreenRegistry registry(createScreen);
+        int swatches = 0;
+        for (QLabel* label : shown(registry, ScreenId::frmColors).client()->findChildren<QLabel*>()) {
+            if (!label->autoFillBackground())
+                continue;
+            ++swatches;
+            const QString name = label->accessibleName();
+            QVERIFY2(namedColour(name).isValid(), qPrintable(name));
+            QCOMPARE(label->palette().color(QPalette::Window), namedColour(name));
+            QCOMPARE(label->accessibleDescription().toLower(), QString("a%1 %2 swatch").arg(name == "Orange" ? "n" : "", name.toLower()));
+        }
+        QCOMPARE(swatches, 10);
         for (int question = 0; question < kGuessColor.files.size(); ++question) {
             const QImage picture(programFilePath(qEnvironmentVariable("SPROUT_BIN_DIR"), kGuessColor.files[question]));
             QVERIFY2(!picture.isNull(), qPrintable(kGuessColor.files[question]));

@@ -297,23 +297,6 @@ private slots:
         }
     }
 
-    // A swatch is filled with the colour it is named and said as.
-    void swatchesShowTheColourTheySay()
-    {
-        Screen& screen = shown(ScreenId::frmColors);
-        int swatches = 0;
-        for (QLabel* label : screen.client()->findChildren<QLabel*>()) {
-            if (!label->autoFillBackground())
-                continue;
-            ++swatches;
-            const QString name = label->accessibleName();
-            QVERIFY2(namedColour(name).isValid(), qPrintable(name));
-            QCOMPARE(label->palette().color(QPalette::Window), namedColour(name));
-            QCOMPARE(label->accessibleDescription().toLower(), QString("a%1 %2 swatch").arg(name == "Orange" ? "n" : "", name.toLower()));
-        }
-        QCOMPARE(swatches, 10);
-    }
-
     // A click the board does not take says what to press; only a game's last move is
     // answered, with how to play again.
     void ticTacToeSaysWhatToPressAndItsResult()

@@ -151,8 +151,7 @@ inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
         move == 'P' ? nextQuestion(screen, quiz) : answer(screen, quiz, move == 'R');
 }
 
-// Points the print system at a server that does not exist, so that no press of
-// "Print Award" can reach paper; a PDF that Qt might write instead lands in `folder`.
+// No "Print Award" can reach paper; a PDF that Qt might write instead lands in `folder`.
 inline void withoutPrinter(const QString& folder)
 {
     qputenv("CUPS_SERVER", "127.0.0.1:1");

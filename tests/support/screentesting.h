@@ -41,8 +41,7 @@ inline bool shownAt(Screen& screen, QWidget* widget, QPoint point)
     return top == widget || (top && widget->isAncestorOf(top));
 }
 
-// Clicks a control where the child sees it: the first point, two pixels apart, in the
-// lower half of its rectangle that no control above covers.
+// Clicks the first point, two pixels apart, in the lower half of a control that none covers.
 inline void click(Screen& screen, const QString& name)
 {
     QWidget* widget = screen.control(name);
@@ -150,8 +149,7 @@ inline QString textOf(const words::Phrase& phrase)
     return QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
 }
 
-// The phrase said last counts as still being said until it is stopped, the next
-// one is said, or the test lets it end.
+// The phrase said last is being said until it is stopped, another comes, or the test ends it.
 struct RecordingSpeaker : Speaker {
     QStringList said;
     QList<words::Voice> voices;
