@@ -83,17 +83,19 @@ QImage read(const QString& file, QSize pixels)
     return reader.read();
 }
 
-// The size of a picture as compiled in, without keeping it: a screen shown larger
-// needs only its size, and the ruler's photograph alone takes 7 MiB.
+// The size of a picture as compiled in, from the list beside the pictures: finding it
+// in the picture itself would mean unpacking the whole picture.
 QSize ownSize(const QString& name)
 {
-    static QHash<QString, QSize> sizes;
-    if (auto found = sizes.constFind(name); found != sizes.constEnd())
-        return *found;
-    const QString file = resourceOf(name, 1);
-    const QSize size = file.endsWith(QLatin1String(".jpg")) ? QImageReader(file).size() : read(file, {}).size();
-    sizes.insert(name, size);
-    return size;
+    static const QHash<QString, QSize> sizes = [] {
+        QHash<QString, QSize> listed;
+        const QByteArray list = QResource(QStringLiteral(":/pictures/sizes")).uncompressedData();
+        for (const QByteArray& line : list.split('\n'))
+            if (const QList<QByteArray> fields = line.split(' '); fields.size() == 3)
+                listed.insert(QString::fromLatin1(fields[0]), QSize(fields[1].toInt(), fields[2].toInt()));
+        return listed;
+    }();
+    return sizes.value(name);
 }
 
 } // namespace
@@ -117,13 +119,17 @@ QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
     const qreal scale = screenScale();
     const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QSizeF own = ownSize(name);
-    const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
-    // Shown larger than its largest drawing in the program, a picture is drawn afresh,
-    // at the size shown: enlarged, it would look soft.
-    const QString source = resourceOf(name, magnified);
-    const qreal sourceScale = source.contains(QLatin1String("@2x.")) ? 2 : 1;
-    QImage image = magnified <= sourceScale ? read(source, pixels) : art::drawBuiltInPicture(name, pixels, magnified);
+    const QSize own = ownSize(name);
+    QImage image;
+    if (own.isEmpty() || pixels.isEmpty())
+        image = read(resourceOf(name, 1), pixels);
+    else if (pixels == own * 2 && resourceOf(name, 2).contains(QLatin1String("@2x.")))
+        image = read(resourceOf(name, 2), {});
+    else if (pixels.width() <= own.width() && pixels.height() <= own.height())
+        image = read(resourceOf(name, 1), pixels); // made smaller, a drawing stays sharp
+    else // shown larger than drawn: drawn afresh at the size shown, cheaper than enlarging
+        image = art::drawBuiltInPicture(name, pixels, std::max(qreal(pixels.width()) / own.width(),
+                                                               qreal(pixels.height()) / own.height()));
     if (!pixels.isEmpty() && image.size() != pixels)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPixmap picture = QPixmap::fromImage(std::move(image));
