@@ -8,9 +8,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QSet>
+#include <QHash>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 namespace sprout::FontWarmUp {
@@ -23,11 +24,21 @@ bool showsText(const Control& control)
            && control.kind != Kind::ImageList && control.kind != Kind::Line;
 }
 
-QList<QFont> designFonts(const std::function<double(const WindowDesign&)>& scaleOf)
+// A design font and the letters it shows: its controls' captions, and the screen's
+// replies and digits, which a control may come to show instead.
+struct Lettering {
+    QFont font;
+    QString letters;
+};
+
+QList<Lettering> designLettering(const std::function<double(const WindowDesign&)>& scaleOf)
 {
-    QList<QFont> fonts;
-    QSet<QString> seen;
+    QList<Lettering> all;
+    QHash<QString, qsizetype> byFont;
     for (const ScreenDesign* design : designs::all()) {
+        QString shownLater = QStringLiteral("0123456789");
+        for (const Reply& reply : design->replies)
+            shownLater += QString::fromUtf8(reply.shown.data(), qsizetype(reply.shown.size()));
         const double scale = scaleOf(design->window);
         for (const Control& control : design->controls) {
             if (!showsText(control))
@@ -35,35 +46,39 @@ QList<QFont> designFonts(const std::function<double(const WindowDesign&)>& scale
             const Font& font = control.look.font;
             // As a control's font is, resolved against the application's.
             const QFont opened = designFont(font.family, font.points, font.bold, scale).resolve(QApplication::font());
-            if (!seen.contains(opened.key())) {
-                seen.insert(opened.key());
-                fonts << opened;
+            auto found = byFont.constFind(opened.key());
+            if (found == byFont.constEnd()) {
+                found = byFont.insert(opened.key(), all.size());
+                all.append({opened, {}});
             }
+            all[*found].letters += QString::fromUtf8(control.text) + shownLater;
         }
     }
-    return fonts;
+    for (Lettering& lettering : all) {
+        QList<QChar> letters(lettering.letters.begin(), lettering.letters.end());
+        std::sort(letters.begin(), letters.end());
+        letters.erase(std::unique(letters.begin(), letters.end()), letters.end());
+        lettering.letters = QString(letters.constData(), letters.size());
+    }
+    return all;
 }
 
 // Measured as a control measures its caption, at the screen's resolution, and drawn as
-// it draws onto its kept picture, at the picture's: each opens a font of its own.
-// Every printable letter, since replies and scores show letters no caption has, and
-// at each of the quarter-pixel offsets at which a letter may fall.
-void layDown(const QFont& font, QWidget* window)
+// it draws onto its kept picture, at the picture's: each opens a font of its own. Each
+// letter at each of the quarter-pixel offsets at which it may fall.
+void layDown(const Lettering& lettering, QWidget* window)
 {
-    QString letters;
-    for (char letter = ' '; letter <= '~'; ++letter)
-        letters += QLatin1Char(letter);
-    const QFontMetricsF metrics(QFont(font, window));
-    const QSize size = metrics.boundingRect(letters).size().toSize() + QSize(2, 2);
-    QPixmap scratch(size);
+    const QFont font(lettering.font, window);
+    const QFontMetricsF metrics(font);
+    QPixmap scratch(metrics.boundingRect(lettering.letters).size().toSize() + QSize(2, 2));
     scratch.fill(Qt::transparent);
     QPainter painter(&scratch);
-    painter.setFont(QFont(font, window));
+    painter.setFont(font);
     for (qreal offset : {0.0, 0.25, 0.5, 0.75})
-        painter.drawText(QPointF(offset, metrics.ascent()), letters);
+        painter.drawText(QPointF(offset, metrics.ascent()), lettering.letters);
 }
 
-void layDownNext(std::shared_ptr<QList<QFont>> fonts, QPointer<QWidget> window)
+void layDownNext(std::shared_ptr<QList<Lettering>> fonts, QPointer<QWidget> window)
 {
     if (fonts->isEmpty() || !window)
         return;
@@ -80,7 +95,7 @@ void start(QWidget* window, std::function<double(const WindowDesign&)> scaleOf)
     if (started)
         return;
     started = true;
-    layDownNext(std::make_shared<QList<QFont>>(designFonts(scaleOf)), window);
+    layDownNext(std::make_shared<QList<Lettering>>(designLettering(scaleOf)), window);
 }
 
 } // namespace sprout::FontWarmUp
