@@ -45,7 +45,8 @@ QString resourceOf(const QString& name, qreal magnified)
     return {};
 }
 
-// Seven screens share the board and five the backdrop: decode each once and share it.
+// Seven screens share the board and four the award certificates: decode each once and
+// share it.
 QHash<QString, QPixmap>& decoded()
 {
     static QHash<QString, QPixmap> pictures;
@@ -157,18 +158,6 @@ QPixmap builtInPictureNotKept(const QString& name, QSize shown)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPixmap picture = QPixmap::fromImage(std::move(image));
     picture.setDevicePixelRatio(scale);
-    return picture;
-}
-
-QPixmap builtInPicture(const QString& name, QSize shown)
-{
-    const qreal scale = screenScale();
-    const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
-    if (auto found = decoded().constFind(key); found != decoded().constEnd())
-        return *found;
-    const QPixmap picture = builtInPictureNotKept(name, shown);
-    decoded().insert(key, picture);
     return picture;
 }
 

@@ -118,11 +118,11 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     m_recentlyHidden.prepend(hidden);
     // On the stage a screen's pictures at its scale are several times larger: only
     // the screen left last, the one a child most often comes back to, keeps them.
+    // In windows, a screen left long ago lets its stretched pictures go with its pixels.
     while (m_recentlyHidden.size() > (m_stage ? 1 : kHiddenWithPixels)) {
         const ScreenId oldest = m_recentlyHidden.takeLast();
-        if (m_stage)
-            letPicturesGo(oldest);
-        else if (Screen* screen = find(oldest); screen && screen->isLoaded() && !screen->window()->isVisible())
+        letPicturesGo(oldest);
+        if (Screen* screen = find(oldest); !m_stage && screen && screen->isLoaded() && !screen->window()->isVisible())
             if (QBackingStore* pixels = screen->window()->backingStore())
                 pixels->resize(QSize(0, 0));
     }
