@@ -95,7 +95,9 @@ void start(QWidget* window, std::function<double(const WindowDesign&)> scaleOf)
     if (started)
         return;
     started = true;
-    layDownNext(std::make_shared<QList<Lettering>>(designLettering(scaleOf)), window);
+    // Not in the turn that shows the first screen, which takes the keyboard then.
+    QTimer::singleShot(0, [fonts = std::make_shared<QList<Lettering>>(designLettering(scaleOf)),
+                           window = QPointer<QWidget>(window)] { layDownNext(fonts, window); });
 }
 
 } // namespace sprout::FontWarmUp
