@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
+#include <QPainter>
 #include <QResource>
 #include <algorithm>
 #include <memory>
@@ -44,7 +45,8 @@ QString resourceOf(const QString& name, qreal magnified)
     return {};
 }
 
-// Seven screens share the board and five the backdrop: decode each once and share it.
+// Seven screens share the board and four the award certificates: decode each once and
+// share it.
 QHash<QString, QPixmap>& decoded()
 {
     static QHash<QString, QPixmap> pictures;
@@ -68,6 +70,20 @@ QImage readDrawing(const QString& file)
                   bytes.release());
 }
 
+// Made smaller by no more than half, a picture loses nothing to the painter's
+// blending of neighbouring pixels, which is several times quicker than averaging
+// every pixel it covers.
+QImage shrunk(const QImage& picture, QSize pixels)
+{
+    if (2 * pixels.width() < picture.width() || 2 * pixels.height() < picture.height())
+        return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage smaller(pixels, QImage::Format_RGB32);
+    QPainter painter(&smaller);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(smaller.rect(), picture);
+    return smaller;
+}
+
 // A photograph is decoded straight at the size shown, which JPEG does cheaply.
 QImage read(const QString& file, QSize pixels)
 {
@@ -75,7 +91,7 @@ QImage read(const QString& file, QSize pixels)
         QImage picture = readDrawing(file);
         if (pixels.isEmpty() || picture.size() == pixels)
             return picture;
-        return picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return shrunk(picture, pixels);
     }
     QImageReader reader(file);
     if (!pixels.isEmpty())
@@ -83,17 +99,27 @@ QImage read(const QString& file, QSize pixels)
     return reader.read();
 }
 
-// The size of a picture as compiled in, without keeping it: a screen shown larger
-// needs only its size, and the ruler's photograph alone takes 7 MiB.
+// The size of a picture as compiled in, from the list beside the pictures: finding it
+// in the picture itself would mean unpacking the whole picture.
 QSize ownSize(const QString& name)
 {
-    static QHash<QString, QSize> sizes;
-    if (auto found = sizes.constFind(name); found != sizes.constEnd())
-        return *found;
-    const QString file = resourceOf(name, 1);
-    const QSize size = file.endsWith(QLatin1String(".jpg")) ? QImageReader(file).size() : read(file, {}).size();
-    sizes.insert(name, size);
-    return size;
+    static const QHash<QString, QSize> sizes = [] {
+        QHash<QString, QSize> listed;
+        const QByteArray list = QResource(QStringLiteral(":/pictures/sizes")).uncompressedData();
+        for (const QByteArray& line : list.split('\n'))
+            if (const QList<QByteArray> fields = line.split(' '); fields.size() == 3)
+                listed.insert(QString::fromLatin1(fields[0]), QSize(fields[1].toInt(), fields[2].toInt()));
+        return listed;
+    }();
+    return sizes.value(name);
+}
+
+// Unpacking a picture costs for every pixel stored, drawing it for every pixel shown:
+// the ruler, stored at five times the width it is shown at, is drawn quicker than it
+// is unpacked.
+bool farLarger(QSize stored, QSize shown)
+{
+    return qint64(stored.width()) * stored.height() > 8 * qint64(shown.width()) * shown.height();
 }
 
 } // namespace
@@ -117,29 +143,21 @@ QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
     const qreal scale = screenScale();
     const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QSizeF own = ownSize(name);
-    const qreal magnified = own.isEmpty() ? 1 : std::max(pixels.width() / own.width(), pixels.height() / own.height());
-    // Shown larger than its largest drawing in the program, a picture is drawn afresh,
-    // at the size shown: enlarged, it would look soft.
-    const QString source = resourceOf(name, magnified);
-    const qreal sourceScale = source.contains(QLatin1String("@2x.")) ? 2 : 1;
-    QImage image = magnified <= sourceScale ? read(source, pixels) : art::drawBuiltInPicture(name, pixels, magnified);
+    const QSize own = ownSize(name);
+    QImage image;
+    if (own.isEmpty() || pixels.isEmpty())
+        image = read(resourceOf(name, 1), pixels);
+    else if (pixels == own * 2 && resourceOf(name, 2).contains(QLatin1String("@2x.")))
+        image = read(resourceOf(name, 2), {});
+    else if (pixels.width() <= own.width() && pixels.height() <= own.height() && !farLarger(own, pixels))
+        image = read(resourceOf(name, 1), pixels); // made smaller, a drawing stays sharp
+    else // drawn afresh at the size shown: sharper than enlarged, quicker than unpacked
+        image = art::drawBuiltInPicture(name, pixels, std::max(qreal(pixels.width()) / own.width(),
+                                                               qreal(pixels.height()) / own.height()));
     if (!pixels.isEmpty() && image.size() != pixels)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPixmap picture = QPixmap::fromImage(std::move(image));
     picture.setDevicePixelRatio(scale);
-    return picture;
-}
-
-QPixmap builtInPicture(const QString& name, QSize shown)
-{
-    const qreal scale = screenScale();
-    const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QString key = QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
-    if (auto found = decoded().constFind(key); found != decoded().constEnd())
-        return *found;
-    const QPixmap picture = builtInPictureNotKept(name, shown);
-    decoded().insert(key, picture);
     return picture;
 }
 

@@ -12,14 +12,9 @@ namespace sprout {
 // that it keeps its size on the screen and stays sharp.
 QPixmap builtInPicture(const QString& name);
 
-// The same picture stretched to `shown` (device-independent pixels). It is scaled
-// once, while it is decoded, and only the scaled copy is kept: a stretching label
-// would keep the picture at its own size plus a second copy to scale from, which for
-// the ruler alone is 14 MiB, and would scale again on every first paint.
-QPixmap builtInPicture(const QString& name, QSize shown);
-
-// The same, drawn afresh and not kept: for a screen shown larger, whose pictures at its
-// own scale no other screen shares.
+// The same picture stretched to `shown` (device-independent pixels), made afresh and
+// not kept: a stretched picture belongs to its screen, which lets it go while the
+// screen is hidden long enough, and shares it with no other screen.
 QPixmap builtInPictureNotKept(const QString& name, QSize shown);
 
 // The picture at its own size times a screen's scale (not kept); the picture itself at 1.

@@ -258,9 +258,7 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     }
     const bool stretch = control.look.flags & Stretch;
     const QSize stretched = geometryOf(control, scale).size();
-    image->setPixmap(!stretch     ? builtInPicture(name, scale)
-                     : scale == 1 ? builtInPicture(name, stretched)
-                                  : builtInPictureNotKept(name, stretched));
+    image->setPixmap(stretch ? builtInPictureNotKept(name, stretched) : builtInPicture(name, scale));
     // An image that does not stretch takes the size of its picture.
     if (!stretch && !image->pixmap().isNull())
         image->resize(image->pixmap().deviceIndependentSize().toSize());

@@ -2,6 +2,7 @@
 
 #include "afterfirstframe.h"
 #include "doubleclickguard.h"
+#include "fontwarmup.h"
 #include "fullscreen.h"
 #include "stage.h"
 
@@ -80,10 +81,12 @@ bool ScreenRegistry::show(ScreenId id)
     // frame by a third of a millisecond, and the child sees the screen sooner. On the
     // stage the keyboard goes back to the control that had it when the screen was left.
     QPointer<QWidget> focus = m_focusOnStage.take(id);
-    AfterFirstFrame::run(window->window(), [window = QPointer<QMainWindow>(window), focus] {
+    AfterFirstFrame::run(window->window(), [window = QPointer<QMainWindow>(window), focus,
+                                            scaleOf = scaleOfScreens()] {
         if (!window || !window->isVisible())
             return;
         window->activateWindow();
+        FontWarmUp::start(window->window(), scaleOf);
         if (focus && focus->isVisible() && window->isAncestorOf(focus))
             focus->setFocus(Qt::OtherFocusReason);
     });
@@ -115,11 +118,11 @@ void ScreenRegistry::keepPixelsOfRecent(ScreenId hidden)
     m_recentlyHidden.prepend(hidden);
     // On the stage a screen's pictures at its scale are several times larger: only
     // the screen left last, the one a child most often comes back to, keeps them.
+    // In windows, a screen left long ago lets its stretched pictures go with its pixels.
     while (m_recentlyHidden.size() > (m_stage ? 1 : kHiddenWithPixels)) {
         const ScreenId oldest = m_recentlyHidden.takeLast();
-        if (m_stage)
-            letPicturesGo(oldest);
-        else if (Screen* screen = find(oldest); screen && screen->isLoaded() && !screen->window()->isVisible())
+        letPicturesGo(oldest);
+        if (Screen* screen = find(oldest); !m_stage && screen && screen->isLoaded() && !screen->window()->isVisible())
             if (QBackingStore* pixels = screen->window()->backingStore())
                 pixels->resize(QSize(0, 0));
     }
@@ -180,6 +183,13 @@ void ScreenRegistry::setFullScreen(bool on)
     if (!on)
         m_stage.reset();
     m_focusOnStage.clear();
+}
+
+std::function<double(const WindowDesign&)> ScreenRegistry::scaleOfScreens() const
+{
+    if (!m_stage)
+        return [](const WindowDesign&) { return 1.0; };
+    return [area = m_stage->size()](const WindowDesign& window) { return Stage::fittingScale(window, area); };
 }
 
 bool ScreenRegistry::anyVisible() const

@@ -178,6 +178,32 @@ private slots:
                  qPrintable(QString("steps by %1, enlarged by %2").arg(sharpestStep(shown)).arg(sharpestStep(enlarged))));
     }
 
+    // A picture drawn afresh at the size a screen shows it, smaller or larger than its
+    // drawing, is that drawing: the same colours in the same places.
+    void picturesDrawnAfreshMatchTheirDrawings_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("ruler, made smaller") << "ruler.jpg" << QSize(662, 86);
+        QTest::newRow("backdrop, made larger") << "backdrop.bmp" << QSize(761, 552);
+        QTest::newRow("square, made larger") << "square.bmp" << QSize(96, 89) * 4;
+    }
+    void picturesDrawnAfreshMatchTheirDrawings()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, shown);
+        const QImage drawn = builtInPictureNotKept(file.section('.', 0, 0), shown).toImage();
+        QCOMPARE(drawn.size(), shown);
+        const QImage stretched = QImage(":/pictures/" + file).scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        double difference = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                for (int shift : {0, 8, 16})
+                    difference += std::abs(int(drawn.pixel(x, y) >> shift & 0xff) - int(stretched.pixel(x, y) >> shift & 0xff));
+        difference /= 3.0 * shown.width() * shown.height();
+        QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
+    }
+
     // Text is drawn at every scale: Qt draws glyphs above a size from their outlines, and
     // a caption that lost them would show as a bare control. Ink grows with the area.
     void captionsAreDrawnAtTheLargestScale_data()

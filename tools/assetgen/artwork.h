@@ -32,11 +32,10 @@ std::vector<Artwork> awardPictureFiles(); // the same certificates, as the award
 
 // Every built-in picture at the scale in force.
 std::vector<Artwork> builtInPictures();
-// One built-in picture drawn `pixels` large, for a screen shown larger than any drawing
-// compiled into the program; null for an unknown name. The classroom's pictures are
-// stretched to it as they are drawn; the others are drawn at the larger of the two
-// scales and, where that is a pixel off, cut to it (a lesson's picture is drawn larger
-// and left for the caller to scale).
+// One built-in picture drawn `pixels` large, for a screen that shows it at a size no
+// drawing compiled into the program has; null for an unknown name. The classroom's
+// and the lessons' pictures are stretched to it as they are drawn; the others are
+// drawn at the larger of the two scales and, where that is a pixel off, cut to it.
 QImage drawBuiltInPicture(const QString& name, QSize pixels, qreal scale);
 
 // Shared drawing helpers.

@@ -64,7 +64,8 @@ QImage backdropUnder(const Placement& where, QSize size)
 
 using Drawing = std::function<void(QPainter&, QSizeF shown)>;
 
-// Draws in the coordinates of the box on the screen, into a picture of its own size.
+// Draws in the coordinates of the box on the screen, into a picture of its own size,
+// or of the size a screen shows it at when the program draws it for that screen.
 // A picture already twice as large as its box stays sharp on a magnifying screen,
 // so it needs no twice-size copy.
 QImage drawShown(QSize size, const Placement& where, const Drawing& drawing, bool onCard = true)
@@ -72,14 +73,18 @@ QImage drawShown(QSize size, const Placement& where, const Drawing& drawing, boo
     const bool largeEnough = size.width() >= 2 * where.box.width()
                              && size.height() >= 2 * where.box.height();
     const qreal scale = largeEnough && drawingCopies() ? 1 : drawingScale();
-    const QSize drawn = scale == 1 ? size : QSize(atDrawingScale(size.width()), atDrawingScale(size.height()));
+    const QSize asked = drawingSize();
+    const QSize drawn = !asked.isEmpty() ? asked
+                        : scale == 1     ? size
+                                         : QSize(atDrawingScale(size.width()), atDrawingScale(size.height()));
     QImage image = backdropUnder(where, drawn);
-    image.setDevicePixelRatio(scale);
+    image.setDevicePixelRatio(asked.isEmpty() ? scale : 1);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QSizeF shown = where.box.size();
-    p.scale(size.width() / shown.width(), size.height() / shown.height());
+    const QSizeF canvas = asked.isEmpty() ? QSizeF(size) : QSizeF(asked);
+    p.scale(canvas.width() / shown.width(), canvas.height() / shown.height());
     if (onCard) {
         p.setPen(QPen(kCardEdge, 1.5));
         p.setBrush(kCard);

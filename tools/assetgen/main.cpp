@@ -53,7 +53,8 @@ bool save(const Artwork& picture, const QString& path)
 }
 
 // The sharp copies are named "<name>@2x.bmp"; a picture that was drawn large enough
-// at its own size has none.
+// at its own size has none. The list "sizes" gives each picture's own size ("name
+// width height" a line), which the program needs before it reads a picture.
 bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
                   const std::vector<std::vector<Artwork>>& sharpSets)
 {
@@ -61,12 +62,17 @@ bool writeBuiltIn(const QString& folder, const std::vector<Artwork>& pictures,
     if (!list.open(QIODevice::WriteOnly | QIODevice::Text))
         return false;
     QTextStream qrc(&list);
-    qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n";
+    QFile sizeList(folder + "/sizes");
+    if (!sizeList.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    QTextStream sizes(&sizeList);
+    qrc << "<RCC>\n  <qresource prefix=\"/pictures\">\n    <file>sizes</file>\n";
     for (const Artwork& picture : pictures) {
         const QString file = picture.name + "." + picture.type;
         if (!save(picture, folder + "/" + file))
             return false;
         qrc << "    <file>" << file << "</file>\n";
+        sizes << picture.name << ' ' << picture.image.width() << ' ' << picture.image.height() << '\n';
     }
     for (const std::vector<Artwork>& sharp : sharpSets)
         for (const Artwork& picture : sharp) {
