@@ -195,12 +195,7 @@ private slots:
         const QImage drawn = builtInPictureNotKept(file.section('.', 0, 0), shown).toImage();
         QCOMPARE(drawn.size(), shown);
         const QImage stretched = QImage(":/pictures/" + file).scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        double difference = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                for (int shift : {0, 8, 16})
-                    difference += std::abs(int(drawn.pixel(x, y) >> shift & 0xff) - int(stretched.pixel(x, y) >> shift & 0xff));
-        difference /= 3.0 * shown.width() * shown.height();
+        const double difference = meanDifference(drawn, stretched);
         QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
     }
 

@@ -132,6 +132,17 @@ struct ReportRecorder {
     ~ReportRecorder() { ErrorReporter::setSink({}); }
 };
 
+// How far two pictures of one size differ, on average over every pixel and colour (0 to 255).
+inline double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16})
+                sum += std::abs(int(a.pixel(x, y) >> shift & 0xff) - int(b.pixel(x, y) >> shift & 0xff));
+    return sum / (3.0 * a.width() * a.height());
+}
+
 inline void addRowPerScreen()
 {
     QTest::addColumn<ScreenId>("id");
