@@ -1,5 +1,5 @@
-// Writes the readers' test files as the fuzzers' seeds: "seeds bitmap FOLDER" the good and
-// damaged bitmaps, "seeds wav FOLDER" the WAV files but those too large for the fuzzer.
+// Writes the readers' test files as the fuzzers' seeds: "write_seeds bitmap FOLDER" the good and
+// damaged bitmaps, "write_seeds wav FOLDER" the WAV files but those too large for the fuzzer.
 #include "bitmapbytes.h"
 #include "wavbytes.h"
 
