@@ -1,5 +1,4 @@
-// The picture files beside the program: the check that decides what reaches the
-// picture decoder, and what the program says when a file is missing or spoilt.
+// The picture files beside the program: what reaches the decoder, and what is said of a bad one.
 #include "bitmapbytes.h"
 #include "bitmapfile.h"
 #include "programfolder.h"
@@ -101,7 +100,6 @@ private slots:
         QVERIFY(writeFile(folder + "/Black.bmp", "not a bitmap"));
         ReportRecorder reports;
         QList<QImage> pics;
-        // An empty name keeps a slot without a picture, as the sums' table has.
         QVERIFY(BitmapFile::loadTable(folder, {"\\11.bmp", "", "\\11.bmp"}, pics));
         QCOMPARE(pics.size(), 3);
         QVERIFY(pics[1].isNull());
@@ -114,14 +112,6 @@ private slots:
         verifyMessage(reports.messages[0], folder + "/Grey.bmp", "is missing");
         QCOMPARE(pics.size(), 3);
         QVERIFY(pics[1].isNull());
-    }
-
-    void pathsLeadIntoTheProgramFolder()
-    {
-        // Without its backslash a name runs into the folder's own name, as it always has.
-        QCOMPARE(programFilePath("/opt/sproutkin", "Chair.bmp"), QString("/opt/sproutkinChair.bmp"));
-        QVERIFY(QDir::setCurrent(m_folder.path()));
-        QCOMPARE(programFilePath("\\Chair.bmp"), QCoreApplication::applicationDirPath() + "/Chair.bmp");
     }
 };
 

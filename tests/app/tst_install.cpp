@@ -1,5 +1,4 @@
-// The program as a family gets it: installed with `cmake --install` into a fresh
-// prefix, and unpacked from the Debian package that CPack builds.
+// The program as a family gets it: installed into a fresh prefix, and from the Debian package.
 #include <QtTest>
 
 #include <unistd.h>

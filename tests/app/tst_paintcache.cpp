@@ -1,5 +1,4 @@
-// Captions and frames that keep their finished pixels show, on the window, exactly
-// what Qt draws afresh: the same ink at the same place, after every change.
+// Captions and frames that keep their pixels show what Qt draws afresh, after every change.
 #include "controls.h"
 
 #include <QtTest>
@@ -9,9 +8,8 @@ using namespace sprout;
 
 namespace {
 
-// Kept ink is blended onto the window without the gamma Qt gives text drawn straight
-// onto it, so the edges of bold letters differ by up to a fifth; ink drawn wrong or
-// in the wrong place differs by far more.
+// Kept ink is blended without the gamma Qt gives text drawn straight onto the window: bold
+// letters' edges differ by up to a fifth, ink drawn wrong or in the wrong place by far more.
 constexpr int kEdgeBlending = 64;
 
 int largestDifference(QWidget& kept, QWidget& fresh)
@@ -33,8 +31,7 @@ int largestDifference(QWidget& kept, QWidget& fresh)
 template <typename Control>
 using Changes = std::initializer_list<std::pair<const char*, std::function<void(Control*)>>>;
 
-// Each change is made to a control that keeps its pixels and to one Qt draws afresh;
-// painted twice, as the first paint keeps the pixels and the second lays them down.
+// Painted twice after each change: the first paint keeps the pixels, the second lays them down.
 template <typename Keeping, typename Fresh>
 void compareAfterEachChange(Changes<Fresh> changes)
 {

@@ -42,12 +42,7 @@ private slots:
             // Halved again, the sharp copy differs from the picture at its own size only
             // where edges fall on other pixels; a drawing that missed the scale differs by tens.
             const QImage halved = rgb(shown.toImage()).scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            double sum = 0;
-            for (int y = 0; y < own.height(); ++y)
-                for (int x = 0; x < own.width(); ++x)
-                    for (int shift : {0, 8, 16})
-                        sum += qAbs(int(halved.pixel(x, y) >> shift & 0xff) - int(own.pixel(x, y) >> shift & 0xff));
-            QVERIFY2(sum / (3.0 * own.width() * own.height()) < 8, qPrintable(name));
+            QVERIFY2(meanDifference(halved, own) < 8, qPrintable(name));
         }
         QCOMPARE_GE(sharp, 20); // board, cover, cells, lesson pictures, ...
     }

@@ -1,6 +1,5 @@
-// Feeds the bitmap check any bytes at all. It must never crash or read outside the
-// bytes, must always say why it refuses, and whatever it accepts the picture
-// decoder must read whole, at the size the header claims.
+// Any bytes at all: the check never crashes, says why it refuses, and what it accepts
+// the decoder reads whole, at the size the header claims.
 #include "bitmapcheck.h"
 
 #include <QImage>

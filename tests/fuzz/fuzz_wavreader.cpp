@@ -1,5 +1,4 @@
-// Feeds the voice files' WAV reader any bytes at all: it must never crash nor read
-// outside them, and what it accepts must be a sound it could have read from them.
+// Any bytes at all: the WAV reader never crashes, and what it accepts could come from them.
 #include "wavreader.h"
 
 #include <cstdint>

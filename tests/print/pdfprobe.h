@@ -1,7 +1,6 @@
 #pragma once
 
-// Reads printed PDFs back with the poppler tools, so that a test measures what a
-// person would see on the page; and the machine's PDF queue that writes them.
+// Printed PDFs read back with the poppler tools, as a person would see the page.
 
 #include <QPainter>
 #include <QPrinterInfo>
@@ -12,8 +11,7 @@
 
 namespace pdfprobe {
 
-// A stand-in for an award certificate: a pale card in a blue frame with a yellow
-// sun in the top right corner, which shows how the page was turned.
+// A certificate's stand-in: a pale card in a blue frame, its sun top right shows any turn.
 inline QImage testCertificate(int width = 505, int height = 344)
 {
     QImage image(width, height, QImage::Format_RGB32);
@@ -39,7 +37,7 @@ inline QString output(const QString& program, const QStringList& arguments)
     return process.waitForFinished(30000) ? QString::fromLocal8Bit(process.readAllStandardOutput()) : QString();
 }
 
-// Where the PDF queue writes: the "Out" folder of its settings, for this user.
+// The "Out" folder of the PDF queue's settings, for this user.
 inline QString outputFolder()
 {
     QFile settings("/etc/cups/cups-pdf.conf");
@@ -67,27 +65,18 @@ inline QString pdfQueue()
     return !queue.isEmpty() && output("lpstat", {"-v", queue}).contains("cups-pdf:") ? queue : QString();
 }
 
-// The PDF files matching `pattern` not yet in `seen`, once `expected` have come whole:
-// the queue may write a file more than once, until its job ("...-job_12.pdf") is completed.
-inline QStringList newPages(const QString& queue, const QString& pattern, QSet<QString>& seen, int expected)
+// The PDF the queue wrote for the job titled `title`, once its job is completed (the
+// queue may write the file more than once until then); empty after a minute.
+inline QString printedFile(const QString& queue, const QString& title)
 {
-    QStringList fresh;
+    QString file;
     (void)QTest::qWaitFor([&] {
-        fresh.clear();
-        for (const QFileInfo& entry : QDir(outputFolder()).entryInfoList({pattern}, QDir::Files))
-            if (!seen.contains(entry.absoluteFilePath()))
-                fresh << entry.absoluteFilePath();
-        const QString completed = output("lpstat", {"-W", "completed", "-o", queue});
-        for (const QString& file : std::as_const(fresh)) {
-            const auto job = QRegularExpression("-job_(\\d+)\\.pdf$").match(file);
-            if (!job.hasMatch() || !completed.contains(QStringLiteral("%1-%2 ").arg(queue, job.captured(1))) || pageCount(file) < 1)
-                return false;
-        }
-        return fresh.size() >= expected;
+        file = QDir(outputFolder()).entryInfoList({title + "*.pdf"}, QDir::Files).value(0).absoluteFilePath();
+        const auto job = QRegularExpression("-job_(\\d+)\\.pdf$").match(file);
+        return job.hasMatch() && pageCount(file) >= 1
+               && output("lpstat", {"-W", "completed", "-o", queue}).contains(QStringLiteral("%1-%2 ").arg(queue, job.captured(1)));
     }, 60000);
-    for (const QString& file : std::as_const(fresh))
-        seen.insert(file);
-    return fresh;
+    return file;
 }
 
 inline QImage render(const QString& file, int dotsPerInch)

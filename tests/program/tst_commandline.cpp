@@ -1,6 +1,4 @@
-// Options answer before any display; a second start hands over and ends, also after a
-// crash left a socket and a lock behind. And Ctrl+M, which silences and wakes the voice.
-#include "commandline.h"
+// Options before any display; a second start hands over and ends, also after a crash; Ctrl+M.
 #include "mutekey.h"
 #include "speech.h"
 
@@ -65,27 +63,6 @@ private slots:
             QVERIFY2(program.exitCode() == exitCode, qPrintable(what));
             QVERIFY2(output.isEmpty() ? out.isEmpty() : out.contains(output), qPrintable(what));
             QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), error);
-        }
-    }
-
-    void ourOptionsAbbreviatedOrNot()
-    {
-        // The arguments, then whether they ask for no voice, full screen and a kiosk.
-        const std::tuple<QList<QByteArray>, bool, bool, bool> lines[] = {
-            {{"--mu"}, true, false, false},
-            {{"--fullscreen", "--k"}, false, true, true},
-            {{"--f", "-style", "fusion"}, false, true, false},
-            {{"--", "--mute", "--kiosk"}, false, false, false},
-        };
-        for (auto [arguments, mute, fullScreen, kiosk] : lines) {
-            arguments.prepend("sproutkin");
-            std::vector<char*> argv;
-            for (QByteArray& argument : arguments)
-                argv.push_back(argument.data());
-            const CommandLine line = CommandLine::parse(int(argv.size()), argv.data(), "1");
-            QCOMPARE(line.mute, mute);
-            QCOMPARE(line.fullScreen, fullScreen);
-            QCOMPARE(line.kiosk, kiosk);
         }
     }
 

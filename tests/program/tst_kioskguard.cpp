@@ -1,5 +1,4 @@
-// A kiosk keeps a child in, on screens loaded later too, while a grown-up holding
-// Ctrl+Alt+Q leaves.
+// A kiosk keeps a child in, on screens loaded later too; a grown-up holding Ctrl+Alt+Q leaves.
 #include "kioskguard.h"
 #include "screenfactory.h"
 #include "screentesting.h"

@@ -67,8 +67,8 @@ private slots:
             QDir(m_dir.filePath(folder)).removeRecursively();
     }
 
-    // Options win over the user's file, which wins over the system's; a damaged or
-    // unreadable file is named in one line on standard error and counts as absent.
+    // Options (abbreviated or not, Qt's passed over) win over the user's file, which wins over
+    // the system's; a damaged or unreadable file is named on standard error and counts as absent.
     void startsWithWhatWins_data()
     {
         QTest::addColumn<QByteArray>("system");
@@ -86,7 +86,9 @@ private slots:
         row("no files", "", "", "", "");
         row("the system's", "[General]\nmute=true\nfullscreen=yes\n", "", "", "mute fullscreen");
         row("the user's", "mute=true\nfullscreen=true\nkiosk=true\n", "[General]\nmute=false\nkiosk=off\n", "", "fullscreen");
-        row("options", "", "mute=false\nfullscreen=off\n", "mute fullscreen", "mute fullscreen");
+        row("options", "", "mute=false\nfullscreen=off\n", "--mute --fullscreen", "mute fullscreen");
+        row("options abbreviated", "", "", "--mu --f --k", "mute fullscreen kiosk");
+        row("Qt's options, and none after --", "", "", "-style fusion -- --mute --kiosk", "");
         row("a locked kiosk", "kiosk=locked\n", "kiosk=false\nfullscreen=false\n", "", "fullscreen kiosk");
         row("other groups, comments, later keys", "",
             "# by hand\n[Other]\nmute=true\nnot a setting\n[General]\n; note\nvolume=7\n  kiosk = TRUE \n", "", "fullscreen kiosk");
@@ -107,9 +109,14 @@ private slots:
         QFETCH(QString, error);
         write(systemFile(), system);
         write(userFile(), user);
-        CommandLine line;
-        line.mute = options.contains("mute");
-        line.fullScreen = options.contains("fullscreen");
+        QList<QByteArray> arguments{"sproutkin"};
+        for (const QString& option : options.split(' ', Qt::SkipEmptyParts))
+            arguments << option.toUtf8();
+        std::vector<char*> argv;
+        for (QByteArray& argument : arguments)
+            argv.push_back(argument.data());
+        const CommandLine line = CommandLine::parse(int(argv.size()), argv.data(), "1");
+        QVERIFY(!line.finished);
         QString choices;
         const QString said = standardErrorOf([&] { choices = saidOn(Settings(userFile(), {systemFile()}).startWith(line)); });
         QCOMPARE(choices, on);

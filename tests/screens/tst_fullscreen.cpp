@@ -1,5 +1,4 @@
-// The full-screen classroom: every screen scaled by one factor, a child's way to every
-// award on a 1920 x 1080 screen by the scaled positions, and F11 there and back.
+// The full-screen classroom: every screen scaled by one factor, and a child's way through it.
 #include "builtinpictures.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
@@ -196,12 +195,7 @@ private slots:
         const QImage drawn = builtInPictureNotKept(file.section('.', 0, 0), shown).toImage();
         QCOMPARE(drawn.size(), shown);
         const QImage stretched = QImage(":/pictures/" + file).scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        double difference = 0;
-        for (int y = 0; y < shown.height(); ++y)
-            for (int x = 0; x < shown.width(); ++x)
-                for (int shift : {0, 8, 16})
-                    difference += std::abs(int(drawn.pixel(x, y) >> shift & 0xff) - int(stretched.pixel(x, y) >> shift & 0xff));
-        difference /= 3.0 * shown.width() * shown.height();
+        const double difference = meanDifference(drawn, stretched);
         QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
     }
 
@@ -230,16 +224,39 @@ private slots:
                  qPrintable(QString("%1 inked pixels at %2, %3 at 1").arg(atLargest).arg(largest).arg(atOne)));
     }
 
-    // Through every lesson, game and quiz to each award and back: each screen fills the
-    // screen as far as it fits, centred, alone on show but for an award over its quiz.
-    void everyScreenToEveryAward()
+    // A game and a quiz keep their state through F11 and back; in between, every screen fills
+    // the screen as far as it fits, centred, alone on show but for an award over its quiz.
+    void everyScreenToEveryAwardThroughF11()
     {
         ReportRecorder reports;
-        FullScreen::setOn(true);
+        TicTacToeScreen::replacePause([](int) {});
         ScreenRegistry registry(createScreen);
-        QVERIFY(registry.show(ScreenId::SproutMain));
+        Screen& game = shown(registry, ScreenId::Form1);
+        click(game, "Cmdgamestart");
+        click(game, "Picture1(5)");
+        auto cells = [&game] {
+            QList<QImage> images;
+            for (int cell = 1; cell <= 9; ++cell)
+                images << game.control<QLabel>(cellName(cell))->pixmap().toImage().scaled(8, 8);
+            return images;
+        };
+        const QList<QImage> before = cells();
+        registry.hide(ScreenId::Form1);
+        Screen& quiz = shown(registry, ScreenId::GuessColor);
+        play(quiz, kGuessColor, "RPRW");
+        const QString result = testing::result(quiz);
+        const int question = shownQuestion(quiz, kGuessColor);
+        const QSize designedSize = quiz.window()->size();
+
+        QTest::keyClick(quiz.window(), Qt::Key_F11);
         Stage* stage = registry.stage();
+        QVERIFY(stage);
         QCOMPARE(stage->size(), QSize(1920, 1080));
+        QCOMPARE(onShow(registry, ScreenId::GuessColor).window()->parentWidget(), stage);
+        QVERIFY(quiz.scale() > 1);
+        QCOMPARE(testing::result(quiz), result);
+        QCOMPARE(testing::score(quiz, kGuessColor), "2");
+        QCOMPARE(shownQuestion(quiz, kGuessColor), question);
         auto visit = [&](ScreenId from, const char* link, ScreenId to) {
             clickOnStage(registry, onShow(registry, from), link);
             QMainWindow* window = onShow(registry, to).window();
@@ -255,6 +272,8 @@ private slots:
                     image && row.kind == Kind::Image && row.text && image->isVisible())
                     QVERIFY2(!image->pixmap().isNull(), qPrintable(FormBuilder::objectNameOf(row)));
         };
+        visit(ScreenId::GuessColor, "Label13", ScreenId::Games);
+        clickOnStage(registry, onShow(registry, ScreenId::Games), "Label11"); // to the board under its cover
         clickOnStage(registry, onShow(registry, ScreenId::SproutMain), "Command1");
         const std::tuple<const char*, ScreenId, const char*> lessons[] = {
             {"Label5", ScreenId::frmColors, "Label22"}, {"Label2", ScreenId::frmShapes, "Label11"},
@@ -266,71 +285,35 @@ private slots:
         }
         visit(ScreenId::SproutMain, "Label6", ScreenId::Games);
         visit(ScreenId::Games, "Label2", ScreenId::Form1);
-        clickOnStage(registry, onShow(registry, ScreenId::Form1), "Cmdgamestart");
         visit(ScreenId::Form1, "Label11", ScreenId::SproutMain);
         visit(ScreenId::SproutMain, "Label6", ScreenId::Games);
-        for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kSpellWord, &kMathTest}) {
-            visit(ScreenId::Games, quiz->gamesLink, quiz->id);
-            Screen& screen = onShow(registry, quiz->id);
-            for (int right = 1; right <= 10; ++right)
-                play(screen, *quiz, quiz->newQuestion ? "RP" : "R");
-            QCOMPARE(testing::score(screen, *quiz), "10");
-            Screen& award = onShow(registry, quiz->award);
+        for (const QuizTable* played : {&kGuessColor, &kGuessShape, &kSpellWord, &kMathTest}) {
+            visit(ScreenId::Games, played->gamesLink, played->id);
+            Screen& screen = onShow(registry, played->id);
+            for (int right = 0; right < 10 && !awardVisible(registry, *played); ++right)
+                play(screen, *played, played->newQuestion ? "RP" : "R");
+            QCOMPARE(testing::score(screen, *played), "10");
+            Screen& award = onShow(registry, played->award);
             QVERIFY(screen.isVisible());
             QCOMPARE(award.window()->parentWidget(), stage);
             QVERIFY(stage->children().indexOf(award.window()) > stage->children().indexOf(screen.window()));
             clickOnStage(registry, award, "Command2");
             QVERIFY(!award.isVisible());
-            visit(quiz->id, quiz->backLink, ScreenId::Games);
+            visit(played->id, played->backLink, ScreenId::Games);
         }
         visit(ScreenId::Games, "Label11", ScreenId::SproutMain);
         visit(ScreenId::SproutMain, "Label5", ScreenId::frmColors);
-        QCOMPARE(reports.messages, QStringList());
-    }
-
-    // A quiz and a game under way keep their score, question and cells through F11 and
-    // back, and come back at their designed size.
-    void f11ThereAndBack()
-    {
-        ReportRecorder reports;
-        TicTacToeScreen::replacePause([](int) {});
-        ScreenRegistry registry(createScreen);
-        Screen& game = shown(registry, ScreenId::Form1);
-        click(game, "Cmdgamestart");
-        click(game, "Picture1(5)");
-        QList<QImage> before;
-        for (int cell = 1; cell <= 9; ++cell)
-            before << game.control<QLabel>(QString("Picture1(%1)").arg(cell))->pixmap().toImage().scaled(8, 8);
-        registry.hide(ScreenId::Form1);
-
-        Screen& quiz = shown(registry, ScreenId::GuessColor);
-        play(quiz, kGuessColor, "RPRW");
-        const QString result = testing::result(quiz), score = testing::score(quiz, kGuessColor);
-        const int question = shownQuestion(quiz, kGuessColor);
-        const QSize designedSize = quiz.window()->size();
+        visit(ScreenId::frmColors, "Label25", ScreenId::GuessColor);
 
         QTest::keyClick(quiz.window(), Qt::Key_F11);
-        QVERIFY(FullScreen::isOn());
-        QCOMPARE(quiz.window()->parentWidget(), registry.stage());
-        QVERIFY(quiz.isVisible());
-        QVERIFY(quiz.scale() > 1);
-        QCOMPARE(testing::result(quiz), result);
-        QCOMPARE(testing::score(quiz, kGuessColor), score);
-        QCOMPARE(shownQuestion(quiz, kGuessColor), question);
-        play(quiz, kGuessColor, "PR"); // and it goes on at the larger size
-
-        QTest::keyClick(quiz.window(), Qt::Key_F11);
-        QVERIFY(!FullScreen::isOn());
+        QVERIFY(!registry.stage());
         QVERIFY(quiz.window()->isWindow());
         QVERIFY(quiz.isVisible());
-        QVERIFY(!registry.stage());
         QCOMPARE(quiz.window()->size(), designedSize);
-        QCOMPARE(testing::score(quiz, kGuessColor), "3");
+        QCOMPARE(testing::score(quiz, kGuessColor), "10");
         QVERIFY(game.window()->isWindow());
         QVERIFY(!game.isVisible());
-        for (int cell = 1; cell <= 9; ++cell)
-            QCOMPARE(game.control<QLabel>(QString("Picture1(%1)").arg(cell))->pixmap().toImage().scaled(8, 8),
-                     before[cell - 1]);
+        QCOMPARE(cells(), before);
         QCOMPARE(reports.messages, QStringList());
     }
 };

@@ -1,9 +1,8 @@
-// The words of the screens, heard through a recording speaker: what a child points
-// at or does is answered once, and nothing from a hidden screen or when muted.
+// The words of the screens: what a child points at or does is answered once, and nothing
+// from a hidden screen or when muted.
 #include "tictactoescreen.h"
 #include "quiztesting.h"
 #include "randomsource.h"
-#include "recordingspeaker.h"
 
 #include "controls.h"
 #include "guidance.h"
@@ -296,23 +295,6 @@ private slots:
             QCOMPARE(textOf(sum.asked), "What is " + words + "?");
             QCOMPARE(QString::number(plus ? sum.first + sum.second : sum.first - sum.second), kMathTest.answers[number]);
         }
-    }
-
-    // A swatch is filled with the colour it is named and said as.
-    void swatchesShowTheColourTheySay()
-    {
-        Screen& screen = shown(ScreenId::frmColors);
-        int swatches = 0;
-        for (QLabel* label : screen.client()->findChildren<QLabel*>()) {
-            if (!label->autoFillBackground())
-                continue;
-            ++swatches;
-            const QString name = label->accessibleName();
-            QVERIFY2(namedColour(name).isValid(), qPrintable(name));
-            QCOMPARE(label->palette().color(QPalette::Window), namedColour(name));
-            QCOMPARE(label->accessibleDescription().toLower(), QString("a%1 %2 swatch").arg(name == "Orange" ? "n" : "", name.toLower()));
-        }
-        QCOMPARE(swatches, 10);
     }
 
     // A click the board does not take says what to press; only a game's last move is

@@ -1,5 +1,4 @@
-// Tic-Tac-Toe on its screen: the real cells clicked, with the pause and the
-// computer's chances in the test's hands. The rules are tst_tictactoe's.
+// Tic-Tac-Toe on its screen: the real cells clicked, with the pause in the test's hands.
 #include "tictactoescreen.h"
 #include "builtinpictures.h"
 #include "screenfactory.h"
@@ -17,7 +16,6 @@ namespace {
 enum { X = 1, O = 2, RedO = 4, Blank = 5 };
 const QList<int> kBlankBoard(9, Blank);
 
-QString cellName(int cell) { return QStringLiteral("Picture1(%1)").arg(cell); }
 QImage cellPicture(int image) { return builtInPicture(QStringLiteral("cell%1").arg(image)).toImage(); }
 
 // What each cell shows, by the number of its picture (0: none of them).

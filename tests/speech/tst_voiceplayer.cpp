@@ -1,6 +1,5 @@
 // The player with a fake audio server, then a real one; each phrase is one constant
-// level, so the samples heard tell whose they are. Last, the voice files' reader.
-#include "speech.h"
+// level, so the samples heard tell whose they are. And the voice files' reader.
 #include "voiceplayer.h"
 #include "wavbytes.h"
 #include "wavreader.h"
@@ -113,14 +112,10 @@ private slots:
         newPlayer();
         m_player->start();
     }
-    void cleanup()
-    {
-        m_player.reset();
-        Speech::setSpeaker(nullptr);
-    }
+    void cleanup() { m_player.reset(); }
 
-    // Nothing before start; then of a burst only the newest is said, and a phrase
-    // cut by a new one or by stop is not heard on. Broken files are passed over.
+    // Nothing before start; of a burst only the newest; a phrase cut by a new one or by stop
+    // is not heard on; broken files are passed over.
     void saysOnlyTheNewest()
     {
         newPlayer();
@@ -207,10 +202,9 @@ private slots:
             QVERIFY2(qgetenv("CI") != "true", "No private audio server: scripts/audio-server.sh starts one.");
             QSKIP("No private audio server here (scripts/audio-server.sh starts one).");
         }
-        auto player = std::make_shared<VoicePlayer>(m_folder.path().toStdString());
-        player->start();
-        Speech::setSpeaker(player);
-        Speech::say(kLow); // opens the stream: what follows is about a warm one
+        VoicePlayer player(m_folder.path().toStdString());
+        player.start();
+        player.say(kLow); // opens the stream: what follows is about a warm one
         QTest::qWait(600);
         QProcess recorder;
         recorder.start("parec", {"-d", "vnull.monitor", "--raw", "--format=s16le", "--rate=48000", "--channels=1",
@@ -218,9 +212,9 @@ private slots:
         QVERIFY(recorder.waitForStarted());
         QTest::qWait(300);
         recorder.readAllStandardOutput();
-        Speech::say(kLong);
+        player.say(kLong);
         QTest::qWait(500);
-        Speech::say(kHigh);
+        player.say(kHigh);
         QTest::qWait(1000); // reading the recorder meanwhile, so that it never stalls
         const QByteArray recording = recorder.readAllStandardOutput();
         const auto* begin = reinterpret_cast<const std::int16_t*>(recording.constData());

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QtEndian>
 
-// Windows bitmaps built byte by byte, so that tests and the fuzzer's seeds can write
-// any header, sensible or not.
+// Windows bitmaps built byte by byte, so that a test can write any header, sensible or not.
 namespace sprout::testing {
 
 struct BitmapHeader {
@@ -20,8 +19,7 @@ struct BitmapHeader {
 inline void put16(QByteArray& bytes, int at, quint16 value) { qToLittleEndian(value, bytes.data() + at); }
 inline void put32(QByteArray& bytes, int at, quint32 value) { qToLittleEndian(value, bytes.data() + at); }
 
-// Header, palette (for 8 bits or fewer) and, unless pixelBytes says otherwise, all
-// pixel rows, filled with a pattern that differs from row to row.
+// Header, palette (8 bits or fewer) and, unless pixelBytes says otherwise, rows of a pattern.
 inline QByteArray bitmapBytes(const BitmapHeader& h, qint64 pixelBytes = -1)
 {
     const int palette = h.bits <= 8 ? (h.coloursUsed ? int(h.coloursUsed) : 1 << h.bits) * 4 : 0;

@@ -1,6 +1,7 @@
 #pragma once
 
-// Plays the four quizzes as a child does and reads back the board, result and score.
+// Plays the four quizzes as a child does and reads back the board, result and score;
+// and keeps "Print Award" from paper.
 
 #include "choicequizzes.h"
 #include "bitmapfile.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinterInfo>
 #include <map>
 
 namespace sprout::testing {
@@ -147,6 +149,16 @@ inline void play(Screen& screen, const QuizTable& quiz, const QString& moves)
 {
     for (QChar move : moves)
         move == 'P' ? nextQuestion(screen, quiz) : answer(screen, quiz, move == 'R');
+}
+
+// No "Print Award" can reach paper; a PDF that Qt might write instead lands in `folder`.
+inline void withoutPrinter(const QString& folder)
+{
+    qputenv("CUPS_SERVER", "127.0.0.1:1");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    QVERIFY(QDir::setCurrent(folder));
+    QVERIFY(QPrinterInfo::defaultPrinter().isNull());
 }
 
 } // namespace sprout::testing

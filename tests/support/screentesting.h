@@ -1,12 +1,13 @@
 #pragma once
 
-// Drives real screens the way a child does: clicks land on whatever control lies
-// topmost at that point of the window, never straight on a chosen widget.
+// Drives real screens the way a child does (a click lands on whatever lies topmost there),
+// and hears what they say.
 
 #include "design.h"
 #include "errorreporter.h"
 #include "screen.h"
 #include "screenregistry.h"
+#include "speech.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -25,7 +26,6 @@ inline Screen& shown(ScreenRegistry& registry, ScreenId id)
     return registry.reference(id);
 }
 
-// Clicks the client area of a screen at a point in pixels, on whatever lies topmost there.
 inline QWidget* clickAt(Screen& screen, QPoint point)
 {
     QWidget* target = screen.client()->childAt(point);
@@ -35,15 +35,13 @@ inline QWidget* clickAt(Screen& screen, QPoint point)
     return target;
 }
 
-// Whether a click at this point of the client area would land on the control.
 inline bool shownAt(Screen& screen, QWidget* widget, QPoint point)
 {
     QWidget* top = screen.client()->childAt(point);
     return top == widget || (top && widget->isAncestorOf(top));
 }
 
-// Clicks a control where the child sees it: the first point, two pixels apart, in the
-// lower half of its rectangle that no control above covers.
+// Clicks the first point, two pixels apart, in the lower half of a control that none covers.
 inline void click(Screen& screen, const QString& name)
 {
     QWidget* widget = screen.control(name);
@@ -83,7 +81,7 @@ inline void postClick(QWidget* widget)
         QCoreApplication::postEvent(widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier));
 }
 
-// Presses Tab until the named control has the focus; false if it is never reached.
+// False if Tab never reaches the control.
 inline bool tabTo(Screen& screen, const QString& name)
 {
     for (int press = 0; press < 64; ++press) {
@@ -94,6 +92,9 @@ inline bool tabTo(Screen& screen, const QString& name)
     }
     return false;
 }
+
+// A Tic-Tac-Toe square's control, 1 to 9 from the top left.
+inline QString cellName(int cell) { return QStringLiteral("Picture1(%1)").arg(cell); }
 
 inline QAccessibleInterface* readerOf(QWidget* widget)
 {
@@ -120,7 +121,6 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
-// Collects error reports instead of showing message boxes.
 struct ReportRecorder {
     QStringList messages;
     ReportRecorder()
@@ -132,13 +132,50 @@ struct ReportRecorder {
     ~ReportRecorder() { ErrorReporter::setSink({}); }
 };
 
-// One data row per screen, named after it, in the column "id".
+// How far two pictures of one size differ, on average over every pixel and colour (0 to 255).
+inline double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            for (int shift : {0, 8, 16})
+                sum += std::abs(int(a.pixel(x, y) >> shift & 0xff) - int(b.pixel(x, y) >> shift & 0xff));
+    return sum / (3.0 * a.width() * a.height());
+}
+
 inline void addRowPerScreen()
 {
     QTest::addColumn<ScreenId>("id");
     for (int i = 0; i < kScreenCount; ++i)
         QTest::newRow(screenName(ScreenId(i))) << ScreenId(i);
 }
+
+// Mr. Pim's greeting on the main menu.
+inline const QString kGreeting = "Hello there, my name is Mr. Pim. I am the teacher of this classroom, I am here to "
+                                 "help you learn all sorts of fun things from letters to numbers. To start, click on "
+                                 "a lesson on the board!";
+
+inline QString textOf(const words::Phrase& phrase)
+{
+    return QString::fromUtf8(phrase.text.data(), static_cast<qsizetype>(phrase.text.size()));
+}
+
+// The phrase said last is being said until it is stopped, another comes, or the test ends it.
+struct RecordingSpeaker : Speaker {
+    QStringList said;
+    QList<words::Voice> voices;
+    QString saying;
+    void say(const words::Phrase& phrase) override
+    {
+        said << textOf(phrase);
+        voices << phrase.voice;
+        saying = said.last();
+    }
+    void sayAfter(const words::Phrase& phrase) override { say(phrase); }
+    void stop() override { saying.clear(); }
+    bool isSaying(const words::Phrase& phrase) const override { return saying == textOf(phrase); }
+    void forget() { said.clear(), voices.clear(), saying.clear(); }
+};
 
 } // namespace sprout::testing
 

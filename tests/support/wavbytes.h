@@ -1,7 +1,6 @@
 #pragma once
 
-// WAV files made in memory, so no test, benchmark or fuzzer seed depends on the
-// recorded voice.
+// WAV files made in memory, so no test, benchmark or seed depends on the recorded voice.
 
 #include <cmath>
 #include <cstdint>
@@ -50,7 +49,6 @@ inline Bytes wavBytes(const std::vector<std::int16_t>& samples, WavLayout layout
     return out;
 }
 
-// A sine tone at 16 kHz.
 inline std::vector<std::int16_t> tone(double hz, int ms)
 {
     std::vector<std::int16_t> samples(std::size_t(16 * ms));
