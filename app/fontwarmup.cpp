@@ -31,7 +31,7 @@ struct Lettering {
     QString letters;
 };
 
-QList<Lettering> designLettering(const std::function<double(const WindowDesign&)>& scaleOf)
+QList<Lettering> designLettering()
 {
     QList<Lettering> all;
     QHash<QString, qsizetype> byFont;
@@ -39,13 +39,12 @@ QList<Lettering> designLettering(const std::function<double(const WindowDesign&)
         QString shownLater = QStringLiteral("0123456789");
         for (const Reply& reply : design->replies)
             shownLater += QString::fromUtf8(reply.shown.data(), qsizetype(reply.shown.size()));
-        const double scale = scaleOf(design->window);
         for (const Control& control : design->controls) {
             if (!showsText(control))
                 continue;
             const Font& font = control.look.font;
             // As a control's font is, resolved against the application's.
-            const QFont opened = designFont(font.family, font.points, font.bold, scale).resolve(QApplication::font());
+            const QFont opened = designFont(font.family, font.points, font.bold).resolve(QApplication::font());
             auto found = byFont.constFind(opened.key());
             if (found == byFont.constEnd()) {
                 found = byFont.insert(opened.key(), all.size());
@@ -89,14 +88,14 @@ void layDownNext(std::shared_ptr<QList<Lettering>> fonts, QPointer<QWidget> wind
 
 } // namespace
 
-void start(QWidget* window, std::function<double(const WindowDesign&)> scaleOf)
+void start(QWidget* window)
 {
     static bool started = false;
     if (started)
         return;
     started = true;
     // Not in the turn that shows the first screen, which takes the keyboard then.
-    QTimer::singleShot(0, [fonts = std::make_shared<QList<Lettering>>(designLettering(scaleOf)),
+    QTimer::singleShot(0, [fonts = std::make_shared<QList<Lettering>>(designLettering()),
                            window = QPointer<QWidget>(window)] { layDownNext(fonts, window); });
 }
 

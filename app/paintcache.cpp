@@ -5,6 +5,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
 
 namespace sprout {
 
@@ -20,6 +21,11 @@ QCache<QString, QPixmap>& kept()
 }
 
 } // namespace
+
+void PaintCache::setScale(double scale)
+{
+    kept().setMaxCost(int(kKilobytes * std::max(1.0, scale)));
+}
 
 QString PaintCache::placeOf(const QRect& area)
 {

@@ -4,6 +4,8 @@
 #include "doubleclickguard.h"
 #include "fontwarmup.h"
 #include "fullscreen.h"
+#include "paintcache.h"
+#include "screendesigns.h"
 #include "stage.h"
 
 #include <QApplication>
@@ -81,12 +83,12 @@ bool ScreenRegistry::show(ScreenId id)
     // frame by a third of a millisecond, and the child sees the screen sooner. On the
     // stage the keyboard goes back to the control that had it when the screen was left.
     QPointer<QWidget> focus = m_focusOnStage.take(id);
-    AfterFirstFrame::run(window->window(), [window = QPointer<QMainWindow>(window), focus,
-                                            scaleOf = scaleOfScreens()] {
+    AfterFirstFrame::run(window->window(), [window = QPointer<QMainWindow>(window), focus, windowed = !m_stage] {
         if (!window || !window->isVisible())
             return;
         window->activateWindow();
-        FontWarmUp::start(window->window(), scaleOf);
+        if (windowed)
+            FontWarmUp::start(window->window());
         if (focus && focus->isVisible() && window->isAncestorOf(focus))
             focus->setFocus(Qt::OtherFocusReason);
     });
@@ -166,6 +168,7 @@ void ScreenRegistry::setFullScreen(bool on)
     if (on) {
         m_stage = std::make_unique<Stage>();
         m_stage->fillScreen();
+        PaintCache::setScale(Stage::fittingScale(designs::mainMenu.window, m_stage->size()));
         for (auto& slot : m_slots)
             if (slot && slot->isLoaded())
                 m_stage->adopt(*slot);
@@ -180,16 +183,11 @@ void ScreenRegistry::setFullScreen(bool on)
     }
     if (!shown.isEmpty())
         shown.last()->window()->activateWindow();
-    if (!on)
+    if (!on) {
         m_stage.reset();
+        PaintCache::setScale(1.0);
+    }
     m_focusOnStage.clear();
-}
-
-std::function<double(const WindowDesign&)> ScreenRegistry::scaleOfScreens() const
-{
-    if (!m_stage)
-        return [](const WindowDesign&) { return 1.0; };
-    return [area = m_stage->size()](const WindowDesign& window) { return Stage::fittingScale(window, area); };
 }
 
 bool ScreenRegistry::anyVisible() const

@@ -58,7 +58,6 @@ private:
     void endIfNothingShows();
     void keepPixelsOfRecent(ScreenId hidden);
     void letPicturesGo(ScreenId hidden);
-    std::function<double(const WindowDesign&)> scaleOfScreens() const;
 
     Factory m_factory;
     std::array<std::unique_ptr<Screen>, kScreenCount> m_slots;
