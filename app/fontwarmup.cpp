@@ -95,8 +95,9 @@ void start(QWidget* window)
         return;
     started = true;
     // Not in the turn that shows the first screen, which takes the keyboard then.
-    QTimer::singleShot(0, [fonts = std::make_shared<QList<Lettering>>(designLettering()),
-                           window = QPointer<QWidget>(window)] { layDownNext(fonts, window); });
+    QTimer::singleShot(0, [window = QPointer<QWidget>(window)] {
+        layDownNext(std::make_shared<QList<Lettering>>(designLettering()), window);
+    });
 }
 
 } // namespace sprout::FontWarmUp

@@ -5,7 +5,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
-#include <algorithm>
 
 namespace sprout {
 
@@ -21,11 +20,6 @@ QCache<QString, QPixmap>& kept()
 }
 
 } // namespace
-
-void PaintCache::setScale(double scale)
-{
-    kept().setMaxCost(int(kKilobytes * std::max(1.0, scale)));
-}
 
 QString PaintCache::placeOf(const QRect& area)
 {

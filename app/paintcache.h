@@ -24,12 +24,8 @@ public:
     static QString placeOf(const QRect& area);
 
     // The bound: about what the main menu and the screen a child comes back to from
-    // it show in captions and frames, at their designed size.
+    // it show in captions and frames.
     static constexpr int kKilobytes = 1024;
-    // Screens shown larger keep more of their captions: the bound grows with the scale
-    // (not with its square, the pixels' own growth, which would cost more memory than
-    // the full-screen classroom may take).
-    static void setScale(double scale);
 };
 
 } // namespace sprout

@@ -4,8 +4,6 @@
 #include "doubleclickguard.h"
 #include "fontwarmup.h"
 #include "fullscreen.h"
-#include "paintcache.h"
-#include "screendesigns.h"
 #include "stage.h"
 
 #include <QApplication>
@@ -168,7 +166,6 @@ void ScreenRegistry::setFullScreen(bool on)
     if (on) {
         m_stage = std::make_unique<Stage>();
         m_stage->fillScreen();
-        PaintCache::setScale(Stage::fittingScale(designs::mainMenu.window, m_stage->size()));
         for (auto& slot : m_slots)
             if (slot && slot->isLoaded())
                 m_stage->adopt(*slot);
@@ -183,10 +180,8 @@ void ScreenRegistry::setFullScreen(bool on)
     }
     if (!shown.isEmpty())
         shown.last()->window()->activateWindow();
-    if (!on) {
+    if (!on)
         m_stage.reset();
-        PaintCache::setScale(1.0);
-    }
     m_focusOnStage.clear();
 }
 
