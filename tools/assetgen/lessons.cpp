@@ -24,23 +24,24 @@ struct Placement {
     QRectF box;      // the picture's box on the screen, pixels
 };
 
-// The backdrop at the scale in force, at most twice its size: only thin corners of it
-// show around a picture. Kept while pictures are drawn at that scale.
+// The backdrop at its own size, drawn once: only thin corners of it show around a
+// picture, and its soft sky loses nothing when they are enlarged. Drawn at each
+// picture's scale, it cost a screen shown larger more than all its pictures together.
 QImage backdropPicture()
 {
-    static QImage backdrop;
-    const qreal scale = std::min<qreal>(drawingScale(), 2);
-    if (backdrop.isNull() || backdrop.devicePixelRatio() != scale) {
+    static const QImage backdrop = [] {
         const qreal inForce = drawingScale();
         const bool copies = drawingCopies();
         const QSize size = drawingSize();
-        setDrawingScale(scale, copies);
+        setDrawingScale(1, copies);
         setDrawingSize({});
+        QImage drawn;
         for (Artwork& picture : classroomPictures(QStringLiteral("backdrop")))
-            backdrop = picture.image.convertToFormat(QImage::Format_RGB32);
+            drawn = picture.image.convertToFormat(QImage::Format_RGB32);
         setDrawingScale(inForce, copies);
         setDrawingSize(size);
-    }
+        return drawn;
+    }();
     return backdrop;
 }
 
