@@ -7,8 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
-#include <QPointer>
 #include <QHash>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -17,12 +17,6 @@
 namespace sprout::FontWarmUp {
 
 namespace {
-
-bool showsText(const Control& control)
-{
-    return control.text && control.kind != Kind::Image && control.kind != Kind::PictureBox
-           && control.kind != Kind::ImageList && control.kind != Kind::Line;
-}
 
 // A design font and the letters it shows: its controls' captions, and the screen's
 // replies and digits, which a control may come to show instead.
@@ -40,7 +34,7 @@ QList<Lettering> designLettering()
         for (const Reply& reply : design->replies)
             shownLater += QString::fromUtf8(reply.shown.data(), qsizetype(reply.shown.size()));
         for (const Control& control : design->controls) {
-            if (!showsText(control))
+            if (!control.showsText())
                 continue;
             const Font& font = control.look.font;
             // As a control's font is, resolved against the application's.

@@ -113,9 +113,14 @@ struct Control {
     {
         if (!spoken.said.text.empty() || spoken.speaks != Speaks::Words)
             return spoken.said;
+        return showsText() ? narrator(withoutListHyphen(text)) : Phrase{};
+    }
+    // Whether the control shows its text in a font: a caption, a title or a box's text.
+    constexpr bool showsText() const
+    {
         const bool captioned = kind == Kind::Label || kind == Kind::Button || kind == Kind::Frame
                                || kind == Kind::TextBox;
-        return captioned && text ? narrator(withoutListHyphen(text)) : Phrase{};
+        return captioned && text;
     }
     constexpr std::string_view accessibleName() const { return spoken.name ? spoken.name : words().text; }
 
