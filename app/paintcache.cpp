@@ -26,6 +26,11 @@ QString PaintCache::placeOf(const QRect& area)
     return QStringLiteral("%1,%2 %3x%4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height());
 }
 
+void PaintCache::setScale(double scale)
+{
+    kept().setMaxCost(qRound(kKilobytes * scale * scale));
+}
+
 void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look,
                        const std::function<void(QPainter&)>& draw)
 {

@@ -23,8 +23,13 @@ public:
     // A rectangle as a look names it.
     static QString placeOf(const QRect& area);
 
-    // The bound: about what the main menu and the screen a child comes back to from
-    // it show in captions and frames.
+    // Controls shown `scale` times their designed size (on the full-screen stage) keep
+    // pictures that much larger: the bound grows with their area, so that the same
+    // captions and frames stay kept.
+    static void setScale(double scale);
+
+    // The bound at the designed size: about what the main menu and the screen a child
+    // comes back to from it show in captions and frames.
     static constexpr int kKilobytes = 1024;
 };
 

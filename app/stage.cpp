@@ -1,6 +1,7 @@
 #include "stage.h"
 
 #include "design.h"
+#include "paintcache.h"
 #include "screen.h"
 
 #include <QApplication>
@@ -31,6 +32,11 @@ Stage::Stage()
 {
     setObjectName(QStringLiteral("stage"));
     setWindowTitle(QApplication::applicationName());
+}
+
+Stage::~Stage()
+{
+    PaintCache::setScale(1);
 }
 
 // Painted, not set as the stage's palette, which the screens on it would inherit.
@@ -68,7 +74,7 @@ QSize Stage::area() const
     return screen ? screen->size() : size();
 }
 
-void Stage::fit(Screen& screen) const
+void Stage::fit(Screen& screen)
 {
     const QSize space = area();
     screen.setScale(fittingScale(screen.windowDesign(), space));
@@ -80,6 +86,9 @@ void Stage::fit(Screen& screen) const
                             * std::min(double(space.width()) / needed.width(),
                                        double(space.height()) / needed.height()));
     }
+    // The controls keep pictures of what they draw, each as large as it is shown.
+    m_largestScale = std::max(m_largestScale, screen.scale());
+    PaintCache::setScale(m_largestScale);
 }
 
 void Stage::adopt(Screen& screen)

@@ -16,6 +16,7 @@ class Stage : public QWidget {
     Q_OBJECT
 public:
     Stage();
+    ~Stage() override;
 
     // The calm colour around the screens.
     static QColor groundColour();
@@ -27,7 +28,7 @@ public:
     void fillScreen();
 
     // Scales a screen for the stage (before it is built, or again once built).
-    void fit(Screen& screen) const;
+    void fit(Screen& screen);
     // Puts a loaded screen's window on the stage, scaled and centred, hidden.
     void adopt(Screen& screen);
 
@@ -41,6 +42,7 @@ private:
     void centre(QWidget* window) const;
 
     QList<QPointer<Screen>> m_screens;
+    double m_largestScale = 1;
 };
 
 } // namespace sprout
