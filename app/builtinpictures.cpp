@@ -9,7 +9,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QResource>
+#include <QThreadPool>
 #include <algorithm>
+#include <future>
+#include <map>
 #include <memory>
 
 static void initPictureResources()
@@ -122,6 +125,61 @@ bool farLarger(QSize stored, QSize shown)
     return qint64(stored.width()) * stored.height() > 8 * qint64(shown.width()) * shown.height();
 }
 
+// How a picture comes to be at the size shown.
+enum class Making { Read, ReadTwiceSize, Shrunk, Drawn };
+
+Making makingOf(const QString& name, QSize pixels)
+{
+    const QSize own = ownSize(name);
+    if (own.isEmpty() || pixels.isEmpty())
+        return Making::Read;
+    if (pixels == own * 2 && resourceOf(name, 2).contains(QLatin1String("@2x.")))
+        return Making::ReadTwiceSize;
+    if (pixels.width() <= own.width() && pixels.height() <= own.height() && !farLarger(own, pixels))
+        return Making::Shrunk; // made smaller, a drawing stays sharp
+    return Making::Drawn; // sharper than enlarged, quicker than unpacked
+}
+
+// The picture at `pixels`; touches nothing of the program's, so any thread may make it.
+QImage pictureAt(const QString& name, QSize pixels)
+{
+    const QSize own = ownSize(name);
+    QImage image;
+    switch (makingOf(name, pixels)) {
+    case Making::Read:
+    case Making::Shrunk:
+        image = read(resourceOf(name, 1), pixels);
+        break;
+    case Making::ReadTwiceSize:
+        image = read(resourceOf(name, 2), {});
+        break;
+    case Making::Drawn:
+        image = art::drawBuiltInPicture(name, pixels, std::max(qreal(pixels.width()) / own.width(),
+                                                               qreal(pixels.height()) / own.height()));
+        break;
+    }
+    if (!pixels.isEmpty() && image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+QSize pixelsOf(QSize shown)
+{
+    return (QSizeF(shown) * screenScale()).toSize();
+}
+
+// Drawings started on another core, by name and size, until taken.
+std::map<QString, std::future<QImage>>& drawnAhead()
+{
+    static std::map<QString, std::future<QImage>> drawings;
+    return drawings;
+}
+
+QString drawingKey(const QString& name, QSize pixels)
+{
+    return QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
+}
+
 } // namespace
 
 QPixmap builtInPicture(const QString& name)
@@ -141,32 +199,49 @@ QPixmap builtInPicture(const QString& name)
 
 QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
-    const qreal scale = screenScale();
-    const QSize pixels = (QSizeF(shown) * scale).toSize();
-    const QSize own = ownSize(name);
+    const QSize pixels = pixelsOf(shown);
     QImage image;
-    if (own.isEmpty() || pixels.isEmpty())
-        image = read(resourceOf(name, 1), pixels);
-    else if (pixels == own * 2 && resourceOf(name, 2).contains(QLatin1String("@2x.")))
-        image = read(resourceOf(name, 2), {});
-    else if (pixels.width() <= own.width() && pixels.height() <= own.height() && !farLarger(own, pixels))
-        image = read(resourceOf(name, 1), pixels); // made smaller, a drawing stays sharp
-    else // drawn afresh at the size shown: sharper than enlarged, quicker than unpacked
-        image = art::drawBuiltInPicture(name, pixels, std::max(qreal(pixels.width()) / own.width(),
-                                                               qreal(pixels.height()) / own.height()));
-    if (!pixels.isEmpty() && image.size() != pixels)
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (auto ahead = drawnAhead().find(drawingKey(name, pixels)); ahead != drawnAhead().end()) {
+        image = ahead->second.get();
+        drawnAhead().erase(ahead);
+    } else {
+        image = pictureAt(name, pixels);
+    }
     QPixmap picture = QPixmap::fromImage(std::move(image));
-    picture.setDevicePixelRatio(scale);
+    picture.setDevicePixelRatio(screenScale());
     return picture;
+}
+
+void drawBuiltInPictureAhead(const QString& name, QSize shown)
+{
+    const QSize pixels = pixelsOf(shown);
+    const QString key = drawingKey(name, pixels);
+    if (makingOf(name, pixels) != Making::Drawn || drawnAhead().count(key))
+        return;
+    auto drawing = std::make_shared<std::promise<QImage>>();
+    drawnAhead().emplace(key, drawing->get_future());
+    // The application waits for the pool's work before it goes.
+    QThreadPool::globalInstance()->start([drawing, name, pixels] { drawing->set_value(pictureAt(name, pixels)); });
+}
+
+void forgetPicturesDrawnAhead()
+{
+    drawnAhead().clear();
 }
 
 QPixmap builtInPicture(const QString& name, double scale)
 {
-    const QPixmap own = builtInPicture(name);
-    if (scale == 1.0 || own.isNull())
-        return own;
-    return builtInPictureNotKept(name, (own.deviceIndependentSize() * scale).toSize());
+    if (scale == 1.0)
+        return builtInPicture(name);
+    QSizeF own = builtInPictureSize(name);
+    if (own.isEmpty()) // not in the list: the picture itself knows
+        own = builtInPicture(name).deviceIndependentSize();
+    return own.isEmpty() ? QPixmap() : builtInPictureNotKept(name, (own * scale).toSize());
+}
+
+QSize builtInPictureSize(const QString& name)
+{
+    return ownSize(name);
 }
 
 bool hasBuiltInPicture(const QString& name)

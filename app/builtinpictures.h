@@ -17,8 +17,19 @@ QPixmap builtInPicture(const QString& name);
 // screen is hidden long enough, and shares it with no other screen.
 QPixmap builtInPictureNotKept(const QString& name, QSize shown);
 
+// Starts drawing on another core a picture that builtInPictureNotKept will be asked
+// for at `shown` and makes by drawing it afresh, the slowest of its ways; that call
+// then takes the drawing, waiting for it if need be. Pictures read from the program
+// are not started.
+void drawBuiltInPictureAhead(const QString& name, QSize shown);
+// Lets go of the drawings started ahead and not taken.
+void forgetPicturesDrawnAhead();
+
 // The picture at its own size times a screen's scale (not kept); the picture itself at 1.
 QPixmap builtInPicture(const QString& name, double scale);
+
+// A picture's own size, without decoding it; empty when not known.
+QSize builtInPictureSize(const QString& name);
 
 // Whether the program holds a built-in picture of that name, without decoding it.
 bool hasBuiltInPicture(const QString& name);

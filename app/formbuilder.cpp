@@ -99,6 +99,21 @@ QWidget* coverAbove(const QWidget* control)
     return nullptr;
 }
 
+// A picture under an opaque picture stacked above it (an earlier row) waits for that
+// cover to go: the main menu's board.
+bool coveredInDesign(std::span<const Control> design, const Control& control)
+{
+    const QRect area = geometryOf(control, 1);
+    for (const Control& above : design) {
+        if (&above == &control)
+            return false;
+        if (above.kind == Kind::Image && above.text && !(above.look.flags & Hidden)
+            && qstrcmp(above.parent, control.parent) == 0 && geometryOf(above, 1).contains(area))
+            return true;
+    }
+    return false;
+}
+
 // The arrow keys move the focus between the members of a control array laid out as
 // a grid (the Tic-Tac-Toe squares): to the nearest one in the arrow's direction, and
 // nowhere at the edge.
@@ -434,6 +449,21 @@ void FormBuilder::takePicturesBack(std::span<const Control> design, const Contro
             showPicture(image, control);
         else if (control.kind == Kind::PictureBox)
             place(image, control, scaleOf(image));
+    }
+}
+
+void FormBuilder::drawPicturesAhead(std::span<const Control> design, double scale)
+{
+    if (scale == 1)
+        return;
+    for (const Control& control : design) {
+        if (control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
+            || coveredInDesign(design, control))
+            continue;
+        const QString name = QString::fromLatin1(control.text);
+        drawBuiltInPictureAhead(name, control.look.flags & Stretch
+                                          ? geometryOf(control, scale).size()
+                                          : (QSizeF(builtInPictureSize(name)) * scale).toSize());
     }
 }
 

@@ -82,6 +82,7 @@ bool Screen::load()
         return true;
     if (!readPictureFiles())
         return false;
+    FormBuilder::drawPicturesAhead(design(), m_scale);
     reportDesignProblems();
     FocusRing::install();
     ScreenReader::install();
@@ -89,6 +90,7 @@ bool Screen::load()
     QSet<QString> clickable(m_clickHandlers.keyBegin(), m_clickHandlers.keyEnd());
     clickable.unite(QSet<QString>(m_indexedClickHandlers.keyBegin(), m_indexedClickHandlers.keyEnd()));
     m_controls = FormBuilder::build(client(), design(), clickable, m_scale);
+    forgetPicturesDrawnAhead();
     controlsBuilt();
     auto* spoken = new SpokenControls(client(), design(), m_controls);
     auto* replies = new SpokenReplies(client(), m_design, m_controls);
