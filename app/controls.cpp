@@ -9,6 +9,9 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <QTextLayout>
+#include <QTextBlock>
+#include <QScrollBar>
 #include <cmath>
 
 namespace sprout {
@@ -200,6 +203,42 @@ void FrameBox::paintEvent(QPaintEvent*)
         onPicture.setFont(font()); // as a painter on the frame itself starts
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &onPicture, this);
     });
+}
+
+void TextBox::paintEvent(QPaintEvent* event)
+{
+    // A caret blinks and a selection follows the pointer: those Qt draws as they are.
+    if (textCursor().hasSelection() || (hasFocus() && !isReadOnly()) || !placeholderText().isEmpty()) {
+        QPlainTextEdit::paintEvent(event);
+        return;
+    }
+    const QRect area = viewport()->rect();
+    const QPalette& colours = viewport()->palette();
+    const QString look = QStringList{QStringLiteral("text"), toPlainText(), font().toString(),
+                                     colours.color(QPalette::Text).name(QColor::HexArgb),
+                                     colours.color(QPalette::Base).name(QColor::HexArgb),
+                                     QString::number(int(isEnabled())), QString::number(contentOffset().y()),
+                                     QString::number(horizontalScrollBar()->value()),
+                                     QString::number(verticalScrollBar()->value())}
+                             .join(QLatin1Char('|'));
+    QPainter painter(viewport());
+    PaintCache::paint(painter, area, look, [&](QPainter& onPicture) { drawText(onPicture, area); },
+                      PaintCache::Ground::Opaque);
+}
+
+// As QPlainTextEdit lays down its blocks, onto the box's ground.
+void TextBox::drawText(QPainter& painter, const QRect& area)
+{
+    painter.fillRect(area, viewport()->palette().brush(QPalette::Base));
+    painter.setPen(viewport()->palette().color(QPalette::Text));
+    QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.height();
+         block = block.next()) {
+        const QRectF bounds = blockBoundingRect(block);
+        if (block.isVisible())
+            block.layout()->draw(&painter, offset, {}, area);
+        offset.ry() += bounds.height();
+    }
 }
 
 LineControl::LineControl(QPoint from, QPoint to, int width, QColor colour, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -97,6 +98,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A multi-line text box. Its text is laid out and every letter blended afresh at each
+// paint, most of a return to Tic-Tac-Toe on the full-screen classroom: unless a caret or
+// a selection shows, the finished text is kept, on the box's own ground.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawText(QPainter& painter, const QRect& area);
 };
 
 // A straight line between two points of its parent.

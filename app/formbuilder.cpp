@@ -183,7 +183,7 @@ QWidget* createTextBox(const Control& control, QWidget* parent)
 {
     const bool readOnly = control.look.flags & ReadOnly;
     if (control.look.flags & MultiLine) {
-        auto* box = new QPlainTextEdit(parent);
+        auto* box = new TextBox(parent);
         box->setPlainText(textOf(control).replace(QLatin1String("\r\n"), QLatin1String("\n")));
         box->setReadOnly(readOnly);
         box->setVerticalScrollBarPolicy((control.look.flags & ScrollBar) ? Qt::ScrollBarAlwaysOn

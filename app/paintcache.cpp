@@ -32,7 +32,7 @@ void PaintCache::setScale(double scale)
 }
 
 void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look,
-                       const std::function<void(QPainter&)>& draw)
+                       const std::function<void(QPainter&)>& draw, Ground ground)
 {
     const qreal scale = painter.device()->devicePixelRatioF();
     const QString key = placeOf(area) + QStringLiteral(" @%1 ").arg(scale) + look;
@@ -48,7 +48,7 @@ void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look
         return draw(painter);
     auto picture = std::make_unique<QPixmap>(pixels);
     picture->setDevicePixelRatio(scale);
-    picture->fill(Qt::transparent);
+    picture->fill(ground == Ground::Opaque ? Qt::white : Qt::transparent);
     QPainter onPicture(picture.get());
     onPicture.translate(-area.topLeft());
     draw(onPicture);

@@ -16,9 +16,12 @@ class PaintCache {
 public:
     // Paints `area` (in the painter's coordinates) through the cache: `draw` paints
     // there as onto the control itself, once for each look. `look` must name all that
-    // the drawing shows; the area and the device's pixel ratio are added to it.
+    // the drawing shows; the area and the device's pixel ratio are added to it. A
+    // drawing that covers all its area with opaque colour is kept opaque, and laid
+    // down by copying rather than blending.
+    enum class Ground { Transparent, Opaque };
     static void paint(QPainter& painter, const QRect& area, const QString& look,
-                      const std::function<void(QPainter&)>& draw);
+                      const std::function<void(QPainter&)>& draw, Ground ground = Ground::Transparent);
 
     // A rectangle as a look names it.
     static QString placeOf(const QRect& area);

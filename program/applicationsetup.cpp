@@ -1,5 +1,7 @@
 #include "applicationsetup.h"
 
+#include "classroomstyle.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <malloc.h>
@@ -13,7 +15,7 @@ void setUpApplication()
     // first is freed, and later pictures then stay with the process once let go.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ClassroomStyle);
     // One screen is on show at a time; were its colours to change when it is no longer
     // the active window, every control would be painted twice each time one opens.
     QPalette colours = QApplication::palette();

@@ -1,6 +1,10 @@
-// Captions and frames that keep their pixels show what Qt draws afresh, after every change.
+// Captions and frames that keep their pixels show what Qt draws afresh, after every change;
+// panel borders drawn the quick way are Qt's own pixels.
+#include "classroomstyle.h"
 #include "controls.h"
 
+#include <QScrollBar>
+#include <QStyleFactory>
 #include <QtTest>
 #include <functional>
 
@@ -98,6 +102,53 @@ private slots:
             {"background", [](QGroupBox* frame) { setColour(frame, QPalette::Window, Qt::yellow); }},
             {"disabled", [](QGroupBox* frame) { frame->setEnabled(false); }},
         });
+    }
+
+    void textBoxesLookAsQtDrawsThem()
+    {
+        compareAfterEachChange<TextBox, QPlainTextEdit>({
+            {"first shown", [](QPlainTextEdit* box) {
+                 box->setGeometry(10, 20, 300, 90);
+                 box->setFont(QFont("Cabin", 12, QFont::Bold));
+                 box->setReadOnly(true);
+                 box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+                 box->setPlainText("Mr. Pim Says: Hello there, my name is Mr. Pim.");
+             }},
+            {"more said", [](QPlainTextEdit* box) {
+                 box->appendPlainText("You Said: Red\nMr. Pim Says: Very good, that is right!\nAnd more\nand more.");
+             }},
+            {"scrolled down", [](QPlainTextEdit* box) { box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum()); }},
+            {"narrower", [](QPlainTextEdit* box) { box->resize(160, 120); }},
+            {"font", [](QPlainTextEdit* box) { box->setFont(QFont("Liberation Sans", 9)); }},
+            {"colours", [](QPlainTextEdit* box) {
+                 setColour(box, QPalette::Text, Qt::darkBlue);
+                 setColour(box, QPalette::Base, Qt::yellow);
+             }},
+            {"selected", [](QPlainTextEdit* box) { box->selectAll(); }},
+            {"disabled", [](QPlainTextEdit* box) { box->setEnabled(false); }},
+        });
+    }
+
+    void panelBordersAreQtsOwn()
+    {
+        ClassroomStyle classroom;
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        for (int shadow : {QFrame::Sunken, QFrame::Raised})
+            for (int lineWidth : {1, 2, 4, 9})
+                for (QSize size : {QSize(23, 19), QSize(120, 87)}) {
+                    QImage pictures[2];
+                    for (QStyle* style : {static_cast<QStyle*>(&classroom), fusion.get()}) {
+                        QFrame box;
+                        box.setStyle(style);
+                        box.setFrameStyle(QFrame::Panel | shadow);
+                        box.setLineWidth(lineWidth);
+                        box.resize(size);
+                        pictures[style == fusion.get()] = box.grab().toImage();
+                    }
+                    QVERIFY2(pictures[0] == pictures[1],
+                             qPrintable(QStringLiteral("%1 x %2, %3 px, shadow %4")
+                                            .arg(size.width()).arg(size.height()).arg(lineWidth).arg(shadow)));
+                }
     }
 };
 

@@ -1,0 +1,41 @@
+#include "classroomstyle.h"
+
+#include <QFrame>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
+#include <qdrawutil.h>
+
+namespace sprout {
+
+ClassroomStyle::ClassroomStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    const bool shaded = option->state & (State_Sunken | State_Raised);
+    if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel && shaded)
+        return drawPanel(*painter, frame->rect, frame->palette, option->state & State_Sunken, frame->lineWidth);
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ClassroomStyle::drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,
+                               int lineWidth)
+{
+    // Edges wider than half the panel overlap: Qt's own drawing decides how.
+    if (2 * lineWidth > qMin(area.width(), area.height()))
+        return qDrawShadePanel(&painter, area, palette, sunken, lineWidth);
+    const QColor topLeft = sunken ? palette.dark().color() : palette.light().color();
+    const QColor bottomRight = sunken ? palette.light().color() : palette.dark().color();
+    const int x = area.x(), y = area.y(), w = area.width(), h = area.height();
+    // Each ring one pixel in, its corners mitred where the two colours meet.
+    for (int i = 0; i < lineWidth; ++i) {
+        painter.fillRect(QRect(x, y + i, w - 1 - i, 1), topLeft);
+        painter.fillRect(QRect(x + i, y, 1, h - 1 - i), topLeft);
+        painter.fillRect(QRect(x + i, y + h - 1 - i, w - i, 1), bottomRight);
+        painter.fillRect(QRect(x + w - 1 - i, y + i, 1, h - i), bottomRight);
+    }
+}
+
+} // namespace sprout

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QProxyStyle>
+
+namespace sprout {
+
+// Fusion, with sunken and raised panels (the picture boxes' borders) laid down as
+// filled rows and columns. Qt draws each of a panel's edge lines through its line
+// stroker, which on the full-screen classroom, where a border is four or more pixels
+// wide, cost a return to Tic-Tac-Toe a quarter of its time. The pixels are the same.
+class ClassroomStyle : public QProxyStyle {
+public:
+    ClassroomStyle();
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+
+    // The edges of a panel `lineWidth` pixels wide, light above and left when raised.
+    static void drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,
+                          int lineWidth);
+};
+
+} // namespace sprout
