@@ -1,5 +1,7 @@
 #include "classroomstyle.h"
 
+#include "largeletters.h"
+
 #include <QFrame>
 #include <QPainter>
 #include <QStyleFactory>
@@ -18,6 +20,16 @@ void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel && shaded)
         return drawPanel(*painter, frame->rect, frame->palette, option->state & State_Sunken, frame->lineWidth);
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,
+                                  bool enabled, const QString& text, QPalette::ColorRole role) const
+{
+    if (!LargeLetters::drawnFromOutlines(*painter))
+        return QProxyStyle::drawItemText(painter, area, flags, palette, enabled, text, role);
+    LargeLetters::draw(*painter, [&](QPainter& recording) {
+        QProxyStyle::drawItemText(&recording, area, flags, palette, enabled, text, role);
+    });
 }
 
 void ClassroomStyle::drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

@@ -4,8 +4,9 @@
 
 namespace sprout {
 
-// Fusion, with sunken and raised panels (the picture boxes' borders) laid down as
-// filled rows and columns. Qt draws each of a panel's edge lines through its line
+// Fusion, with captions in letters above 64 pixels filled a letter at a time
+// (LargeLetters), and sunken and raised panels (the picture boxes' borders) laid down
+// as filled rows and columns. Qt draws each of a panel's edge lines through its line
 // stroker, which on the full-screen classroom, where a border is four or more pixels
 // wide, cost a return to Tic-Tac-Toe a quarter of its time. The pixels are the same.
 class ClassroomStyle : public QProxyStyle {
@@ -14,6 +15,9 @@ public:
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
+    // Captions larger than Qt keeps letters have theirs filled one at a time.
+    void drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role = QPalette::NoRole) const override;
 
     // The edges of a panel `lineWidth` pixels wide, light above and left when raised.
     static void drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "largeletters.h"
 #include "paintcache.h"
 
 #include <QAccessible>
@@ -185,7 +186,11 @@ void WrapButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    auto drawCaption = [&](QPainter& onButton) { onButton.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption); };
+    if (LargeLetters::drawnFromOutlines(painter))
+        LargeLetters::draw(painter, drawCaption);
+    else
+        drawCaption(painter);
 }
 
 void FrameBox::paintEvent(QPaintEvent*)
@@ -235,7 +240,9 @@ void TextBox::drawText(QPainter& painter, const QRect& area)
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.height();
          block = block.next()) {
         const QRectF bounds = blockBoundingRect(block);
-        if (block.isVisible())
+        if (block.isVisible() && LargeLetters::drawnFromOutlines(painter))
+            LargeLetters::draw(painter, [&](QPainter& onBox) { block.layout()->draw(&onBox, offset, {}, area); });
+        else if (block.isVisible())
             block.layout()->draw(&painter, offset, {}, area);
         offset.ry() += bounds.height();
     }
