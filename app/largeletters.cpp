@@ -1,5 +1,6 @@
 #include "largeletters.h"
 
+#include <QCache>
 #include <QGlyphRun>
 #include <QPaintEngine>
 #include <QPainter>
@@ -96,6 +97,22 @@ private:
     mutable Recorder m_recorder;
 };
 
+// A letter's outline, read from its font once: a menu bar is drawn afresh each time.
+const QPainterPath& outline(const QRawFont& font, quint32 glyph)
+{
+    static QCache<QString, QPainterPath> outlines(2000); // letters of a few sizes of a few fonts
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(font.familyName(), font.styleName())
+                            .arg(font.pixelSize())
+                            .arg(int(font.weight()))
+                            .arg(glyph);
+    if (QPainterPath* kept = outlines.object(key))
+        return *kept;
+    auto* read = new QPainterPath(font.pathForGlyph(glyph));
+    outlines.insert(key, read);
+    return *read;
+}
+
 void fillLetters(QPainter& painter, const Line& line)
 {
     QTextLayout layout(line.text, line.font, painter.device());
@@ -110,7 +127,7 @@ void fillLetters(QPainter& painter, const Line& line)
         const QList<quint32> glyphs = run.glyphIndexes();
         const QList<QPointF> places = run.positions();
         for (qsizetype i = 0; i < glyphs.size(); ++i)
-            painter.fillPath(font.pathForGlyph(glyphs[i]).translated(origin + places[i]), line.ink);
+            painter.fillPath(outline(font, glyphs[i]).translated(origin + places[i]), line.ink);
     }
 }
 
