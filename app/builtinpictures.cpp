@@ -107,6 +107,7 @@ QImage read(const QString& file, QSize pixels)
 QSize ownSize(const QString& name)
 {
     static const QHash<QString, QSize> sizes = [] {
+        screenScale(); // makes the resources known
         QHash<QString, QSize> listed;
         const QByteArray list = QResource(QStringLiteral(":/pictures/sizes")).uncompressedData();
         for (const QByteArray& line : list.split('\n'))
@@ -231,17 +232,12 @@ void forgetPicturesDrawnAhead()
 
 QPixmap builtInPicture(const QString& name, double scale)
 {
-    if (scale == 1.0)
-        return builtInPicture(name);
-    QSizeF own = builtInPictureSize(name);
-    if (own.isEmpty()) // not in the list: the picture itself knows
-        own = builtInPicture(name).deviceIndependentSize();
-    return own.isEmpty() ? QPixmap() : builtInPictureNotKept(name, (own * scale).toSize());
+    return scale == 1.0 ? builtInPicture(name) : builtInPictureNotKept(name, builtInPictureSize(name, scale));
 }
 
-QSize builtInPictureSize(const QString& name)
+QSize builtInPictureSize(const QString& name, double scale)
 {
-    return ownSize(name);
+    return (QSizeF(ownSize(name)) * scale).toSize();
 }
 
 bool hasBuiltInPicture(const QString& name)

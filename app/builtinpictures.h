@@ -28,8 +28,9 @@ void forgetPicturesDrawnAhead();
 // The picture at its own size times a screen's scale (not kept); the picture itself at 1.
 QPixmap builtInPicture(const QString& name, double scale);
 
-// A picture's own size, without decoding it; empty when not known.
-QSize builtInPictureSize(const QString& name);
+// A picture's own size times a screen's scale, without decoding it; empty when the
+// program has no such picture.
+QSize builtInPictureSize(const QString& name, double scale);
 
 // Whether the program holds a built-in picture of that name, without decoding it.
 bool hasBuiltInPicture(const QString& name);

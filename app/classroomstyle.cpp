@@ -25,10 +25,8 @@ void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* opt
 void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,
                                   bool enabled, const QString& text, QPalette::ColorRole role) const
 {
-    if (!LargeLetters::drawnFromOutlines(*painter))
-        return QProxyStyle::drawItemText(painter, area, flags, palette, enabled, text, role);
-    LargeLetters::draw(*painter, [&](QPainter& recording) {
-        QProxyStyle::drawItemText(&recording, area, flags, palette, enabled, text, role);
+    LargeLetters::draw(*painter, [&](QPainter& onto) {
+        QProxyStyle::drawItemText(&onto, area, flags, palette, enabled, text, role);
     });
 }
 

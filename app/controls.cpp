@@ -186,11 +186,9 @@ void WrapButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    auto drawCaption = [&](QPainter& onButton) { onButton.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption); };
-    if (LargeLetters::drawnFromOutlines(painter))
-        LargeLetters::draw(painter, drawCaption);
-    else
-        drawCaption(painter);
+    LargeLetters::draw(painter, [&](QPainter& onButton) {
+        onButton.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    });
 }
 
 void FrameBox::paintEvent(QPaintEvent*)
@@ -240,10 +238,8 @@ void TextBox::drawText(QPainter& painter, const QRect& area)
     for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= area.height();
          block = block.next()) {
         const QRectF bounds = blockBoundingRect(block);
-        if (block.isVisible() && LargeLetters::drawnFromOutlines(painter))
+        if (block.isVisible())
             LargeLetters::draw(painter, [&](QPainter& onBox) { block.layout()->draw(&onBox, offset, {}, area); });
-        else if (block.isVisible())
-            block.layout()->draw(&painter, offset, {}, area);
         offset.ry() += bounds.height();
     }
 }

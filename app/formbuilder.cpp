@@ -461,9 +461,8 @@ void FormBuilder::drawPicturesAhead(std::span<const Control> design, double scal
             || coveredInDesign(design, control))
             continue;
         const QString name = QString::fromLatin1(control.text);
-        drawBuiltInPictureAhead(name, control.look.flags & Stretch
-                                          ? geometryOf(control, scale).size()
-                                          : (QSizeF(builtInPictureSize(name)) * scale).toSize());
+        drawBuiltInPictureAhead(name, control.look.flags & Stretch ? geometryOf(control, scale).size()
+                                                                   : builtInPictureSize(name, scale));
     }
 }
 

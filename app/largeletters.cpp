@@ -141,6 +141,8 @@ bool drawnFromOutlines(const QPainter& painter)
 
 void draw(QPainter& painter, const std::function<void(QPainter&)>& layDown)
 {
+    if (!drawnFromOutlines(painter))
+        return layDown(painter);
     RecordingDevice device(*painter.device());
     {
         QPainter recording(&device);

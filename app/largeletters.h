@@ -14,8 +14,9 @@ namespace sprout::LargeLetters {
 // Whether text in the painter's font is drawn from outlines.
 bool drawnFromOutlines(const QPainter& painter);
 
-// Runs `layDown`, which draws text (and lines) onto the painter it is given as onto
-// `painter`, and draws the same onto `painter`, letters filled one at a time.
+// Runs `layDown`, which draws text (and lines) onto the painter it is given: straight
+// onto `painter` where its letters are kept by Qt, else onto a recording that is then
+// drawn onto `painter` with the letters filled one at a time.
 void draw(QPainter& painter, const std::function<void(QPainter&)>& layDown);
 
 } // namespace sprout::LargeLetters
