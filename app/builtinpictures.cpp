@@ -176,6 +176,14 @@ std::map<QString, std::future<QImage>>& drawnAhead()
     return drawings;
 }
 
+// A picture made at the screen's pixels, shown at its size in device-independent ones.
+QPixmap onScreen(QImage image)
+{
+    QPixmap picture = QPixmap::fromImage(std::move(image));
+    picture.setDevicePixelRatio(screenScale());
+    return picture;
+}
+
 QString drawingKey(const QString& name, QSize pixels)
 {
     return QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
@@ -200,17 +208,7 @@ QPixmap builtInPicture(const QString& name)
 
 QPixmap builtInPictureNotKept(const QString& name, QSize shown)
 {
-    const QSize pixels = pixelsOf(shown);
-    QImage image;
-    if (auto ahead = drawnAhead().find(drawingKey(name, pixels)); ahead != drawnAhead().end()) {
-        image = ahead->second.get();
-        drawnAhead().erase(ahead);
-    } else {
-        image = pictureAt(name, pixels);
-    }
-    QPixmap picture = QPixmap::fromImage(std::move(image));
-    picture.setDevicePixelRatio(screenScale());
-    return picture;
+    return onScreen(pictureAt(name, pixelsOf(shown)));
 }
 
 void drawBuiltInPictureAhead(const QString& name, QSize shown)
@@ -223,6 +221,16 @@ void drawBuiltInPictureAhead(const QString& name, QSize shown)
     drawnAhead().emplace(key, drawing->get_future());
     // The application waits for the pool's work before it goes.
     QThreadPool::globalInstance()->start([drawing, name, pixels] { drawing->set_value(pictureAt(name, pixels)); });
+}
+
+std::function<QPixmap()> takeBuiltInPictureDrawnAhead(const QString& name, QSize shown)
+{
+    const auto ahead = drawnAhead().find(drawingKey(name, pixelsOf(shown)));
+    if (ahead == drawnAhead().end())
+        return {};
+    auto drawing = std::make_shared<std::future<QImage>>(std::move(ahead->second));
+    drawnAhead().erase(ahead);
+    return [drawing] { return onScreen(drawing->get()); };
 }
 
 void forgetPicturesDrawnAhead()

@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <functional>
 
 namespace sprout {
 
@@ -17,11 +18,13 @@ QPixmap builtInPicture(const QString& name);
 // screen is hidden long enough, and shares it with no other screen.
 QPixmap builtInPictureNotKept(const QString& name, QSize shown);
 
-// Starts drawing on another core a picture that builtInPictureNotKept will be asked
-// for at `shown` and makes by drawing it afresh, the slowest of its ways; that call
-// then takes the drawing, waiting for it if need be. Pictures read from the program
-// are not started.
+// Starts drawing on another core a picture that will be shown at `shown` and is made
+// by drawing it afresh, the slowest of its ways. Pictures read from the program are
+// not started.
 void drawBuiltInPictureAhead(const QString& name, QSize shown);
+// The drawing started ahead for `shown`, as a call that returns it, waiting for it if
+// need be; empty when none was started. The call owns the drawing from then on.
+std::function<QPixmap()> takeBuiltInPictureDrawnAhead(const QString& name, QSize shown);
 // Lets go of the drawings started ahead and not taken.
 void forgetPicturesDrawnAhead();
 

@@ -74,8 +74,21 @@ const ClickLabel::CaptionFit& ClickLabel::fit() const
     return m_fit;
 }
 
+bool ClickLabel::event(QEvent* event)
+{
+    // Setting the coming picture in the paint that shows it asks for a second paint
+    // of the same pixels; at full screen that is a copy as large as the screen.
+    if (event->type() == QEvent::UpdateLater && std::exchange(m_paintedComingPicture, false))
+        return true;
+    return QLabel::event(event);
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event)
 {
+    if (m_comingPicture) {
+        setPixmap(std::exchange(m_comingPicture, nullptr)());
+        m_paintedComingPicture = true;
+    }
     if (!pixmap().isNull() || text().isEmpty() || textFormat() == Qt::RichText
         || (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()))) {
         QLabel::paintEvent(event);

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 
 namespace sprout {
 
@@ -41,6 +42,13 @@ public:
     // As a click of the mouse does.
     void click() { emit clicked(); }
 
+    // A picture that another core is still drawing: the label shows it from its first
+    // paint, so that building a screen does not wait for it. Showing another picture,
+    // or none, drops it.
+    void showComingPicture(std::function<QPixmap()> take) { m_comingPicture = std::move(take); }
+    void dropComingPicture() { m_comingPicture = nullptr; }
+    bool hasComingPicture() const { return bool(m_comingPicture); }
+
 signals:
     void clicked();
     void changed();
@@ -51,6 +59,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     // Fitting needs the font's glyphs, so it is done when first asked for (most
@@ -74,6 +83,8 @@ private:
     bool m_covered = false;
     QString m_shownName;
     mutable CaptionFit m_fit;
+    std::function<QPixmap()> m_comingPicture;
+    bool m_paintedComingPicture = false;
 };
 
 // A push button whose caption wraps at word boundaries inside the button.

@@ -57,12 +57,9 @@ QWidget* createImage(const Control&, QWidget* parent)
 // A picture without transparency that fills its image hides whatever lies beneath:
 // told so, Qt paints neither the window's background nor the controls under it (the
 // main menu's board and links under its cover) in a frame they cannot show in.
-void markOpaqueIfCovered(QLabel* image)
+void markOpaqueIfCovered(QLabel* image, QSizeF covered, bool opaque)
 {
-    const QPixmap& picture = image->pixmap();
-    const QSizeF covered = picture.deviceIndependentSize();
-    if (!picture.isNull() && !picture.hasAlphaChannel() && covered.width() >= image->width()
-        && covered.height() >= image->height())
+    if (opaque && covered.width() >= image->width() && covered.height() >= image->height())
         image->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -258,6 +255,7 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     // the cover goes: at full screen it is as large as the screen.
     if (QWidget* cover = scale != 1 ? coverAbove(image) : nullptr) {
         image->setPixmap(QPixmap());
+        image->dropComingPicture();
         image->setProperty(kLetGoProperty, true);
         if (!image->property(kWaitsForCover).toBool()) {
             image->setProperty(kWaitsForCover, true);
@@ -272,12 +270,23 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
         return;
     }
     const bool stretch = control.look.flags & Stretch;
-    const QSize stretched = geometryOf(control, scale).size();
-    image->setPixmap(stretch ? builtInPictureNotKept(name, stretched) : builtInPicture(name, scale));
+    const QSize shown = stretch ? geometryOf(control, scale).size() : builtInPictureSize(name, scale);
+    // A drawing started ahead is taken when the picture is first painted: the screen
+    // is built meanwhile. Drawings are opaque.
+    if (auto drawing = scale != 1 ? takeBuiltInPictureDrawnAhead(name, shown) : nullptr) {
+        image->setPixmap(QPixmap());
+        image->showComingPicture(std::move(drawing));
+        image->resize(shown);
+        markOpaqueIfCovered(image, shown, true);
+        return;
+    }
+    image->dropComingPicture();
+    image->setPixmap(stretch ? builtInPictureNotKept(name, shown) : builtInPicture(name, scale));
+    const QPixmap& picture = image->pixmap();
     // An image that does not stretch takes the size of its picture.
-    if (!stretch && !image->pixmap().isNull())
-        image->resize(image->pixmap().deviceIndependentSize().toSize());
-    markOpaqueIfCovered(image);
+    if (!stretch && !picture.isNull())
+        image->resize(picture.deviceIndependentSize().toSize());
+    markOpaqueIfCovered(image, picture.deviceIndependentSize(), !picture.isNull() && !picture.hasAlphaChannel());
 }
 
 void FormBuilder::fitToPicture(QLabel* image)
@@ -420,8 +429,8 @@ void FormBuilder::rescale(QWidget* client, std::span<const Control> design, cons
             continue;
         place(widget, control, scale);
         // An image still waiting under its cover gets its picture at the scale then.
-        if (auto* image = qobject_cast<ClickLabel*>(widget);
-            image && control.kind == Kind::Image && control.text && !image->pixmap().isNull())
+        if (auto* image = qobject_cast<ClickLabel*>(widget); image && control.kind == Kind::Image && control.text
+                                                              && (!image->pixmap().isNull() || image->hasComingPicture()))
             showPicture(image, control);
         else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
             fitToPicture(image);
@@ -432,8 +441,10 @@ void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls&
 {
     for (const Control& control : design)
         if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
-            image && control.text && !image->pixmap().isNull() && showsDesignedPicture(image, control)) {
+            image && control.text && (!image->pixmap().isNull() || image->hasComingPicture())
+            && showsDesignedPicture(image, control)) {
             image->setPixmap(QPixmap());
+            image->dropComingPicture();
             image->setProperty(kLetGoProperty, true);
         }
 }
