@@ -76,8 +76,8 @@ const ClickLabel::CaptionFit& ClickLabel::fit() const
 
 bool ClickLabel::event(QEvent* event)
 {
-    // Setting the coming picture in the paint that shows it asks for a second paint
-    // of the same pixels; at full screen that is a copy as large as the screen.
+    // Setting the coming picture in the paint that shows all of it asks for a second
+    // paint of the same pixels; at full screen that is a copy as large as the screen.
     if (event->type() == QEvent::UpdateLater && std::exchange(m_paintedComingPicture, false))
         return true;
     return QLabel::event(event);
@@ -87,7 +87,7 @@ void ClickLabel::paintEvent(QPaintEvent* event)
 {
     if (m_comingPicture) {
         setPixmap(std::exchange(m_comingPicture, nullptr)());
-        m_paintedComingPicture = true;
+        m_paintedComingPicture = (visibleRegion() - event->region()).isEmpty();
     }
     if (!pixmap().isNull() || text().isEmpty() || textFormat() == Qt::RichText
         || (textFormat() == Qt::AutoText && Qt::mightBeRichText(text()))) {

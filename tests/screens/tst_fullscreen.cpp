@@ -248,7 +248,11 @@ private slots:
         QTRY_COMPARE(paints, 1);
         QTest::qWait(50);
         QCOMPARE(paints, 1);
-        QCOMPARE(cover->pixmap().toImage(), builtInPictureNotKept("cover", cover->size()).toImage());
+        // Letters drawn the first time in a thread may differ from later ones by an edge pixel.
+        const QImage shown = cover->pixmap().toImage();
+        QCOMPARE(shown.size(), cover->size());
+        const double difference = meanDifference(shown, builtInPictureNotKept("cover", cover->size()).toImage());
+        QVERIFY2(difference < 0.5, qPrintable(QString::number(difference)));
         delete counter;
     }
 
