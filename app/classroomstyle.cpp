@@ -2,6 +2,8 @@
 
 #include "largeletters.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QFrame>
 #include <QPainter>
 #include <QStyleFactory>
@@ -20,6 +22,20 @@ void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel && shaded)
         return drawPanel(*painter, frame->rect, frame->palette, option->state & State_Sunken, frame->lineWidth);
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QSize ClassroomStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                                       const QWidget* widget) const
+{
+    const QSize size = QProxyStyle::sizeFromContents(type, option, contents, widget);
+    if (type != CT_MenuBarItem || !widget)
+        return size;
+    const double larger = double(QFontInfo(widget->font()).pixelSize())
+                          / QFontInfo(QApplication::font(widget)).pixelSize();
+    if (larger <= 1)
+        return size;
+    const QSize padding = size - contents;
+    return contents + QSize(qRound(padding.width() * larger), qRound(padding.height() * larger));
 }
 
 void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,

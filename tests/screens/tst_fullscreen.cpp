@@ -1,5 +1,6 @@
 // The full-screen classroom: every screen scaled by one factor, and a child's way through it.
 #include "builtinpictures.h"
+#include "classroomstyle.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
 #include "speech.h"
@@ -9,6 +10,7 @@
 #include <QHash>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <cmath>
 
 using namespace sprout;
@@ -108,7 +110,11 @@ Screen& onShow(ScreenRegistry& registry, ScreenId id)
 class TestFullScreen : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { FullScreen::installKey(); }
+    void initTestCase()
+    {
+        QApplication::setStyle(new ClassroomStyle); // the program's
+        FullScreen::installKey();
+    }
     void cleanup()
     {
         FullScreen::setOn(false);
@@ -141,7 +147,17 @@ private slots:
         QHash<QString, QRect> designed;
         for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
             designed.insert(control->objectName(), control->geometry());
+        QList<int> entryWidths;
+        const QMenuBar* bar = shownScreen.window()->menuWidget() ? shownScreen.window()->menuBar() : nullptr;
+        for (QAction* entry : bar ? bar->actions() : QList<QAction*>())
+            entryWidths << bar->actionGeometry(entry).width();
         shownScreen.setScale(scale);
+        // The menu bar's entries keep their designed spacing: as much wider as the screen.
+        for (int i = 0; i < entryWidths.size(); ++i) {
+            const int width = bar->actionGeometry(bar->actions().at(i)).width();
+            QVERIFY2(std::abs(width - entryWidths[i] * scale) <= 0.05 * entryWidths[i] * scale,
+                     qPrintable(QString("entry %1: %2 px, %3 at 1").arg(i).arg(width).arg(entryWidths[i])));
+        }
 
         const WindowDesign& window = shownScreen.windowDesign();
         shownScreen.window()->layout()->activate(); // Tic-Tac-Toe's window sizes its client area itself
