@@ -47,7 +47,8 @@ public:
     // or none, drops it.
     void showComingPicture(std::function<QPixmap()> take) { m_comingPicture = std::move(take); }
     void dropComingPicture() { m_comingPicture = nullptr; }
-    bool hasComingPicture() const { return bool(m_comingPicture); }
+    // A picture on show, or coming.
+    bool showsPicture() const { return m_comingPicture || !pixmap().isNull(); }
 
 signals:
     void clicked();

@@ -429,8 +429,8 @@ void FormBuilder::rescale(QWidget* client, std::span<const Control> design, cons
             continue;
         place(widget, control, scale);
         // An image still waiting under its cover gets its picture at the scale then.
-        if (auto* image = qobject_cast<ClickLabel*>(widget); image && control.kind == Kind::Image && control.text
-                                                              && (!image->pixmap().isNull() || image->hasComingPicture()))
+        if (auto* image = qobject_cast<ClickLabel*>(widget);
+            image && control.kind == Kind::Image && control.text && image->showsPicture())
             showPicture(image, control);
         else if (image && control.kind == Kind::Image && !control.text && !image->pixmap().isNull())
             fitToPicture(image);
@@ -441,8 +441,7 @@ void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls&
 {
     for (const Control& control : design)
         if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
-            image && control.text && (!image->pixmap().isNull() || image->hasComingPicture())
-            && showsDesignedPicture(image, control)) {
+            image && control.text && image->showsPicture() && showsDesignedPicture(image, control)) {
             image->setPixmap(QPixmap());
             image->dropComingPicture();
             image->setProperty(kLetGoProperty, true);

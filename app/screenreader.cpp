@@ -70,7 +70,7 @@ public:
     {
         if (control()->isClickable())
             return QAccessible::Button;
-        return control()->pixmap().isNull() ? QAccessible::StaticText : QAccessible::Graphic;
+        return control()->showsPicture() ? QAccessible::Graphic : QAccessible::StaticText;
     }
 
     QString text(QAccessible::Text kind) const override

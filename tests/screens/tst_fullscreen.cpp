@@ -257,6 +257,7 @@ private slots:
         QVERIFY(registry.load(ScreenId::SproutMain));
         auto* cover = registry.reference(ScreenId::SproutMain).control<QLabel>("Image2");
         QVERIFY(cover && cover->pixmap().isNull()); // not waited for while building
+        QCOMPARE(QAccessible::queryAccessibleInterface(cover)->role(), QAccessible::Graphic); // a picture all the same
         int paints = 0;
         auto* counter = new EventCounter(cover, QEvent::Paint, &paints);
         registry.show(ScreenId::SproutMain);
