@@ -43,8 +43,8 @@ public:
     void click() { emit clicked(); }
 
     // A picture that another core is still drawing: the label shows it from its first
-    // paint, so that building a screen does not wait for it. Showing another picture,
-    // or none, drops it.
+    // paint, so that building a screen does not wait for it. Whoever then shows another
+    // picture, or none, drops it first.
     void showComingPicture(std::function<QPixmap()> take) { m_comingPicture = std::move(take); }
     void dropComingPicture() { m_comingPicture = nullptr; }
     // A picture on show, or coming.
