@@ -34,8 +34,9 @@ QSize ClassroomStyle::sizeFromContents(ContentsType type, const QStyleOption* op
                           / QFontInfo(QApplication::font(widget)).pixelSize();
     if (larger <= 1)
         return size;
-    const QSize padding = size - contents;
-    return contents + QSize(qRound(padding.width() * larger), qRound(padding.height() * larger));
+    // Only across: a menu bar taller than its letters need would not leave the screen
+    // its designed share of the height.
+    return QSize(contents.width() + qRound((size.width() - contents.width()) * larger), size.height());
 }
 
 void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,

@@ -16,7 +16,7 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
     // A menu bar shown larger (on the full-screen classroom) spaces its entries as much
-    // more as its letters are larger, as the designed window does.
+    // wider as its letters are larger, as the designed window does.
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget = nullptr) const override;
     // Captions larger than Qt keeps letters have theirs filled one at a time.

@@ -273,6 +273,34 @@ private slots:
         delete counter;
     }
 
+    // Coming back to a screen on the stage finds it as it was left: at the same scale,
+    // with the same pictures, none drawn again.
+    void aScreenComesBackAsItWasLeft_data() { addRowPerScreen(); }
+    void aScreenComesBackAsItWasLeft()
+    {
+        QFETCH(ScreenId, id);
+        FullScreen::setOn(true);
+        ScreenRegistry registry(createScreen);
+        Screen& screen = shown(registry, id);
+        const double scale = screen.scale();
+        auto pictures = [&screen] {
+            QList<qint64> keys;
+            for (const QLabel* image : screen.client()->findChildren<QLabel*>())
+                keys << image->pixmap().cacheKey();
+            return keys;
+        };
+        QCoreApplication::processEvents(); // first painted
+        const QList<qint64> before = pictures();
+        // As a link goes: the next screen shown, then the one left hidden.
+        const ScreenId other = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
+        shown(registry, other);
+        registry.hide(id);
+        shown(registry, id);
+        registry.hide(other);
+        QCOMPARE(screen.scale(), scale);
+        QCOMPARE(pictures(), before);
+    }
+
     // Text is drawn at every scale: Qt draws glyphs above a size from their outlines, and
     // a caption that lost them would show as a bare control. Ink grows with the area.
     void captionsAreDrawnAtTheLargestScale_data()
