@@ -74,9 +74,23 @@ QSize Stage::area() const
     return screen ? screen->size() : size();
 }
 
+Stage::Adopted* Stage::adopted(const Screen& screen)
+{
+    for (Adopted& entry : m_screens)
+        if (entry.screen == &screen)
+            return &entry;
+    return nullptr;
+}
+
 void Stage::fit(Screen& screen)
 {
     const QSize space = area();
+    // Fitted once to this area, a screen keeps its scale: fitting afresh would set the
+    // larger scale and shrink it again each time it is shown, and every rescale draws
+    // its pictures again.
+    Adopted* entry = adopted(screen);
+    if (entry && entry->fittedTo == space && screen.isLoaded())
+        return;
     screen.setScale(fittingScale(screen.windowDesign(), space));
     // The menu bar's font may grow a little faster than the screen: shrink to fit.
     if (QMainWindow* window = screen.window()) {
@@ -89,6 +103,8 @@ void Stage::fit(Screen& screen)
     // The controls keep pictures of what they draw, each as large as it is shown.
     m_largestScale = std::max(m_largestScale, screen.scale());
     PaintCache::setScale(m_largestScale);
+    if (entry && screen.isLoaded())
+        entry->fittedTo = space;
 }
 
 void Stage::adopt(Screen& screen)
@@ -100,8 +116,8 @@ void Stage::adopt(Screen& screen)
         window->setParent(this, Qt::Widget);
         window->setAutoFillBackground(true); // a window paints its ground, a child does not
     }
-    if (!m_screens.contains(&screen))
-        m_screens.append(&screen);
+    if (!adopted(screen))
+        m_screens.append({&screen, QSize()});
     fit(screen);
     centre(window);
 }
@@ -127,8 +143,9 @@ void Stage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // The full-screen size arrives after the stage was shown on some desktops.
-    for (const QPointer<Screen>& screen : std::as_const(m_screens))
-        if (screen && screen->window() && screen->window()->parentWidget() == this) {
+    for (const Adopted& entry : std::as_const(m_screens))
+        if (const QPointer<Screen>& screen = entry.screen;
+            screen && screen->window() && screen->window()->parentWidget() == this) {
             fit(*screen);
             centre(screen->window());
         }

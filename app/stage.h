@@ -41,7 +41,14 @@ private:
     QSize area() const;
     void centre(QWidget* window) const;
 
-    QList<QPointer<Screen>> m_screens;
+    // A screen on the stage and the area it was last fitted to.
+    struct Adopted {
+        QPointer<Screen> screen;
+        QSize fittedTo;
+    };
+    Adopted* adopted(const Screen& screen);
+
+    QList<Adopted> m_screens;
     double m_largestScale = 1;
 };
 

@@ -44,6 +44,32 @@ void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
     QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
 }
 
+// Shows a screen on the stage, goes to another as a link does and back, and checks that
+// it came back at the same scale with the same pictures.
+void comeBackTo(ScreenId id)
+{
+    FullScreen::setOn(true);
+    ScreenRegistry registry(createScreen);
+    Screen& screen = shown(registry, id);
+    const double scale = screen.scale();
+    auto pictures = [&screen] {
+        QList<qint64> keys;
+        for (const QLabel* image : screen.client()->findChildren<QLabel*>())
+            keys << image->pixmap().cacheKey();
+        return keys;
+    };
+    QCoreApplication::processEvents(); // first painted
+    const QList<qint64> before = pictures();
+    // As a link goes: the next screen shown, then the one left hidden.
+    const ScreenId other = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
+    shown(registry, other);
+    registry.hide(id);
+    shown(registry, id);
+    registry.hide(other);
+    QCOMPARE(screen.scale(), scale);
+    QCOMPARE(pictures(), before);
+}
+
 // Counts one kind of event a widget receives.
 class EventCounter : public QObject {
 public:
@@ -279,26 +305,21 @@ private slots:
     void aScreenComesBackAsItWasLeft()
     {
         QFETCH(ScreenId, id);
-        FullScreen::setOn(true);
+        comeBackTo(id);
+    }
+
+    // A desktop font larger than the one the stage measured menu bars with: the screen
+    // is made a little smaller to fit, once, and stays so.
+    void aScreenShrunkToFitComesBackAsItWasLeft()
+    {
         ScreenRegistry registry(createScreen);
-        Screen& screen = shown(registry, id);
-        const double scale = screen.scale();
-        auto pictures = [&screen] {
-            QList<qint64> keys;
-            for (const QLabel* image : screen.client()->findChildren<QLabel*>())
-                keys << image->pixmap().cacheKey();
-            return keys;
-        };
-        QCoreApplication::processEvents(); // first painted
-        const QList<qint64> before = pictures();
-        // As a link goes: the next screen shown, then the one left hidden.
-        const ScreenId other = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
-        shown(registry, other);
-        registry.hide(id);
-        shown(registry, id);
-        registry.hide(other);
-        QCOMPARE(screen.scale(), scale);
-        QCOMPARE(pictures(), before);
+        Stage::fittingScale(registry.reference(ScreenId::SproutMain).windowDesign(), kLargest); // measured
+        const QFont desktop = QApplication::font();
+        QFont larger = desktop;
+        larger.setPointSizeF(desktop.pointSizeF() * 1.5);
+        QApplication::setFont(larger);
+        comeBackTo(ScreenId::SproutMain);
+        QApplication::setFont(desktop);
     }
 
     // Text is drawn at every scale: Qt draws glyphs above a size from their outlines, and
