@@ -1,5 +1,6 @@
 #include "classroomstyle.h"
 
+#include "formbuilder.h"
 #include "largeletters.h"
 
 #include <QApplication>
@@ -22,6 +23,14 @@ void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel && shaded)
         return drawPanel(*painter, frame->rect, frame->palette, option->state & State_Sunken, frame->lineWidth);
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+int ClassroomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
+{
+    const int pixels = QProxyStyle::pixelMetric(metric, option, widget);
+    if (metric != PM_ScrollBarExtent || !widget)
+        return pixels;
+    return qRound(pixels * FormBuilder::scaleOf(widget));
 }
 
 QSize ClassroomStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,

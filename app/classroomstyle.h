@@ -19,6 +19,10 @@ public:
     // wider as its letters are larger, as the designed window does.
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget = nullptr) const override;
+    // A scroll bar on a screen shown larger is as much wider: its box keeps the
+    // designed share of its width for the text.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                    const QWidget* widget = nullptr) const override;
     // Captions larger than Qt keeps letters have theirs filled one at a time.
     void drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette, bool enabled,
                       const QString& text, QPalette::ColorRole role = QPalette::NoRole) const override;

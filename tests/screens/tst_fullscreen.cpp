@@ -7,6 +7,7 @@
 #include "stage.h"
 #include "tictactoescreen.h"
 
+#include <QAbstractScrollArea>
 #include <QHash>
 #include <QLayout>
 #include <QMainWindow>
@@ -173,11 +174,20 @@ private slots:
         QHash<QString, QRect> designed;
         for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
             designed.insert(control->objectName(), control->geometry());
+        QHash<QString, int> textWidths; // the room the text boxes give their lines
+        for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>())
+            textWidths.insert(box->objectName(), box->maximumViewportSize().width());
         QList<int> entryWidths;
         const QMenuBar* bar = shownScreen.window()->menuWidget() ? shownScreen.window()->menuBar() : nullptr;
         for (QAction* entry : bar ? bar->actions() : QList<QAction*>())
             entryWidths << bar->actionGeometry(entry).width();
         shownScreen.setScale(scale);
+        // A text box's lines have as much more room, so that they break as designed.
+        for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>()) {
+            const double expected = textWidths.value(box->objectName()) * scale;
+            QVERIFY2(std::abs(box->maximumViewportSize().width() - expected) <= 0.015 * expected,
+                     qPrintable(QString("%1: %2 px for text, %3 expected").arg(box->objectName()).arg(box->maximumViewportSize().width()).arg(expected)));
+        }
         // The menu bar's entries keep their designed spacing: as much wider as the screen.
         for (int i = 0; i < entryWidths.size(); ++i) {
             const int width = bar->actionGeometry(bar->actions().at(i)).width();
@@ -209,6 +219,8 @@ private slots:
         shownScreen.setScale(1);
         for (QWidget* control : shownScreen.client()->findChildren<QWidget*>())
             QCOMPARE(control->geometry(), designed.value(control->objectName()));
+        for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>())
+            QCOMPARE(box->maximumViewportSize().width(), textWidths.value(box->objectName()));
         QCOMPARE(reports.messages, QStringList());
     }
 
