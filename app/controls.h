@@ -42,11 +42,19 @@ public:
     // As a click of the mouse does.
     void click() { emit clicked(); }
 
+    // A picture, or none, in place of the one shown or coming.
+    void showPicture(const QPixmap& picture)
+    {
+        m_comingPicture = nullptr;
+        setPixmap(picture);
+    }
     // A picture that another core is still drawing: the label shows it from its first
-    // paint, so that building a screen does not wait for it. Whoever then shows another
-    // picture, or none, drops it first.
-    void showComingPicture(std::function<QPixmap()> take) { m_comingPicture = std::move(take); }
-    void dropComingPicture() { m_comingPicture = nullptr; }
+    // paint, so that building a screen does not wait for it.
+    void showComingPicture(std::function<QPixmap()> take)
+    {
+        setPixmap(QPixmap());
+        m_comingPicture = std::move(take);
+    }
     // A picture on show, or coming.
     bool showsPicture() const { return m_comingPicture || !pixmap().isNull(); }
 

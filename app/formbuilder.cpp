@@ -96,6 +96,14 @@ QWidget* coverAbove(const QWidget* control)
     return nullptr;
 }
 
+// The size a design picture is shown at: its control's, stretched, or its own times the
+// scale.
+QSize shownSize(const Control& control, double scale)
+{
+    return (control.look.flags & Stretch) ? geometryOf(control, scale).size()
+                                          : builtInPictureSize(QString::fromLatin1(control.text), scale);
+}
+
 // A picture under an opaque picture stacked above it (an earlier row) waits for that
 // cover to go: the main menu's board.
 bool coveredInDesign(std::span<const Control> design, const Control& control)
@@ -254,8 +262,7 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     // Shown larger, a picture under a cover (the main menu's board) is drawn only once
     // the cover goes: at full screen it is as large as the screen.
     if (QWidget* cover = scale != 1 ? coverAbove(image) : nullptr) {
-        image->setPixmap(QPixmap());
-        image->dropComingPicture();
+        image->showPicture(QPixmap());
         image->setProperty(kLetGoProperty, true);
         if (!image->property(kWaitsForCover).toBool()) {
             image->setProperty(kWaitsForCover, true);
@@ -270,18 +277,16 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
         return;
     }
     const bool stretch = control.look.flags & Stretch;
-    const QSize shown = stretch ? geometryOf(control, scale).size() : builtInPictureSize(name, scale);
+    const QSize shown = shownSize(control, scale);
     // A drawing started ahead is taken when the picture is first painted: the screen
     // is built meanwhile. Drawings are opaque.
     if (auto drawing = scale != 1 ? takeBuiltInPictureDrawnAhead(name, shown) : nullptr) {
-        image->setPixmap(QPixmap());
         image->showComingPicture(std::move(drawing));
         image->resize(shown);
         markOpaqueIfCovered(image, shown, true);
         return;
     }
-    image->dropComingPicture();
-    image->setPixmap(stretch ? builtInPictureNotKept(name, shown) : builtInPicture(name, scale));
+    image->showPicture(stretch ? builtInPictureNotKept(name, shown) : builtInPicture(name, scale));
     const QPixmap& picture = image->pixmap();
     // An image that does not stretch takes the size of its picture.
     if (!stretch && !picture.isNull())
@@ -442,8 +447,7 @@ void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls&
     for (const Control& control : design)
         if (auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
             image && control.text && image->showsPicture() && showsDesignedPicture(image, control)) {
-            image->setPixmap(QPixmap());
-            image->dropComingPicture();
+            image->showPicture(QPixmap());
             image->setProperty(kLetGoProperty, true);
         }
 }
@@ -470,9 +474,7 @@ void FormBuilder::drawPicturesAhead(std::span<const Control> design, double scal
         if (control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
             || coveredInDesign(design, control))
             continue;
-        const QString name = QString::fromLatin1(control.text);
-        drawBuiltInPictureAhead(name, control.look.flags & Stretch ? geometryOf(control, scale).size()
-                                                                   : builtInPictureSize(name, scale));
+        drawBuiltInPictureAhead(QString::fromLatin1(control.text), shownSize(control, scale));
     }
 }
 
