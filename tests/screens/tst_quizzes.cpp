@@ -1,7 +1,9 @@
 // The four quizzes played as a child plays them, and one that cannot read a picture.
 #include "choicequizscreen.h"
 #include "quiztesting.h"
+#include "sums.h"
 
+#include <QBitmap>
 #include <vector>
 
 using namespace sprout;
@@ -14,6 +16,13 @@ void addQuizRows()
     QTest::addColumn<const QuizTable*>("quiz");
     for (const QuizTable* quiz : {&kGuessColor, &kGuessShape, &kMathTest, &kSpellWord})
         QTest::newRow(screenName(quiz->id)) << quiz;
+}
+
+// The pixels of a quiz picture that are not of its card's colour.
+QRegion drawnOn(const QImage& picture)
+{
+    const QRgb card = picture.pixel(picture.width() / 2, 4); // inside the card's edge, above what it shows
+    return QRegion(QBitmap::fromImage(picture.createMaskFromColor(card, Qt::MaskInColor)));
 }
 
 } // namespace
@@ -181,6 +190,42 @@ private slots:
                     painted += (picture.pixel(x, y) & 0xffffff) == (named & 0xffffff);
             QVERIFY2(painted > picture.width() * picture.height() / 10,
                      qPrintable(kGuessColor.files[question] + " is hardly " + kGuessColor.answers[question]));
+        }
+    }
+
+    // Circle and oval, square and rectangle differ in how wide they are and how much of that they fill.
+    void shapesHaveTheProportionsTheyAreNamed()
+    {
+        const std::map<QString, std::pair<double, bool>> shapes{ // width by height, round
+            {"Circle", {1, true}}, {"Oval", {2, true}}, {"Square", {1, false}}, {"Rectangle", {2, false}}};
+        for (const auto& [name, shape] : shapes) {
+            const QImage picture = questionPictures(kGuessShape).value(kGuessShape.answers.indexOf(name));
+            const QRegion drawn = drawnOn(picture) & picture.rect().adjusted(6, 6, -6, -6); // within the card's edge
+            const QRect bounds = drawn.boundingRect();
+            qint64 filled = 0;
+            for (const QRect& part : drawn)
+                filled += part.width() * part.height();
+            const double share = double(filled) / (bounds.width() * bounds.height());
+            const QString found = QString("%1 is %2 x %3, filling %4 of that").arg(name).arg(bounds.width()).arg(bounds.height()).arg(share);
+            QVERIFY2(qAbs(double(bounds.width()) / bounds.height() - shape.first) < 0.15, qPrintable(found));
+            QVERIFY2(shape.second ? share > 0.7 && share < 0.85 : share > 0.95, qPrintable(found));
+        }
+    }
+
+    // A sum's two numbers are written alike exactly when they are equal.
+    void sumsShowTheirNumbers()
+    {
+        for (int question = 0; question < kMathTest.files.size(); ++question) {
+            if (kMathTest.files[question].isEmpty())
+                continue;
+            const designs::Sum& sum = designs::sums()[question];
+            const QImage& picture = questionPictures(kMathTest)[question];
+            // Each number is centred 50 pixels in from its side, above its dots.
+            const QRect first(20, 5, 60, 38), second = first.translated(picture.width() - 100, 0);
+            const QRegion drawn = drawnOn(picture);
+            const bool alike = (drawn & first).translated(second.left() - first.left(), 0) == (drawn & second);
+            QVERIFY2(alike == (sum.first == sum.second),
+                     qPrintable(QString("%1 shows %2 and %3 %4").arg(kMathTest.files[question]).arg(sum.first).arg(sum.second).arg(alike ? "alike" : "differently")));
         }
     }
 };

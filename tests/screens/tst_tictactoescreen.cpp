@@ -16,16 +16,16 @@ namespace {
 enum { X = 1, O = 2, RedO = 4, Blank = 5 };
 const QList<int> kBlankBoard(9, Blank);
 
-QImage cellPicture(int image) { return builtInPicture(QStringLiteral("cell%1").arg(image)).toImage(); }
+QImage cellPicture(int image, double scale = 1) { return builtInPicture(QStringLiteral("cell%1").arg(image), scale).toImage(); }
 
-// What each cell shows, by the number of its picture (0: none of them).
+// What each cell shows, by the number of its picture at the screen's scale (0: none of them).
 QList<int> board(Screen& screen)
 {
     QList<int> images;
     for (int cell = 1; cell <= 9; ++cell) {
         const QImage shown = screen.control<QLabel>(cellName(cell))->pixmap().toImage();
         int image = X;
-        while (image <= Blank && shown != cellPicture(image))
+        while (image <= Blank && shown != cellPicture(image, screen.scale()))
             ++image;
         images << (image <= Blank ? image : 0);
     }
@@ -75,7 +75,11 @@ private slots:
         QVERIFY(registry.show(ScreenId::Form1));
         QCoreApplication::processEvents();
         play(9);
-        QCOMPARE(board(screen), QList<int>({X, X, RedO, Blank, RedO, Blank, RedO, Blank, X}));
+        const QList<int> won{X, X, RedO, Blank, RedO, Blank, RedO, Blank, X};
+        QCOMPARE(board(screen), won);
+        screen.setScale(2); // each square drawn afresh at the new size
+        QCOMPARE(board(screen), won);
+        screen.setScale(1);
         QCOMPARE(screen.control<QLabel>("Label2")->text(), QString("The Computer Wins!"));
         QCOMPARE(pauses, QList<int>(3, 300));
         QCOMPARE(xPaintedAtPause, 3);
