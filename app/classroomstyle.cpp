@@ -1,7 +1,6 @@
 #include "classroomstyle.h"
 
 #include "formbuilder.h"
-#include "largeletters.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -13,6 +12,14 @@
 
 namespace sprout {
 
+namespace {
+// Fusion's frame picture: the width of its corners and edges, the space it leaves above
+// a frame, and the one shade of its inside.
+constexpr int kFrameEdge = 6;
+constexpr int kFrameTopMargin = 3;
+const QColor kFrameInside(0, 0, 0, 3);
+} // namespace
+
 ClassroomStyle::ClassroomStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -23,6 +30,26 @@ void ClassroomStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (element == CE_ShapedFrame && frame && frame->frameShape == QFrame::Panel && shaded)
         return drawPanel(*painter, frame->rect, frame->palette, option->state & State_Sunken, frame->lineWidth);
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void ClassroomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                   const QWidget* widget) const
+{
+    if (element != PE_FrameGroupBox)
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // Below the tallest title Fusion leaves room for, and clear of the picture's edges,
+    // the frame is its inside's shade alone: fill that, let Fusion draw the rest.
+    const int top = std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                             option->fontMetrics.height())
+                    + kFrameTopMargin + kFrameEdge;
+    const QRect inside = option->rect.adjusted(kFrameEdge, top, -kFrameEdge, -kFrameEdge);
+    if (inside.isEmpty())
+        return QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->save();
+    painter->setClipRegion(QRegion(option->rect).subtracted(inside), Qt::IntersectClip);
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    painter->restore();
+    painter->fillRect(inside, kFrameInside);
 }
 
 int ClassroomStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
@@ -46,14 +73,6 @@ QSize ClassroomStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     // Only across: a menu bar taller than its letters need would not leave the screen
     // its designed share of the height.
     return QSize(contents.width() + qRound((size.width() - contents.width()) * larger), size.height());
-}
-
-void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,
-                                  bool enabled, const QString& text, QPalette::ColorRole role) const
-{
-    LargeLetters::draw(*painter, [&](QPainter& onto) {
-        QProxyStyle::drawItemText(&onto, area, flags, palette, enabled, text, role);
-    });
 }
 
 void ClassroomStyle::drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

@@ -4,14 +4,19 @@
 
 namespace sprout {
 
-// Fusion, with captions in letters above 64 pixels filled a letter at a time
-// (LargeLetters), and sunken and raised panels (the picture boxes' borders) laid down
-// as filled rows and columns. Qt draws each of a panel's edge lines through its line
-// stroker, which on the full-screen classroom, where a border is four or more pixels
-// wide, cost a return to Tic-Tac-Toe a quarter of its time. The pixels are the same.
+// Fusion, with two things laid down more quickly and the pixels the same. Sunken and
+// raised panels (the picture boxes' borders) are filled rows and columns: Qt strokes
+// each of a panel's edge lines, which on the full-screen classroom, where a border is
+// four or more pixels wide, cost a return to Tic-Tac-Toe a quarter of its time. A frame's
+// inside, one faint shade, is filled: Fusion stretches a small picture over the whole
+// frame, which at 3840 x 2160 cost the letters lesson's first opening 18 million
+// instructions.
 class ClassroomStyle : public QProxyStyle {
 public:
     ClassroomStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
@@ -23,9 +28,6 @@ public:
     // designed share of its width for the text.
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
-    // Captions larger than Qt keeps letters have theirs filled one at a time.
-    void drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette, bool enabled,
-                      const QString& text, QPalette::ColorRole role = QPalette::NoRole) const override;
 
     // The edges of a panel `lineWidth` pixels wide, light above and left when raised.
     static void drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

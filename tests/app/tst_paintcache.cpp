@@ -2,7 +2,6 @@
 // panel borders and large letters drawn the quick way are Qt's own pixels.
 #include "classroomstyle.h"
 #include "controls.h"
-#include "largeletters.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -147,25 +146,27 @@ private slots:
         });
     }
 
-    void largeLettersAreQtsOwn()
+    void frameInsidesAreQtsOwn()
     {
-        QFont font("Cabin", 10, QFont::Bold);
-        font.setPixelSize(90);
-        const QRect area(10, 5, 900, 400);
-        const QString text = "Measurements is finding the distance, 0 , 1, 2!";
-        QImage pictures[2];
-        for (bool quick : {true, false}) {
-            QImage picture(920, 420, QImage::Format_ARGB32_Premultiplied);
-            picture.fill(Qt::transparent);
-            QPainter painter(&picture);
-            painter.setFont(font);
-            painter.setPen(Qt::darkBlue);
-            QVERIFY(LargeLetters::drawnFromOutlines(painter));
-            auto write = [&](QPainter& onto) { onto.drawText(area, Qt::AlignHCenter | Qt::TextWordWrap, text); };
-            quick ? LargeLetters::draw(painter, write) : write(painter);
-            pictures[quick] = picture;
-        }
-        QVERIFY(pictures[1] == pictures[0]);
+        ClassroomStyle classroom;
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+        for (const QString& title : {QString(), QStringLiteral("Conversation History")})
+            for (int letters : {13, 60})
+                for (QSize size : {QSize(40, 30), QSize(300, 120), QSize(911, 433)}) {
+                    QImage pictures[2];
+                    for (QStyle* style : {static_cast<QStyle*>(&classroom), fusion.get()}) {
+                        QGroupBox frame(title);
+                        frame.setStyle(style);
+                        QFont font("Cabin");
+                        font.setPixelSize(letters);
+                        frame.setFont(font);
+                        frame.resize(size);
+                        pictures[style == fusion.get()] = frame.grab().toImage();
+                    }
+                    QVERIFY2(pictures[0] == pictures[1], qPrintable(QStringLiteral("\"%1\" in %2 px letters, %3 x %4")
+                                                                        .arg(title).arg(letters)
+                                                                        .arg(size.width()).arg(size.height())));
+                }
     }
 
     void panelBordersAreQtsOwn()
