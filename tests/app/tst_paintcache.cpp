@@ -1,5 +1,5 @@
 // Captions and frames that keep their pixels show what Qt draws afresh, after every change;
-// panel borders and frames' insides drawn the quick way are Qt's own pixels.
+// panel borders and large letters drawn the quick way are Qt's own pixels.
 #include "classroomstyle.h"
 #include "controls.h"
 
