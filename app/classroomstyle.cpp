@@ -1,6 +1,7 @@
 #include "classroomstyle.h"
 
 #include "formbuilder.h"
+#include "largeletters.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -73,6 +74,14 @@ QSize ClassroomStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     // Only across: a menu bar taller than its letters need would not leave the screen
     // its designed share of the height.
     return QSize(contents.width() + qRound((size.width() - contents.width()) * larger), size.height());
+}
+
+void ClassroomStyle::drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette,
+                                  bool enabled, const QString& text, QPalette::ColorRole role) const
+{
+    LargeLetters::draw(*painter, [&](QPainter& onto) {
+        QProxyStyle::drawItemText(&onto, area, flags, palette, enabled, text, role);
+    });
 }
 
 void ClassroomStyle::drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

@@ -4,7 +4,8 @@
 
 namespace sprout {
 
-// Fusion, with two things laid down more quickly and the pixels the same. Sunken and
+// Fusion, with three things laid down more quickly and the pixels the same. Captions in
+// letters above 64 pixels are filled a letter at a time (LargeLetters). Sunken and
 // raised panels (the picture boxes' borders) are filled rows and columns: Qt strokes
 // each of a panel's edge lines, which on the full-screen classroom, where a border is
 // four or more pixels wide, cost a return to Tic-Tac-Toe a quarter of its time. A frame's
@@ -28,6 +29,9 @@ public:
     // designed share of its width for the text.
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
+    // Captions larger than Qt keeps letters have theirs filled one at a time.
+    void drawItemText(QPainter* painter, const QRect& area, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role = QPalette::NoRole) const override;
 
     // The edges of a panel `lineWidth` pixels wide, light above and left when raised.
     static void drawPanel(QPainter& painter, const QRect& area, const QPalette& palette, bool sunken,

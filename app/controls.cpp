@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "largeletters.h"
 #include "paintcache.h"
 
 #include <QAccessible>
@@ -198,7 +199,9 @@ void WrapButton::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_PushButton, option);
     const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    LargeLetters::draw(painter, [&](QPainter& onButton) {
+        onButton.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    });
 }
 
 void FrameBox::paintEvent(QPaintEvent*)
@@ -249,7 +252,7 @@ void TextBox::drawText(QPainter& painter, const QRect& area)
          block = block.next()) {
         const QRectF bounds = blockBoundingRect(block);
         if (block.isVisible())
-            block.layout()->draw(&painter, offset, {}, area);
+            LargeLetters::draw(painter, [&](QPainter& onBox) { block.layout()->draw(&onBox, offset, {}, area); });
         offset.ry() += bounds.height();
     }
 }

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QtGlobal>
 #include <malloc.h>
 
 namespace sprout {
@@ -15,11 +14,6 @@ void setUpApplication()
     // to itself the allocator raises its threshold for mapping such blocks after the
     // first is freed, and later pictures then stay with the process once let go.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
-    // Qt keeps letters as pictures up to 64 pixels and fills larger ones from their
-    // outlines on every paint; on the full-screen classroom most letters are larger,
-    // up to some 400 pixels at 3840 x 2160. Kept, a letter is laid down by copying.
-    if (!qEnvironmentVariableIsSet("QT_MAX_CACHED_GLYPH_SIZE"))
-        qputenv("QT_MAX_CACHED_GLYPH_SIZE", "1024");
     QApplication::setApplicationName(QStringLiteral("Sproutkin"));
     QApplication::setStyle(new ClassroomStyle);
     // One screen is on show at a time; were its colours to change when it is no longer

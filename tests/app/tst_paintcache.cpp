@@ -1,6 +1,7 @@
 // Captions and frames that keep their pixels show what Qt draws afresh, after every change;
-// panel borders and large letters drawn the quick way are Qt's own pixels.
+// panel borders, frames' insides and large letters drawn the quick way are Qt's own pixels.
 #include "classroomstyle.h"
+#include "largeletters.h"
 #include "controls.h"
 
 #include <QPainter>
@@ -144,6 +145,27 @@ private slots:
             {"selected", [](QPlainTextEdit* box) { box->selectAll(); }},
             {"disabled", [](QPlainTextEdit* box) { box->setEnabled(false); }},
         });
+    }
+
+    void largeLettersAreQtsOwn()
+    {
+        QFont font("Cabin", 10, QFont::Bold);
+        font.setPixelSize(90);
+        const QRect area(10, 5, 900, 400);
+        const QString text = "Measurements is finding the distance, 0 , 1, 2!";
+        QImage pictures[2];
+        for (bool quick : {true, false}) {
+            QImage picture(920, 420, QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            QPainter painter(&picture);
+            painter.setFont(font);
+            painter.setPen(Qt::darkBlue);
+            QVERIFY(LargeLetters::drawnFromOutlines(painter));
+            auto write = [&](QPainter& onto) { onto.drawText(area, Qt::AlignHCenter | Qt::TextWordWrap, text); };
+            quick ? LargeLetters::draw(painter, write) : write(painter);
+            pictures[quick] = picture;
+        }
+        QVERIFY(pictures[1] == pictures[0]);
     }
 
     void frameInsidesAreQtsOwn()
