@@ -260,16 +260,20 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("shown");
         QTest::addColumn<bool>("ahead"); // drawn on another core before it is asked for
-        QTest::newRow("ruler, made smaller") << "ruler.jpg" << QSize(662, 86) << false;
-        QTest::newRow("backdrop, made larger") << "backdrop.bmp" << QSize(761, 552) << false;
-        QTest::newRow("square, made larger") << "square.bmp" << QSize(96, 89) * 4 << false;
-        QTest::newRow("cover, drawn ahead") << "cover.bmp" << QSize(1310, 823) << true;
+        // Edges stretched from the drawing blur by more the more it is enlarged; the
+        // cover without its chalk letters is 2.4 from its drawing.
+        QTest::addColumn<double>("within");
+        QTest::newRow("ruler, made smaller") << "ruler.jpg" << QSize(662, 86) << false << 1.5;
+        QTest::newRow("backdrop, made larger") << "backdrop.bmp" << QSize(761, 552) << false << 0.5;
+        QTest::newRow("square, made larger") << "square.bmp" << QSize(96, 89) * 4 << false << 4.0;
+        QTest::newRow("cover, drawn ahead") << "cover.bmp" << QSize(1310, 823) << true << 1.8;
     }
     void picturesDrawnAfreshMatchTheirDrawings()
     {
         QFETCH(QString, file);
         QFETCH(QSize, shown);
         QFETCH(bool, ahead);
+        QFETCH(double, within);
         const QString name = file.section('.', 0, 0);
         QImage drawn;
         if (ahead) {
@@ -283,7 +287,7 @@ private slots:
         QCOMPARE(drawn.size(), shown);
         const QImage stretched = QImage(":/pictures/" + file).scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const double difference = meanDifference(drawn, stretched);
-        QVERIFY2(difference < 10, qPrintable(QString::number(difference)));
+        QVERIFY2(difference < within, qPrintable(QString::number(difference)));
     }
 
     // The main menu's cover is drawn on another core while the menu is built, and shown
