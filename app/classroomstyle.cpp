@@ -15,7 +15,7 @@ namespace sprout {
 
 namespace {
 // Fusion's frame picture: the width of its corners and edges, the space it leaves above
-// a frame, and the one shade of its inside.
+// a frame, and the one shade of its inside (tst_paintcache holds them to Fusion's pixels).
 constexpr int kFrameEdge = 6;
 constexpr int kFrameTopMargin = 3;
 const QColor kFrameInside(0, 0, 0, 3);
