@@ -89,6 +89,19 @@ private slots:
         });
     }
 
+    // A picture set while another is still coming replaces it, and so does none.
+    void aPictureShownReplacesOneComing()
+    {
+        const auto filled = [](Qt::GlobalColor colour) { QPixmap picture(40, 30); picture.fill(colour); return picture; };
+        ClickLabel label;
+        label.resize(40, 30);
+        label.showComingPicture([&] { return filled(Qt::red); });
+        label.showPicture(filled(Qt::blue));
+        QCOMPARE(label.grab().toImage().pixelColor(20, 15), QColor(Qt::blue));
+        label.showPicture(QPixmap());
+        QVERIFY2(!label.showsPicture(), "the picture that was coming still counts as shown");
+    }
+
     void framesLookAsQtDrawsThem()
     {
         compareAfterEachChange<FrameBox, QGroupBox>({

@@ -1,5 +1,6 @@
 // Options before any display; a second start hands over and ends, also after a crash; Ctrl+M.
 #include "mutekey.h"
+#include "singleinstance.h"
 #include "speech.h"
 
 #include <QLineEdit>
@@ -95,6 +96,22 @@ private slots:
         endsAtOnceHandingOver();
         next.kill();
         next.waitForFinished(5000);
+    }
+
+    // The desktop's token for the second start reaches the first, to take the keyboard with.
+    void aSecondStartHandsOverItsActivationToken()
+    {
+        SingleInstance first(m_home.filePath("instance"));
+        QVERIFY(first.claim());
+        QSignalSpy asked(&first, &SingleInstance::secondStart);
+        const QByteArray before = qgetenv("XDG_ACTIVATION_TOKEN");
+        const auto restore = qScopeGuard([&] {
+            before.isNull() ? qunsetenv("XDG_ACTIVATION_TOKEN") : qputenv("XDG_ACTIVATION_TOKEN", before);
+        });
+        qputenv("XDG_ACTIVATION_TOKEN", "desktop-token-7");
+        QVERIFY2(!SingleInstance(m_home.filePath("instance")).claim(), "a second start claimed the running one's place");
+        QTRY_COMPARE(asked.count(), 1);
+        QCOMPARE(asked[0][0].toString(), "desktop-token-7");
     }
 
     void ctrlMTogglesTheVoiceOnAnyWindow()

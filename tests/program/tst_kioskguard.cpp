@@ -97,6 +97,8 @@ private slots:
                                          << false;
         QTest::newRow("Alt let go") << pressedAndHeld(tooShort) + QList<Key>{{QEvent::KeyRelease, Qt::Key_Alt, Qt::ControlModifier, false, longEnough}}
                                     << false;
+        QTest::newRow("another key pressed") << pressedAndHeld(tooShort) + QList<Key>{{QEvent::KeyPress, Qt::Key_A, kCtrlAlt, false, longEnough}}
+                                             << false;
     }
 
     void aGrownUpLeavesByHoldingCtrlAltQ()

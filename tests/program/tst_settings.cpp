@@ -125,6 +125,17 @@ private slots:
         QCOMPARE(said, error);
     }
 
+    // Of the system's files the first listed wins; what only the second says still counts.
+    void theFirstSystemFileListedWins()
+    {
+        const QString second = m_dir.filePath("etc/xdg/sproutkin/sproutkin.conf");
+        for (bool firstMutes : {true, false}) {
+            write(systemFile(), firstMutes ? "mute=true\n" : "mute=false\n");
+            write(second, firstMutes ? "mute=false\nfullscreen=true\n" : "mute=true\nfullscreen=true\n");
+            QCOMPARE(saidOn(Settings(userFile(), {systemFile(), second}).startWith({})), firstMutes ? "mute fullscreen" : "fullscreen");
+        }
+    }
+
     // Replaced by a whole new file, never rewritten in place, nothing half-written left.
     void aChoiceReplacesTheFileWholeAndKeepsTheRest()
     {

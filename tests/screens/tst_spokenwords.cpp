@@ -208,6 +208,30 @@ private slots:
         QCOMPARE(m_speaker->said, said);
     }
 
+    // Each centimetre is said where its tick is drawn: the ticks' centres of ink along a row
+    // (of the 86 shown) below the half centimetres' ends, away from the wood's dark outline.
+    void rulerMarksLieOnItsTicks()
+    {
+        Screen& screen = shown(ScreenId::measure);
+        const QImage ruler = screen.control("Image1")->grab().toImage();
+        const auto design = screen.design();
+        const std::span<const double> marks =
+            std::find_if(design.begin(), design.end(), [](const Control& c) { return QLatin1String(c.name) == "Image1"; })
+                ->spoken.marks;
+        QList<double> ticks;
+        double ink = 0, moment = 0;
+        for (int x = 4; x < ruler.width() - 4; ++x) {
+            const int dark = std::max(0, 120 - qGray(ruler.pixel(x, 26)));
+            std::tie(ink, moment) = std::pair(ink + dark, moment + dark * (x + 0.5));
+            if (!dark && ink > 0)
+                ticks << std::exchange(moment, 0) / std::exchange(ink, 0);
+        }
+        QCOMPARE(ticks.size(), qsizetype(marks.size()));
+        for (int cm = 0; cm < ticks.size(); ++cm)
+            QVERIFY2(std::abs(ticks[cm] - marks[cm] * ruler.width()) < 1.5,
+                     qPrintable(QString("%1 said at %2 px, drawn at %3").arg(cm).arg(marks[cm] * ruler.width()).arg(ticks[cm])));
+    }
+
     // Each time a screen comes into view it says what it is (Mr. Pim greets only once);
     // every control a child can point at has words.
     void comingIntoView_data() { addRowPerScreen(); }
