@@ -1,6 +1,6 @@
 // The full-screen classroom: every screen scaled by one factor, and a child's way through it.
 #include "builtinpictures.h"
-#include "classroomstyle.h"
+#include "applicationsetup.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
 #include "speech.h"
@@ -139,7 +139,7 @@ class TestFullScreen : public QObject {
 private slots:
     void initTestCase()
     {
-        QApplication::setStyle(new ClassroomStyle); // the program's
+        setUpApplication(); // as the program sets up its application: style, colours
         FullScreen::installKey();
     }
     void cleanup()
