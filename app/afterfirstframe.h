@@ -11,6 +11,7 @@ namespace sprout {
 // system (its first, when it has just been shown), so that work the child does not
 // see yet (opening the sound stream, taking the keyboard) never delays that frame.
 // The program, its start-up report and the benchmark all wait for a frame this way.
+// Of several actions waiting for one frame, the one asked for last runs first.
 class AfterFirstFrame : public QObject {
     Q_OBJECT
 public:
