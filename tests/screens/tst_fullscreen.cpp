@@ -71,25 +71,14 @@ void comeBackTo(ScreenId id)
     QCOMPARE(pictures(), before);
 }
 
-// Counts one kind of event a widget receives.
-class EventCounter : public QObject {
-public:
-    EventCounter(QObject* watched, QEvent::Type type, int* count) : QObject(watched), m_type(type), m_count(count)
-    {
-        watched->installEventFilter(this);
-    }
-
-protected:
+// Counts the paints of the widgets it watches.
+struct PaintCounter : QObject {
+    int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == m_type)
-            ++*m_count;
+        paints += event->type() == QEvent::Paint;
         return false;
     }
-
-private:
-    QEvent::Type m_type;
-    int* m_count;
 };
 
 // The largest difference in any colour between two pixels side by side: an edge drawn
@@ -283,15 +272,14 @@ private slots:
         auto* cover = registry.reference(ScreenId::SproutMain).control<QLabel>("Image2");
         QVERIFY(cover && cover->pixmap().isNull()); // not waited for while building
         QCOMPARE(QAccessible::queryAccessibleInterface(cover)->role(), QAccessible::Graphic); // a picture all the same
-        int paints = 0;
-        auto* counter = new EventCounter(cover, QEvent::Paint, &paints);
+        PaintCounter counter;
+        cover->installEventFilter(&counter);
         registry.show(ScreenId::SproutMain);
         QVERIFY(QTest::qWaitForWindowExposed(registry.stage()));
-        QTRY_COMPARE(paints, 1);
+        QTRY_COMPARE(counter.paints, 1);
         QTest::qWait(50);
-        QCOMPARE(paints, 1);
+        QCOMPARE(counter.paints, 1);
         QCOMPARE(cover->pixmap().size(), cover->size()); // what it is, picturesDrawnAfreshMatchTheirDrawings checks
-        delete counter;
     }
 
     // Coming back to a screen on the stage finds it as it was left: at the same scale,
