@@ -78,6 +78,14 @@ class TestVoicePlayer : public QObject {
     }
     void say(int level) { m_player->sayFile("voice/" + std::to_string(level) + ".wav"); }
     static void pause(int ms) { QThread::msleep(ms); }
+    // Each level said in turn, with the time let pass after it (ms).
+    void sayInTurn(std::initializer_list<std::pair<int, int>> levelsThenMs)
+    {
+        for (auto [level, thenMs] : levelsThenMs) {
+            say(level);
+            pause(thenMs);
+        }
+    }
     // A constant level for the time given.
     void makeVoice(const std::string& name, int ms, std::int16_t level, int rate = 16000)
     {
@@ -119,22 +127,14 @@ private slots:
     void saysOnlyTheNewest()
     {
         newPlayer();
-        say(2000);
-        pause(100);
-        say(3000);
+        sayInTurn({{2000, 100}, {3000, 0}});
         m_player->start();
         pause(400);
         for (const char* name : {"voice/missing.wav", "voice/damaged.wav"}) {
             m_player->sayFile(name);
             pause(50);
         }
-        say(1000);
-        pause(150);
-        for (int level : {2000, 3000, 4000})
-            say(level);
-        pause(400);
-        say(1000);
-        pause(100);
+        sayInTurn({{1000, 150}, {2000, 0}, {3000, 0}, {4000, 400}, {1000, 100}}); // a burst, then one more
         m_player->stop();
         pause(50);
         checkHeard({-1, 3000, -1, 1000, -1, 4000, -1, 1000, -1}, 4000, 1);
@@ -182,16 +182,10 @@ private slots:
     void serverGoingAwayAndMissingAreSurvived()
     {
         m_server->writesLeft = 5;
-        say(1000);
-        pause(200);
-        say(2000);
-        pause(50);
-        say(3000);
-        pause(50);
+        sayInTurn({{1000, 200}, {2000, 50}, {3000, 50}});
         m_server->writesLeft = -1;
         pause(1100);
-        say(3000);
-        pause(400);
+        sayInTurn({{3000, 400}});
         checkHeard({-1, 1000, -1, 3000}, 3000, 3);
     }
 
