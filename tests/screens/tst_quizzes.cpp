@@ -212,13 +212,22 @@ private slots:
         }
     }
 
-    // A sum's two numbers are written alike exactly when they are equal.
-    void sumsShowTheirNumbers()
+    // Each sum's words, the choice accepting it and its picture agree: the picture's two
+    // numbers are written alike exactly when they are equal.
+    void everySumIsAskedAnsweredAndShownAlike()
     {
+        const QStringList numbers =
+            QString("zero one two three four five six seven eight nine ten eleven twelve").split(' ');
+        const std::span<const designs::Sum> sums = designs::sums();
+        QCOMPARE(sums.size(), designs::mathQuiz.questions.size());
         for (int question = 0; question < kMathTest.files.size(); ++question) {
             if (kMathTest.files[question].isEmpty())
                 continue;
-            const designs::Sum& sum = designs::sums()[question];
+            const designs::Sum& sum = sums[question];
+            const bool plus = sum.operation == '+';
+            const QString words = numbers.value(sum.first) + (plus ? " plus " : " minus ") + numbers.value(sum.second);
+            QCOMPARE(textOf(sum.asked), "What is " + words + "?");
+            QCOMPARE(QString::number(plus ? sum.first + sum.second : sum.first - sum.second), kMathTest.answers[question]);
             const QImage& picture = questionPictures(kMathTest)[question];
             // Each number is centred 50 pixels in from its side, above its dots.
             const QRect first(20, 5, 60, 38), second = first.translated(picture.width() - 100, 0);

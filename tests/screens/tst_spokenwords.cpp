@@ -303,24 +303,6 @@ private slots:
         QCOMPARE(awardVisible(*m_registry, quiz), moves.count('R') == 10);
     }
 
-    // The numbers drawn on each sum's picture, its words and the choice accepting it agree.
-    void everySumAskedIsAnsweredByItsChoice()
-    {
-        const QStringList numbers =
-            QString("zero one two three four five six seven eight nine ten eleven twelve").split(' ');
-        const std::span<const designs::Sum> sums = designs::sums();
-        QCOMPARE(sums.size(), designs::mathQuiz.questions.size());
-        for (int number = 0; number < int(sums.size()); ++number) {
-            const designs::Sum& sum = sums[number];
-            if (kMathTest.answers[number].isEmpty())
-                continue;
-            const bool plus = sum.operation == '+';
-            const QString words = numbers.value(sum.first) + (plus ? " plus " : " minus ") + numbers.value(sum.second);
-            QCOMPARE(textOf(sum.asked), "What is " + words + "?");
-            QCOMPARE(QString::number(plus ? sum.first + sum.second : sum.first - sum.second), kMathTest.answers[number]);
-        }
-    }
-
     // A click the board does not take says what to press; only a game's last move is
     // answered, with how to play again.
     void ticTacToeSaysWhatToPressAndItsResult()
