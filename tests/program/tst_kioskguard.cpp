@@ -91,14 +91,12 @@ private slots:
         QTest::addColumn<QList<Key>>("keys");
         QTest::addColumn<bool>("leaves");
         const int longEnough = int(kHold.count()) + 400;
-        const int tooShort = int(kHold.count()) / 4;
+        // Held a quarter of the time, then the key that ends the hold, and a wait long enough.
+        const auto heldThen = [&](Key last) { return pressedAndHeld(int(kHold.count()) / 4) << last; };
         QTest::newRow("held, repeats not marked") << pressedAndHeld(longEnough, false) << true;
-        QTest::newRow("let go too soon") << pressedAndHeld(tooShort) + QList<Key>{{QEvent::KeyRelease, Qt::Key_Q, kCtrlAlt, false, longEnough}}
-                                         << false;
-        QTest::newRow("Alt let go") << pressedAndHeld(tooShort) + QList<Key>{{QEvent::KeyRelease, Qt::Key_Alt, Qt::ControlModifier, false, longEnough}}
-                                    << false;
-        QTest::newRow("another key pressed") << pressedAndHeld(tooShort) + QList<Key>{{QEvent::KeyPress, Qt::Key_A, kCtrlAlt, false, longEnough}}
-                                             << false;
+        QTest::newRow("let go too soon") << heldThen({QEvent::KeyRelease, Qt::Key_Q, kCtrlAlt, false, longEnough}) << false;
+        QTest::newRow("Alt let go") << heldThen({QEvent::KeyRelease, Qt::Key_Alt, Qt::ControlModifier, false, longEnough}) << false;
+        QTest::newRow("another key pressed") << heldThen({QEvent::KeyPress, Qt::Key_A, kCtrlAlt, false, longEnough}) << false;
     }
 
     void aGrownUpLeavesByHoldingCtrlAltQ()
