@@ -3,7 +3,6 @@
 // Drives real screens the way a child does (a click lands on whatever lies topmost there),
 // and hears what they say.
 
-#include "design.h"
 #include "errorreporter.h"
 #include "screen.h"
 #include "screenregistry.h"
@@ -12,7 +11,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QtTest>
 
