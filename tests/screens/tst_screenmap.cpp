@@ -106,7 +106,6 @@ private slots:
             const Screen* shownNow = registry.find(S(other));
             QVERIFY2((shownNow && shownNow->isVisible()) == (S(other) == to), screenName(S(other)));
         }
-        QVERIFY(screen.isLoaded());
         QVERIFY2(reports.messages.isEmpty(), qPrintable(reports.messages.join("; ")));
     }
 
