@@ -188,11 +188,8 @@ private slots:
         QTest::addColumn<ScreenId>("id");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QStringList>("said");
-        QStringList alphabet, centimetres;
-        for (char c = 'A'; c <= 'Z'; ++c)
-            alphabet << QString(QChar(c));
-        for (int cm = 0; cm <= 10; ++cm)
-            centimetres << QString::number(cm);
+        const QStringList alphabet = QString("A B C D E F G H I J K L M N O P Q R S T U V W X Y Z").split(' ');
+        const QStringList centimetres = QString("0 1 2 3 4 5 6 7 8 9 10").split(' ');
         QTest::newRow("uppercase") << ScreenId::frmLetters << "Label6" << alphabet;
         QTest::newRow("lowercase") << ScreenId::frmLetters << "Label7" << alphabet;
         QTest::newRow("ruler") << ScreenId::measure << "Image1" << centimetres;
