@@ -9,12 +9,10 @@
 using namespace sprout;
 using namespace sprout::testing;
 
-namespace {
 const QString kBoardText = "Mr. Pim Says: Here on the board you can click on an activty you want to do. There are "
                            "lessons on learning letters, numbers, colors, shapes, and some neat games to help you practice!.";
 // The board's links from its top down.
 const QStringList kLinks{"Label2", "Label3", "Label4", "Label5", "Label7", "Label6"};
-} // namespace
 
 class BrowserProbe : public QObject {
     Q_OBJECT
