@@ -3,6 +3,7 @@
 #include "classroomstyle.h"
 #include "largeletters.h"
 #include "controls.h"
+#include "screentesting.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -27,10 +28,8 @@ int differingPixels(QWidget& kept, QWidget& fresh, int tolerance, int top = 0)
         return a.width() * a.height();
     int differing = 0;
     for (int y = top; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            differing += std::max({qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))}) > tolerance;
-        }
+        for (int x = 0; x < a.width(); ++x)
+            differing += sprout::testing::channelDistance(a.pixel(x, y), b.pixel(x, y)) > tolerance;
     return differing;
 }
 

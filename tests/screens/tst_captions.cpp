@@ -24,11 +24,6 @@ QImage look(QWidget* control)
     return image;
 }
 
-int channelDistance(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
-}
-
 // The ink of the caption written out whole on one line, black on white.
 double inkOfWholeCaption(const QString& caption, const QFont& font, qreal scale)
 {

@@ -88,9 +88,7 @@ int sharpestStep(const QImage& picture)
     for (int y = 1; y < image.height(); ++y)
         for (int x = 1; x < image.width(); ++x)
             for (QRgb neighbour : {image.pixel(x - 1, y), image.pixel(x, y - 1)})
-                for (int shift : {0, 8, 16})
-                    sharpest = std::max(sharpest, std::abs(int(image.pixel(x, y) >> shift & 0xff)
-                                                           - int(neighbour >> shift & 0xff)));
+                sharpest = std::max(sharpest, channelDistance(image.pixel(x, y), neighbour));
     return sharpest;
 }
 

@@ -130,6 +130,12 @@ struct ReportRecorder {
     ~ReportRecorder() { ErrorReporter::setSink({}); }
 };
 
+// How far two colours lie apart in the colour in which they differ most (0 to 255).
+inline int channelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
 // How far two pictures of one size differ, on average over every pixel and colour (0 to 255).
 inline double meanDifference(const QImage& a, const QImage& b)
 {
