@@ -90,7 +90,6 @@ private slots:
         play(5);
         chooseMenu(screen, "mnuExit");
         settle();
-        QVERIFY(!screen.isLoaded());
         QVERIFY(registry.show(ScreenId::Form1));
         QCOMPARE(board(screen), kBlankBoard);
         QCOMPARE(startCaption(screen), QString("Click to start game"));
