@@ -173,14 +173,12 @@ private slots:
                 continue;
             ++swatches;
             const QString name = label->accessibleName();
-            QVERIFY2(namedColour(name).isValid(), qPrintable(name));
             QCOMPARE(label->palette().color(QPalette::Window), namedColour(name));
             QCOMPARE(label->accessibleDescription().toLower(), QString("a%1 %2 swatch").arg(name == "Orange" ? "n" : "", name.toLower()));
         }
         QCOMPARE(swatches, 10);
         for (int question = 0; question < kGuessColor.files.size(); ++question) {
             const QImage picture(programFilePath(qEnvironmentVariable("SPROUT_BIN_DIR"), kGuessColor.files[question]));
-            QVERIFY2(!picture.isNull(), qPrintable(kGuessColor.files[question]));
             const QRgb named = namedColour(kGuessColor.answers[question]).rgb();
             int painted = 0;
             for (int y = 0; y < picture.height(); ++y)
