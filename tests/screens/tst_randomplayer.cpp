@@ -195,6 +195,17 @@ private slots:
         TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
     }
 
+    // Found by the random player: with everything beneath it closed, "Continue" hid the
+    // last window, and the program ran on with nothing on show.
+    void continueOnTheLastAwardEndsTheProgram()
+    {
+        ScreenRegistry registry(createScreen);
+        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
+        click(shown(registry, ScreenId::awardword), "Command2");
+        settle();
+        QCOMPARE(ended.count(), 1);
+    }
+
     void childPlaysAtRandom_data()
     {
         QTest::addColumn<bool>("kiosk");
