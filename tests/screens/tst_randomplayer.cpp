@@ -195,8 +195,7 @@ private slots:
         TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
     }
 
-    // Found by the random player: with everything beneath it closed, "Continue" hid the
-    // last window, and the program ran on with nothing on show.
+    // Found by the random player: "Continue" hid the last window, and the program ran on unseen.
     void continueOnTheLastAwardEndsTheProgram()
     {
         ScreenRegistry registry(createScreen);

@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace sprout;
 using namespace sprout::testing;
