@@ -96,6 +96,7 @@ private slots:
         QTest::newRow("let go too soon") << heldThen({QEvent::KeyRelease, Qt::Key_Q, kCtrlAlt, false, longEnough}) << false;
         QTest::newRow("Alt let go") << heldThen({QEvent::KeyRelease, Qt::Key_Alt, Qt::ControlModifier, false, longEnough}) << false;
         QTest::newRow("another key pressed") << heldThen({QEvent::KeyPress, Qt::Key_A, kCtrlAlt, false, longEnough}) << false;
+        QTest::newRow("another program takes the keyboard") << heldThen({QEvent::ApplicationStateChange, Qt::Key_unknown, {}, false, longEnough}) << false;
     }
 
     void aGrownUpLeavesByHoldingCtrlAltQ()
@@ -107,7 +108,11 @@ private slots:
         QWidget* window = shown(registry, ScreenId::SproutMain).window();
         for (const Key& key : keys) {
             QKeyEvent event(key.type, key.key, key.modifiers, QString(), key.repeat);
-            QApplication::sendEvent(window, &event);
+            QApplicationStateChangeEvent away(Qt::ApplicationInactive);
+            if (key.type == QEvent::ApplicationStateChange)
+                QApplication::sendEvent(qApp, &away);
+            else
+                QApplication::sendEvent(window, &event);
             QTest::qWait(key.thenMs);
         }
         // A slow machine (the sanitizer build) may decide a moment after the last key.

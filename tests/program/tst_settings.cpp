@@ -151,6 +151,9 @@ private slots:
         QCOMPARE(contents(userFile()), "# set by hand\n[General]\nfullscreen=true\nmute=true\nvolume=7\n[Other]\nmute=false\n");
         QCOMPARE(contents(link), before);
         QCOMPARE(QDir(QFileInfo(userFile()).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sproutkin.conf"});
+        write(userFile(), "[Other]\nmute=false\n"); // a choice goes where it is read, not under another group
+        Settings(userFile(), {}).rememberMute(true);
+        QCOMPARE(saidOn(Settings(userFile(), {}).startWith({})), "mute");
     }
 
     void aDamagedFileIsKeptAsideWhenAChoiceIsRemembered()

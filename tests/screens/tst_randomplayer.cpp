@@ -195,16 +195,6 @@ private slots:
         TicTacToeScreen::replacePause([](int) {}); // the computer's turn must not sleep in a test
     }
 
-    // Found by the random player: "Continue" hid the last window, and the program ran on unseen.
-    void continueOnTheLastAwardEndsTheProgram()
-    {
-        ScreenRegistry registry(createScreen);
-        QSignalSpy ended(&registry, &ScreenRegistry::lastScreenClosed);
-        click(shown(registry, ScreenId::awardword), "Command2");
-        settle();
-        QCOMPARE(ended.count(), 1);
-    }
-
     void childPlaysAtRandom_data()
     {
         QTest::addColumn<bool>("kiosk");
