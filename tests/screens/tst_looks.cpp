@@ -1,0 +1,85 @@
+// Every built picture and every screen as first opened, against pictures a person looked
+// at and approved (tests/screens/looks). SPROUTKIN_APPROVE_LOOKS=1 writes what is drawn now
+// in their place: look at each before committing it.
+#include "builtinpictures.h"
+#include "screenfactory.h"
+#include "screentesting.h"
+
+using namespace sprout;
+using namespace sprout::testing;
+
+namespace {
+
+QImage plain(const QImage& image)
+{
+    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    rgb.setDevicePixelRatio(1);
+    return rgb;
+}
+
+// Empty if the picture is the approved one; rounding on other processors moves a pixel a little.
+QString unlike(const QString& name, const QImage& drawn)
+{
+    const QString approved = QStringLiteral(SPROUT_LOOKS_DIR "/%1.png").arg(name);
+    if (qEnvironmentVariableIntValue("SPROUTKIN_APPROVE_LOOKS"))
+        return drawn.save(approved) ? QString() : "cannot write " + approved;
+    const QImage expected = plain(QImage(approved));
+    if (expected.size() != drawn.size())
+        return QString("%1 is %2 x %3, approved %4 x %5")
+            .arg(name).arg(drawn.width()).arg(drawn.height()).arg(expected.width()).arg(expected.height());
+    QRect changed;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            if (channelDistance(drawn.pixel(x, y), expected.pixel(x, y)) > 8)
+                changed |= QRect(x, y, 1, 1);
+    if (changed.isEmpty())
+        return QString();
+    const QString kept = QDir::temp().filePath("sproutkin-" + QString(name).replace('/', '-') + ".png");
+    drawn.save(kept);
+    return QString("%1 differs within %2, drawn now in %3").arg(name, QDebug::toString(changed), kept);
+}
+
+} // namespace
+
+class TestLooks : public QObject {
+    Q_OBJECT
+private slots:
+    void builtPicturesLookAsApproved()
+    {
+        QVERIFY(hasBuiltInPicture("board")); // brings the resources in
+        QStringList problems;
+        for (const QString& file : QDir(":/pictures").entryList({"*.bmp"}))
+            if (!file.contains('@')) // a larger drawing of another, held to it by tst_sharppictures
+                problems << unlike("pictures/" + file.chopped(4), plain(QImage(":/pictures/" + file)));
+        const QDir parents(qEnvironmentVariable("SPROUT_BIN_DIR"));
+        for (const QString& file : parents.entryList({"*.bmp"}))
+            problems << unlike("files/" + file.chopped(4), plain(QImage(parents.filePath(file))));
+        problems.removeAll(QString());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    }
+
+    // In the order of the screen list, so that each quiz draws the same first question.
+    void screensLookAsApproved()
+    {
+        ScreenRegistry registry(createScreen);
+        ReportRecorder reports;
+        QStringList problems;
+        for (int i = 0; i < kScreenCount; ++i) {
+            Screen& screen = shown(registry, ScreenId(i));
+            problems << unlike(QString("screens/") + screenName(ScreenId(i)), plain(screen.window()->grab().toImage()));
+        }
+        problems.removeAll(QString());
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        QCOMPARE(reports.messages, QStringList());
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setCursorFlashTime(0); // a text cursor always shown, never caught mid-blink
+    TestLooks test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_looks.moc"
