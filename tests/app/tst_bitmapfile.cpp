@@ -1,7 +1,6 @@
 // The picture files beside the program: what reaches the decoder, and what is said of a bad one.
 #include "bitmapbytes.h"
 #include "bitmapfile.h"
-#include "programfolder.h"
 #include "screentesting.h"
 
 #include <QTemporaryDir>
@@ -32,21 +31,6 @@ class TestBitmapFile : public QObject {
     QTemporaryDir m_folder;
 
 private slots:
-    void everyPictureFileOfTheProgramReads()
-    {
-        const QDir bin(qEnvironmentVariable("SPROUT_BIN_DIR"));
-        const QStringList files = bin.entryList({"*.bmp"}, QDir::Files);
-        QCOMPARE_GE(files.size(), 68 + 4); // quizzes and awards
-        QList<QImage> seen;
-        for (const QString& name : files) {
-            const BitmapFile::Loaded loaded = BitmapFile::load(programFilePath(bin.path(), "\\" + name));
-            QVERIFY2(loaded.ok(), qPrintable(loaded.problem));
-            // Two pictures alike would make two answers look alike. Compared as images: row padding is no part of them.
-            QVERIFY2(!seen.contains(loaded.picture), qPrintable(name + " looks like another picture"));
-            seen.append(loaded.picture);
-        }
-    }
-
     // The program copies the rows of 24-bit bitmaps itself: it must see what the decoder sees.
     void goodBitmapsPassTheCheckAndReadAsTheDecoderSeesThem()
     {
