@@ -45,30 +45,6 @@ void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
     QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
 }
 
-// Shows a screen on the stage, goes to another as a link does and back, and checks that
-// it came back with the same pictures: at another scale they would be drawn again.
-void comeBackTo(ScreenId id)
-{
-    FullScreen::setOn(true);
-    ScreenRegistry registry(createScreen);
-    Screen& screen = shown(registry, id);
-    auto pictures = [&screen] {
-        QList<qint64> keys;
-        for (const QLabel* image : screen.client()->findChildren<QLabel*>())
-            keys << image->pixmap().cacheKey();
-        return keys;
-    };
-    QCoreApplication::processEvents(); // first painted
-    const QList<qint64> before = pictures();
-    // As a link goes: the next screen shown, then the one left hidden.
-    const ScreenId other = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
-    shown(registry, other);
-    registry.hide(id);
-    shown(registry, id);
-    registry.hide(other);
-    QCOMPARE(pictures(), before);
-}
-
 // Counts the paints of the widgets it watches.
 struct PaintCounter : QObject {
     int paints = 0;
@@ -279,26 +255,45 @@ private slots:
     }
 
     // Coming back to a screen on the stage finds it as it was left: at the same scale,
-    // with the same pictures, none drawn again.
-    void aScreenComesBackAsItWasLeft_data() { addRowPerScreen(); }
+    // with the same pictures, none drawn again (at another scale they would be). Under a
+    // desktop font larger than the one the stage measured menu bars with, the screen is
+    // made a little smaller to fit, once, and stays so.
+    void aScreenComesBackAsItWasLeft_data()
+    {
+        QTest::addColumn<ScreenId>("id");
+        QTest::addColumn<double>("desktopFont"); // times the one the stage measured with
+        for (int i = 0; i < kScreenCount; ++i)
+            QTest::newRow(screenName(ScreenId(i))) << ScreenId(i) << 1.0;
+        QTest::newRow("SproutMain, shrunk to fit a larger desktop font") << ScreenId::SproutMain << 1.5;
+    }
     void aScreenComesBackAsItWasLeft()
     {
         QFETCH(ScreenId, id);
-        comeBackTo(id);
-    }
-
-    // A desktop font larger than the one the stage measured menu bars with: the screen
-    // is made a little smaller to fit, once, and stays so.
-    void aScreenShrunkToFitComesBackAsItWasLeft()
-    {
+        QFETCH(double, desktopFont);
         ScreenRegistry registry(createScreen);
         Stage::fittingScale(registry.reference(ScreenId::SproutMain).windowDesign(), kLargest); // measured
         const QFont desktop = QApplication::font();
         QFont larger = desktop;
-        larger.setPointSizeF(desktop.pointSizeF() * 1.5);
+        larger.setPointSizeF(desktop.pointSizeF() * desktopFont);
         QApplication::setFont(larger);
-        comeBackTo(ScreenId::SproutMain);
-        QApplication::setFont(desktop);
+        const auto restoreFont = qScopeGuard([&desktop] { QApplication::setFont(desktop); });
+        FullScreen::setOn(true);
+        Screen& screen = shown(registry, id);
+        auto pictures = [&screen] {
+            QList<qint64> keys;
+            for (const QLabel* image : screen.client()->findChildren<QLabel*>())
+                keys << image->pixmap().cacheKey();
+            return keys;
+        };
+        QCoreApplication::processEvents(); // first painted
+        const QList<qint64> before = pictures();
+        // As a link goes: the next screen shown, then the one left hidden.
+        const ScreenId other = id == ScreenId::SproutMain ? ScreenId::Games : ScreenId::SproutMain;
+        shown(registry, other);
+        registry.hide(id);
+        shown(registry, id);
+        registry.hide(other);
+        QCOMPARE(pictures(), before);
     }
 
     // A game and a quiz keep their state through F11 and back; in between, every screen fills
