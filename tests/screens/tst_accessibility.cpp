@@ -54,12 +54,10 @@ private slots:
         QStringList cells;
         for (int cell = 1; cell <= 9; ++cell)
             cells << cellName(cell);
-        const QStringList colours{"Label12", "Label11", "Label10", "Label9", "Label8",
-                                  "Label7",  "Label6",  "Label5",  "Label4", "Label3"};
-        const QStringList shapes{"Label3", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"};
-        const QStringList sums{"Label9",  "Label3",  "Label4",  "Label5",  "Label6",  "Label7",  "Label8",
-                               "Label10", "Label11", "Label12", "Label14", "Label15", "Label16", "Label17",
-                               "Label18", "Label19", "Label21", "Label22", "Label23", "Label24"};
+        const QStringList colours = QString("Label12 Label11 Label10 Label9 Label8 Label7 Label6 Label5 Label4 Label3").split(' ');
+        const QStringList shapes = QString("Label3 Label4 Label5 Label6 Label7 Label8 Label9").split(' ');
+        const QStringList sums = QString("Label9 Label3 Label4 Label5 Label6 Label7 Label8 Label10 Label11 Label12 Label14 "
+                                         "Label15 Label16 Label17 Label18 Label19 Label21 Label22 Label23 Label24").split(' ');
         const std::tuple<S, QString, QStringList> rows[] = {
             {S::SproutMain, "Text1", {"Text1", "Command1"}},
             {S::frmShapes, "Command1", {"Command1", "Label12", "Label11"}},
