@@ -1,7 +1,10 @@
 // Every built picture and every screen as first opened, against pictures a person looked
 // at and approved (tests/screens/looks). SPROUTKIN_APPROVE_LOOKS=1 writes what is drawn now
 // in their place: look at each before committing it.
+#include "applicationsetup.h"
 #include "builtinpictures.h"
+#include "fullscreen.h"
+#include "stage.h"
 #include "screenfactory.h"
 #include "screentesting.h"
 
@@ -58,16 +61,29 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
-    // In the order of the screen list, so that each quiz draws the same first question.
+    void screensLookAsApproved_data()
+    {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("windowed") << false;
+        QTest::newRow("full screen") << true; // on the offscreen platform's screen
+    }
+    // Each in the order of the screen list, and the rows in theirs, so that each quiz
+    // draws the same first question every time.
     void screensLookAsApproved()
     {
+        QFETCH(bool, fullScreen);
+        FullScreen::setOn(fullScreen);
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
         QStringList problems;
         for (int i = 0; i < kScreenCount; ++i) {
             Screen& screen = shown(registry, ScreenId(i));
-            problems << unlike(QString("screens/") + screenName(ScreenId(i)), plain(screen.window()->grab().toImage()));
+            if (i > 0)
+                registry.hide(ScreenId(i - 1)); // as a link leaves it
+            QWidget* seen = fullScreen ? static_cast<QWidget*>(registry.stage()) : screen.window();
+            problems << unlike(QString(fullScreen ? "full/" : "screens/") + screenName(ScreenId(i)), plain(seen->grab().toImage()));
         }
+        FullScreen::setOn(false);
         problems.removeAll(QString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         QCOMPARE(reports.messages, QStringList());
@@ -77,6 +93,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    setUpApplication(); // style and colours as the program has them
     QApplication::setCursorFlashTime(0); // a text cursor always shown, never caught mid-blink
     TestLooks test;
     return QTest::qExec(&test, argc, argv);
