@@ -1,21 +1,16 @@
 // Every built picture and every screen as first opened, against pictures a person looked
 // at and approved (tests/screens/looks). SPROUTKIN_APPROVE_LOOKS=1 writes what is drawn now
 // in their place: look at each before committing it.
+#include "applicationsetup.h"
 #include "builtinpictures.h"
-#include "screenfactory.h"
-#include "screentesting.h"
+#include "fullscreen.h"
+#include "stage.h"
+#include "quiztesting.h"
 
 using namespace sprout;
 using namespace sprout::testing;
 
 namespace {
-
-QImage plain(const QImage& image)
-{
-    QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    rgb.setDevicePixelRatio(1);
-    return rgb;
-}
 
 // Empty if the picture is the approved one; rounding on other processors moves a pixel a little.
 QString unlike(const QString& name, const QImage& drawn)
@@ -23,7 +18,7 @@ QString unlike(const QString& name, const QImage& drawn)
     const QString approved = QStringLiteral(SPROUT_LOOKS_DIR "/%1.png").arg(name);
     if (qEnvironmentVariableIntValue("SPROUTKIN_APPROVE_LOOKS"))
         return drawn.save(approved) ? QString() : "cannot write " + approved;
-    const QImage expected = plain(QImage(approved));
+    const QImage expected = comparable(QImage(approved));
     if (expected.size() != drawn.size())
         return QString("%1 is %2 x %3, approved %4 x %5")
             .arg(name).arg(drawn.width()).arg(drawn.height()).arg(expected.width()).arg(expected.height());
@@ -50,24 +45,37 @@ private slots:
         QStringList problems;
         for (const QString& file : QDir(":/pictures").entryList({"*.bmp"}))
             if (!file.contains('@')) // a larger drawing of another, held to it by tst_sharppictures
-                problems << unlike("pictures/" + file.chopped(4), plain(QImage(":/pictures/" + file)));
+                problems << unlike("pictures/" + file.chopped(4), comparable(QImage(":/pictures/" + file)));
         const QDir parents(qEnvironmentVariable("SPROUT_BIN_DIR"));
         for (const QString& file : parents.entryList({"*.bmp"}))
-            problems << unlike("files/" + file.chopped(4), plain(QImage(parents.filePath(file))));
+            problems << unlike("files/" + file.chopped(4), comparable(QImage(parents.filePath(file))));
         problems.removeAll(QString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 
-    // In the order of the screen list, so that each quiz draws the same first question.
+    void screensLookAsApproved_data()
+    {
+        QTest::addColumn<bool>("fullScreen");
+        QTest::newRow("windowed") << false;
+        QTest::newRow("full screen") << true; // on the offscreen platform's screen
+    }
+    // Each in the order of the screen list, and the rows in theirs, so that each quiz
+    // draws the same first question every time.
     void screensLookAsApproved()
     {
+        QFETCH(bool, fullScreen);
+        FullScreen::setOn(fullScreen);
         ScreenRegistry registry(createScreen);
         ReportRecorder reports;
         QStringList problems;
         for (int i = 0; i < kScreenCount; ++i) {
             Screen& screen = shown(registry, ScreenId(i));
-            problems << unlike(QString("screens/") + screenName(ScreenId(i)), plain(screen.window()->grab().toImage()));
+            if (i > 0)
+                registry.hide(ScreenId(i - 1)); // as a link leaves it
+            QWidget* seen = fullScreen ? static_cast<QWidget*>(registry.stage()) : screen.window();
+            problems << unlike(QString(fullScreen ? "full/" : "screens/") + screenName(ScreenId(i)), comparable(seen->grab().toImage()));
         }
+        FullScreen::setOn(false);
         problems.removeAll(QString());
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
         QCOMPARE(reports.messages, QStringList());
@@ -77,6 +85,7 @@ private slots:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    setUpApplication(); // style and colours as the program has them
     QApplication::setCursorFlashTime(0); // a text cursor always shown, never caught mid-blink
     TestLooks test;
     return QTest::qExec(&test, argc, argv);

@@ -141,11 +141,25 @@ private slots:
         QCOMPARE(screen.control<QLineEdit>("Text1")->text(), QString());
     }
 
-    // A quiz that cannot read a question picture names it and does not open.
-    void unreadableQuestionPictureKeepsTheQuizShut()
+    // A parent's question pictures: one that cannot be read is named and the quiz does
+    // not open; one of another size is shown whole, at its own size.
+    void parentsQuestionPictures_data()
     {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("from"); // the first question given that file
+        QTest::addColumn<QSize>("size"); // as shown; none where the quiz stays shut
+        QTest::newRow("the last unreadable") << "\\Orangey.bmp" << 9 << QSize();
+        QTest::newRow("all of another size") << "\\72.bmp" << 0 << QSize(193, 89);
+    }
+    void parentsQuestionPictures()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, from);
+        QFETCH(QSize, size);
+        const QByteArray name = file.toLatin1();
         std::vector<Question> questions(kGuessColorQuiz.design.questions.begin(), kGuessColorQuiz.design.questions.end());
-        questions[9].file = "\\Orangey.bmp";
+        for (auto question = questions.begin() + from; question != questions.end(); ++question)
+            question->file = name.constData();
         ScreenDesign design = kGuessColorQuiz.design;
         design.questions = questions;
         const ChoiceQuizDescription& quiz = kGuessColorQuiz;
@@ -157,10 +171,14 @@ private slots:
         });
         ReportRecorder reports;
         click(shown(registry, ScreenId::Games), "Label3");
-        QVERIFY(!registry.reference(ScreenId::GuessColor).isVisible());
-        QVERIFY(registry.reference(ScreenId::Games).isVisible());
-        QCOMPARE(reports.messages.size(), 1);
-        QVERIFY2(reports.messages[0].contains("Orangey.bmp"), qPrintable(reports.messages[0]));
+        Screen& screen = registry.reference(ScreenId::GuessColor);
+        QCOMPARE(screen.isVisible(), size.isValid());
+        QCOMPARE(registry.reference(ScreenId::Games).isVisible(), !size.isValid());
+        QCOMPARE(reports.messages.size(), size.isValid() ? 0 : 1);
+        if (size.isValid())
+            QCOMPARE(screen.control("Image2")->size(), size);
+        else
+            QVERIFY2(reports.messages[0].contains("Orangey.bmp"), qPrintable(reports.messages[0]));
     }
 
     // The lesson's swatches and the quiz's pictures are painted in the colour they are named.

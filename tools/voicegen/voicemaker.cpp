@@ -14,14 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// How every recording is finished, and the recipe as a whole, written beside the
-// recordings: when it changes they are all made anew, as their names only follow
-// their words.
+// How every recording is finished.
 const std::string kFinishing = "-r 16000 -c 1 -b 16 -e signed-integer";
 const std::string kEffects = "silence 1 0.005 -64d reverse silence 1 0.005 -64d reverse"
                              " pad 0.005 0.02 norm -1";
-// Bumped whenever the engines are driven differently.
-const std::string kRecipe = "3 letters by name; " + kFinishing + "; " + kEffects;
+// The recipe, written beside the recordings, is this file's own text as the build
+// hashed it: any change to how a line is recorded makes them all anew, as their
+// names only follow their words and voices.
+const std::string kRecipe = SPROUT_VOICE_RECIPE;
 
 // Everything goes to the shell in single quotes, so only those need escaping.
 std::string quoted(const std::string& text)
