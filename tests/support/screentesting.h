@@ -119,6 +119,13 @@ inline void settle()
     QCoreApplication::processEvents();
 }
 
+// A message no recorder listens for fails the test, rather than waiting on a dialog.
+inline void failOnMessage(const QString& title, const QString& message)
+{
+    QTest::qFail(qPrintable("unexpected message " + title + ": " + message), __FILE__, __LINE__);
+}
+inline const bool kMessagesFailTests = (ErrorReporter::setSink(failOnMessage), true);
+
 struct ReportRecorder {
     QStringList messages;
     ReportRecorder()
@@ -127,7 +134,7 @@ struct ReportRecorder {
             messages << title + ": " + message;
         });
     }
-    ~ReportRecorder() { ErrorReporter::setSink({}); }
+    ~ReportRecorder() { ErrorReporter::setSink(failOnMessage); }
 };
 
 // How far two colours lie apart in the colour in which they differ most (0 to 255).
