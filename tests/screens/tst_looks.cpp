@@ -19,6 +19,8 @@ QString unlike(const QString& name, const QImage& drawn)
     if (qEnvironmentVariableIntValue("SPROUTKIN_APPROVE_LOOKS"))
         return drawn.save(approved) ? QString() : "cannot write " + approved;
     const QImage expected = comparable(QImage(approved));
+    if (expected.isNull())
+        return name + " has no approved picture: approve one (see the top of this file)";
     if (expected.size() != drawn.size())
         return QString("%1 is %2 x %3, approved %4 x %5")
             .arg(name).arg(drawn.width()).arg(drawn.height()).arg(expected.width()).arg(expected.height());
