@@ -64,11 +64,15 @@ const ClickLabel::CaptionFit& ClickLabel::fit() const
                 break;
         }
         const QFontMetricsF metrics(fitted);
-        const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
-        const QRectF ink = metrics.tightBoundingRect(text());
-        const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
-        const double headroom = metrics.ascent() + ink.top();
-        lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
+        // Lines with a descent to spare below them need no lift: only the others are
+        // laid out once more to find their ink.
+        if (needed.height() + metrics.descent() > height()) {
+            const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
+            const QRectF ink = metrics.tightBoundingRect(text());
+            const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
+            const double headroom = metrics.ascent() + ink.top();
+            lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
+        }
     }
     m_fit = {text(), area, font(), flags, fitted, lift, needed};
     return m_fit;
