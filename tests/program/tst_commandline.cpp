@@ -74,11 +74,12 @@ private slots:
         QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         const auto socket = [&runtime] { return runtime.entryList({"sproutkin-*"}, QDir::System).value(0); };
         QProcess first;
-        start(first, {"--mute"});
+        start(first, {"--mute", "--fullscreen"});
         QTRY_VERIFY_WITH_TIMEOUT(!socket().isEmpty() || first.state() != QProcess::Running, 10000);
         QCOMPARE(first.state(), QProcess::Running);
         endsAtOnceHandingOver();
         QVERIFY2(!first.waitForFinished(500), "the first start ended");
+        QVERIFY2(!QFile::exists(m_home.filePath("config/sproutkin/sproutkin.conf")), "an option was remembered");
 
         // A crash leaves the socket, and a start that died deciding leaves a lock.
         const QString left = runtime.filePath(socket());
