@@ -188,12 +188,11 @@ private slots:
         QVERIFY2(page.width() > page.height() && ink.width() > page.width() * 0.9, "not spanning a landscape page");
         QVERIFY2(qAbs(ink.left() - (page.width() - 1 - ink.right())) <= 2, "unequal margins left and right");
         // The page is the award's own file: of the four, the one it lies nearest.
-        QMap<double, ScreenId> nearest;
+        const QImage printed = comparable(page.copy(ink)).scaled(505, 344, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QMap<double, ScreenId> nearest; // every award file is 505 x 344
         for (auto [id, file] : {std::pair(ScreenId::awardcolor, "coloraward"), {ScreenId::awardshape, "shapesaward"},
-                                {ScreenId::awardword, "wordsaward"}, {ScreenId::awardmath, "mathaward"}}) {
-            const QImage own = comparable(QImage(programFilePath(QString("\\") + file + ".bmp")));
-            nearest.insert(meanDifference(comparable(page.copy(ink)).scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), own), id);
-        }
+                                {ScreenId::awardword, "wordsaward"}, {ScreenId::awardmath, "mathaward"}})
+            nearest.insert(meanDifference(printed, comparable(QImage(programFilePath(QString("\\") + file + ".bmp")))), id);
         QCOMPARE(QString(screenName(nearest.first())), QString(screenName(award)));
     }
 };
