@@ -176,6 +176,17 @@ std::map<QString, std::future<QImage>>& drawnAhead()
     return drawings;
 }
 
+// Drawings ahead have a pool of their own: a painter spreads a large fill over Qt's
+// global pool and waits for it, which would be for ever if that pool's threads were
+// drawing pictures that wait for the one that painter is making.
+QThreadPool& drawingPool()
+{
+    static QThreadPool pool;
+    static const bool waitedForAtExit = (qAddPostRoutine([] { pool.waitForDone(); }), true);
+    Q_UNUSED(waitedForAtExit);
+    return pool;
+}
+
 // A picture made at the screen's pixels, shown at its size in device-independent ones.
 QPixmap onScreen(QImage image)
 {
@@ -219,8 +230,7 @@ void drawBuiltInPictureAhead(const QString& name, QSize shown)
         return;
     auto drawing = std::make_shared<std::promise<QImage>>();
     drawnAhead().emplace(key, drawing->get_future());
-    // The application waits for the pool's work before it goes.
-    QThreadPool::globalInstance()->start([drawing, name, pixels] { drawing->set_value(pictureAt(name, pixels)); });
+    drawingPool().start([drawing, name, pixels] { drawing->set_value(pictureAt(name, pixels)); });
 }
 
 std::function<QPixmap()> takeBuiltInPictureDrawnAhead(const QString& name, QSize shown)

@@ -279,10 +279,11 @@ QImage paint(int width, int height, Painting painting)
 
 } // namespace
 
+// Per thread: the program draws pictures on several cores at once, each at its own size.
 namespace {
-qreal scaleInForce = 1;
-bool copiesInForce = false;
-QSize sizeInForce;
+thread_local qreal scaleInForce = 1;
+thread_local bool copiesInForce = false;
+thread_local QSize sizeInForce;
 } // namespace
 
 qreal drawingScale()
