@@ -44,6 +44,51 @@ void ClickLabel::setCaption(const QString& text)
     emit captionSet();
 }
 
+namespace {
+
+// The label's font, with the letters closed up by as little as lets the caption's lines
+// fit the width of `area`, and the rectangle they then take. Lines that are not wrapped
+// must fit whole, or wrapping would break them again.
+QFont closedUp(QFont font, const QRect& area, int flags, const QString& lines, QRectF* taken)
+{
+    const double room = area.width() + (flags & Qt::TextWordWrap ? 0.5 : 0);
+    for (int spacing = 100; spacing >= 90; --spacing) {
+        font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+        *taken = QFontMetricsF(font).boundingRect(QRectF(area), flags, lines);
+        if (taken->width() <= room)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
+QString ClickLabel::linesAsDesigned(int flags) const
+{
+    if (m_designWidth <= 0 || text().isEmpty())
+        return text();
+    QRectF taken;
+    const QRect designed(0, 0, m_designWidth, QWIDGETSIZE_MAX);
+    QString text = this->text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator); // as the painter reads it
+    QTextLayout layout(text, closedUp(m_designFont, designed, flags, this->text(), &taken));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(m_designWidth);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    // A break takes the blanks before it, as wrapping does.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        while (!lines[i].isEmpty() && lines[i].back().isSpace())
+            lines[i].chop(1);
+    return lines.join(QLatin1Char('\n'));
+}
+
 const ClickLabel::CaptionFit& ClickLabel::fit() const
 {
     const int flags = int(alignment()) | Qt::TextWordWrap;
@@ -53,28 +98,27 @@ const ClickLabel::CaptionFit& ClickLabel::fit() const
     // The captions were laid out with other fonts. Where one now spills over its
     // label by a pixel or two, close the letters up a little and lift the lines
     // into the empty space above them rather than cut off any of the text.
+    const QString lines = linesAsDesigned(flags);
     QFont fitted = font();
     int lift = 0;
     QRectF needed;
-    if (!text().isEmpty()) {
-        for (int spacing = 100; spacing >= 90; --spacing) {
-            fitted.setLetterSpacing(QFont::PercentageSpacing, spacing);
-            needed = QFontMetricsF(fitted).boundingRect(QRectF(area), flags, text());
-            if (needed.width() <= area.width() + 0.5)
-                break;
-        }
+    if (!lines.isEmpty()) {
+        // Lines broken as designed are measured whole; should one still not fit, it wraps.
+        fitted = closedUp(font(), area, lines == text() ? flags : flags & ~Qt::TextWordWrap, lines, &needed);
+        if (lines != text())
+            needed = QFontMetricsF(fitted).boundingRect(QRectF(area), flags, lines);
         const QFontMetricsF metrics(fitted);
         // Lines with a descent to spare below them need no lift: only the others are
         // laid out once more to find their ink.
         if (needed.height() + metrics.descent() > height()) {
-            const int lines = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
-            const QRectF ink = metrics.tightBoundingRect(text());
-            const double inkBottom = (lines - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
+            const int count = qMax(1, qRound(needed.height() / metrics.lineSpacing()));
+            const QRectF ink = metrics.tightBoundingRect(lines);
+            const double inkBottom = (count - 1) * metrics.lineSpacing() + metrics.ascent() + ink.bottom();
             const double headroom = metrics.ascent() + ink.top();
             lift = int(qBound(0.0, std::ceil(inkBottom - height()), std::floor(headroom)));
         }
     }
-    m_fit = {text(), area, font(), flags, fitted, lift, needed};
+    m_fit = {text(), area, font(), flags, lines, fitted, lift, needed};
     return m_fit;
 }
 
@@ -106,13 +150,13 @@ void ClickLabel::paintEvent(QPaintEvent* event)
     const QColor colour = palette().color(foregroundRole());
     // Bold letters reach a pixel or so past their advance: keep a margin for the ink.
     const QRect inked =
-        fitted.lines.translated(0, -fitted.lift).toAlignedRect().adjusted(-3, -3, 3, 3).intersected(rect());
-    const QString look = QStringList{QStringLiteral("caption"), text(), font.toString(), colour.name(QColor::HexArgb),
+        fitted.inked.translated(0, -fitted.lift).toAlignedRect().adjusted(-3, -3, 3, 3).intersected(rect());
+    const QString look = QStringList{QStringLiteral("caption"), fitted.lines, font.toString(), colour.name(QColor::HexArgb),
                                      QString::number(flags), PaintCache::placeOf(area)}.join(QLatin1Char('|'));
     QPainter painter(this);
     PaintCache::paint(painter, inked, look, [&](QPainter& onPicture) {
         onPicture.setFont(font);
-        style()->drawItemText(&onPicture, area, flags, palette(), true, text(), foregroundRole());
+        style()->drawItemText(&onPicture, area, flags, palette(), true, fitted.lines, foregroundRole());
     });
 }
 

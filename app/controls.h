@@ -25,6 +25,19 @@ public:
     // The font the caption is drawn in: the label's own, with the letters closed up
     // where the caption would spill over the label by a little.
     QFont captionFont() const { return fit().font; }
+    // The caption as drawn: the text, broken where the design breaks it when the
+    // label is shown at another scale than designed.
+    QString captionLines() const { return fit().lines; }
+
+    // The font and width the label has in the design, where it is shown at another
+    // scale: its font grows by whole pixels, not quite in step with its width, so the
+    // caption is broken into the designed lines rather than wrapped afresh.
+    void setDesign(const QFont& font, int width)
+    {
+        m_designFont = font;
+        m_designWidth = width;
+        m_fit = {};
+    }
 
     // A control with a click handler: the Tab key reaches it, Enter and the space bar
     // press it, and screen readers present it as a button.
@@ -79,11 +92,13 @@ private:
         QRect area;
         QFont designed;
         int flags = 0;
+        QString lines; // the text as drawn
         QFont font;
         int lift = 0;
-        QRectF lines; // where the fitted lines lie before the lift
+        QRectF inked; // where the fitted lines lie before the lift
     };
     const CaptionFit& fit() const;
+    QString linesAsDesigned(int flags) const;
 
     void updateReach();
 
@@ -92,6 +107,8 @@ private:
     bool m_covered = false;
     QString m_shownName;
     mutable CaptionFit m_fit;
+    QFont m_designFont;
+    int m_designWidth = 0; // none: shown as designed
     std::function<QPixmap()> m_comingPicture;
     bool m_paintedComingPicture = false;
 };

@@ -421,6 +421,9 @@ void FormBuilder::place(QWidget* widget, const Control& control, double scale)
     default:
         break;
     }
+    if (auto* label = qobject_cast<ClickLabel*>(widget))
+        label->setDesign(designFont(control.look.font.family, control.look.font.points, control.look.font.bold, 1),
+                         scale == 1.0 ? 0 : px(control.width, 1));
     widget->setGeometry(geometryOf(control, scale));
 }
 

@@ -1,5 +1,6 @@
 // The full-screen classroom: every screen scaled by one factor, and a child's way through it.
 #include "builtinpictures.h"
+#include "controls.h"
 #include "applicationsetup.h"
 #include "fullscreen.h"
 #include "quiztesting.h"
@@ -10,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QMainWindow>
+#include <QTextLayout>
 #include <cmath>
 
 using namespace sprout;
@@ -66,6 +68,25 @@ int sharpestStep(const QImage& picture)
     return sharpest;
 }
 
+// The lines of a label's caption as the painter wraps them.
+QStringList drawnLines(const ClickLabel* label)
+{
+    QString text = label->captionLines();
+    text.replace('\n', QChar::LineSeparator);
+    QTextLayout layout(text, label->captionFont());
+    QTextOption wrapped;
+    wrapped.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapped);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
 Screen& onShow(ScreenRegistry& registry, ScreenId id)
 {
     Screen& screen = registry.reference(id);
@@ -90,8 +111,8 @@ private slots:
         Speech::setMuted(false);
     }
 
-    // Every control where its row puts it at the scale, in a font as much larger, and
-    // back at the designed place once the scale is 1 again.
+    // Every control where its row puts it at the scale, in a font as much larger, each
+    // caption in its designed lines, and back at the designed place once the scale is 1 again.
     void scaledGeometry_data()
     {
         QTest::addColumn<int>("screen");
@@ -99,7 +120,8 @@ private slots:
         for (int id = 0; id < kScreenCount; ++id) {
             ScreenRegistry registry(createScreen);
             const double largest = Stage::fittingScale(registry.reference(ScreenId(id)).windowDesign(), kLargest);
-            for (double scale : {2.25, largest})
+            const double fullHd = Stage::fittingScale(registry.reference(ScreenId(id)).windowDesign(), {1920, 1080});
+            for (double scale : {1.5, fullHd, 2.25, largest})
                 QTest::newRow(qPrintable(QString("%1 at %2").arg(screenName(ScreenId(id))).arg(scale)))
                     << id << scale;
         }
@@ -118,7 +140,12 @@ private slots:
         QHash<QString, int> textWidths; // the room the text boxes give their lines
         for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>())
             textWidths.insert(box->objectName(), box->maximumViewportSize().width());
+        QHash<QString, QStringList> captions;
+        for (const ClickLabel* label : shownScreen.client()->findChildren<ClickLabel*>())
+            captions.insert(label->objectName(), drawnLines(label));
         shownScreen.setScale(scale);
+        for (const ClickLabel* label : shownScreen.client()->findChildren<ClickLabel*>())
+            QCOMPARE(drawnLines(label), captions.value(label->objectName()));
         // A text box's lines have as much more room, so that they break as designed.
         for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>()) {
             const double expected = textWidths.value(box->objectName()) * scale;
