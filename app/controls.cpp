@@ -61,6 +61,28 @@ QFont closedUp(QFont font, const QRect& area, int flags, const QString& lines, Q
     return font;
 }
 
+// The lines `text` wraps into at `width`, as a painter or a text box wraps it; a break
+// takes the blanks before it.
+QStringList wrappedLines(QString text, const QFont& font, qreal width)
+{
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        while (!lines[i].isEmpty() && lines[i].back().isSpace())
+            lines[i].chop(1);
+    return lines;
+}
+
 } // namespace
 
 QString ClickLabel::linesAsDesigned(int flags) const
@@ -68,25 +90,8 @@ QString ClickLabel::linesAsDesigned(int flags) const
     if (m_designWidth <= 0 || text().isEmpty())
         return text();
     QRectF taken;
-    const QRect designed(0, 0, m_designWidth, QWIDGETSIZE_MAX);
-    QString text = this->text();
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator); // as the painter reads it
-    QTextLayout layout(text, closedUp(m_designFont, designed, flags, this->text(), &taken));
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(m_designWidth);
-        lines << text.mid(line.textStart(), line.textLength());
-    }
-    layout.endLayout();
-    // A break takes the blanks before it, as wrapping does.
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        while (!lines[i].isEmpty() && lines[i].back().isSpace())
-            lines[i].chop(1);
-    return lines.join(QLatin1Char('\n'));
+    const QFont designed = closedUp(m_designFont, QRect(0, 0, m_designWidth, QWIDGETSIZE_MAX), flags, text(), &taken);
+    return wrappedLines(text(), designed, m_designWidth).join(QLatin1Char('\n'));
 }
 
 const ClickLabel::CaptionFit& ClickLabel::fit() const
@@ -288,6 +293,49 @@ void TextBox::paintEvent(QPaintEvent* event)
     QPainter painter(viewport());
     PaintCache::paint(painter, area, look, [&](QPainter& onPicture) { drawText(onPicture, area); },
                       PaintCache::Ground::Opaque);
+}
+
+TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    connect(document(), &QTextDocument::contentsChanged, this, &TextBox::keepDesignedLines);
+}
+
+void TextBox::setDesign(const QFont& font, int width)
+{
+    m_designFont = font;
+    m_designWidth = width;
+    keepDesignedLines();
+}
+
+void TextBox::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    keepDesignedLines();
+}
+
+// The letters are spaced a little wider or closer, by as little as makes the text
+// wrap where it wraps in the design.
+void TextBox::keepDesignedLines()
+{
+    const QString text = toPlainText();
+    if (m_designWidth <= 0 || text.isEmpty())
+        return;
+    // The viewport is placed when the box is shown: its size to be is asked for instead.
+    const qreal margins = width() - maximumViewportSize().width() + 2 * document()->documentMargin();
+    // The scroll bar grows with the screen; the frame keeps its width.
+    const int scrollBar = verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOn ? 0
+        : style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) - style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QStringList designed = wrappedLines(text, m_designFont, m_designWidth - margins + scrollBar);
+    QFont font = this->font();
+    for (double offset = 0; offset <= 5; offset += 0.5)
+        for (double spacing : {100 + offset, 100 - offset}) {
+            font.setLetterSpacing(QFont::PercentageSpacing, spacing);
+            if (wrappedLines(text, font, width() - margins) == designed) {
+                if (font != this->font())
+                    setFont(font);
+                return;
+            }
+        }
 }
 
 // As QPlainTextEdit lays down its blocks, onto the box's ground.

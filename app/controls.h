@@ -143,13 +143,21 @@ protected:
 class TextBox : public QPlainTextEdit {
     Q_OBJECT
 public:
-    using QPlainTextEdit::QPlainTextEdit;
+    explicit TextBox(QWidget* parent = nullptr);
+
+    // As ClickLabel's: shown at another scale, the text wraps into its designed lines.
+    void setDesign(const QFont& font, int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void drawText(QPainter& painter, const QRect& area);
+    void keepDesignedLines();
+
+    QFont m_designFont;
+    int m_designWidth = 0; // none: shown as designed
 };
 
 // A straight line between two points of its parent.

@@ -421,10 +421,13 @@ void FormBuilder::place(QWidget* widget, const Control& control, double scale)
     default:
         break;
     }
-    if (auto* label = qobject_cast<ClickLabel*>(widget))
-        label->setDesign(designFont(control.look.font.family, control.look.font.points, control.look.font.bold, 1),
-                         scale == 1.0 ? 0 : px(control.width, 1));
     widget->setGeometry(geometryOf(control, scale));
+    const QFont designed = designFont(control.look.font.family, control.look.font.points, control.look.font.bold, 1);
+    const int designedWidth = scale == 1.0 ? 0 : px(control.width, 1);
+    if (auto* label = qobject_cast<ClickLabel*>(widget))
+        label->setDesign(designed, designedWidth);
+    else if (auto* box = qobject_cast<TextBox*>(widget))
+        box->setDesign(designed, designedWidth);
 }
 
 void FormBuilder::rescale(QWidget* client, std::span<const Control> design, const Controls& controls,

@@ -11,6 +11,7 @@
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QTextLayout>
 #include <cmath>
 
@@ -68,22 +69,33 @@ int sharpestStep(const QImage& picture)
     return sharpest;
 }
 
-// The lines of a label's caption as the painter wraps them.
-QStringList drawnLines(const ClickLabel* label)
+// The lines text wraps into, as a painter or a text box wraps it.
+QStringList wrapped(QString text, const QFont& font, int width)
 {
-    QString text = label->captionLines();
     text.replace('\n', QChar::LineSeparator);
-    QTextLayout layout(text, label->captionFont());
-    QTextOption wrapped;
-    wrapped.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(wrapped);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(label->contentsRect().width());
+        line.setLineWidth(width);
         lines << text.mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
+    return lines;
+}
+
+// The lines of each caption and text box, as drawn.
+QHash<QString, QStringList> linesOf(const Screen& screen)
+{
+    QHash<QString, QStringList> lines;
+    for (const ClickLabel* label : screen.client()->findChildren<ClickLabel*>())
+        lines.insert(label->objectName(), wrapped(label->captionLines(), label->captionFont(), label->contentsRect().width()));
+    for (const QPlainTextEdit* box : screen.client()->findChildren<QPlainTextEdit*>())
+        lines.insert(box->objectName(), wrapped(box->toPlainText(), box->font(),
+                                                box->maximumViewportSize().width() - 2 * box->document()->documentMargin()));
     return lines;
 }
 
@@ -140,12 +152,10 @@ private slots:
         QHash<QString, int> textWidths; // the room the text boxes give their lines
         for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>())
             textWidths.insert(box->objectName(), box->maximumViewportSize().width());
-        QHash<QString, QStringList> captions;
-        for (const ClickLabel* label : shownScreen.client()->findChildren<ClickLabel*>())
-            captions.insert(label->objectName(), drawnLines(label));
+        const QHash<QString, QStringList> lines = linesOf(shownScreen);
         shownScreen.setScale(scale);
-        for (const ClickLabel* label : shownScreen.client()->findChildren<ClickLabel*>())
-            QCOMPARE(drawnLines(label), captions.value(label->objectName()));
+        for (const auto& [name, wrapped] : linesOf(shownScreen).asKeyValueRange())
+            QVERIFY2(wrapped == lines.value(name), qPrintable(name + ": " + wrapped.join(" / ")));
         // A text box's lines have as much more room, so that they break as designed.
         for (const QAbstractScrollArea* box : shownScreen.client()->findChildren<QAbstractScrollArea*>()) {
             const double expected = textWidths.value(box->objectName()) * scale;
