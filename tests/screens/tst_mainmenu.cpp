@@ -54,6 +54,10 @@ private slots:
         QCOMPARE(read.filter(QRegularExpression("^Label[2-7]$")), kLinks);
         for (const QString& link : kLinks)
             QVERIFY(!readerOf(main.control(link))->state().invisible);
+        // A press let go off the link opens nothing.
+        QTest::mousePress(main.control("Label5"), Qt::LeftButton);
+        QTest::mouseRelease(main.control("Label5"), Qt::LeftButton, {}, QPoint(-2, -2));
+        QVERIFY(main.isVisible());
 
         // Typed text stays until the button writes the board text, every time.
         auto* box = main.control<QPlainTextEdit>("Text1");

@@ -255,6 +255,7 @@ private slots:
         QVERIFY(m_registry->show(id));
         QCOMPARE(heard(), expected(false));
         m_registry->hide(id);
+        QCOMPARE(m_speaker->saying, QString()); // leaving cuts its words short
         Screen& screen = testing::shown(*m_registry, id);
         QCOMPARE(heard(), expected(true));
         QStringList missing;
