@@ -3,6 +3,7 @@
 #include "classroomstyle.h"
 #include "largeletters.h"
 #include "controls.h"
+#include "paintcache.h"
 #include "screentesting.h"
 
 #include <QPainter>
@@ -86,6 +87,22 @@ private slots:
             {"font", [](QLabel* label) { label->setFont(QFont("Liberation Sans", 10)); }},
             {"colour", [](QLabel* label) { setColour(label, QPalette::WindowText, Qt::darkGreen); }},
         });
+    }
+
+    // The same look on a sharper screen is drawn at that screen's pixels, not enlarged.
+    void aSharperScreenGetsItsOwnPixels()
+    {
+        auto ring = [](QPainter& onto) { onto.setRenderHint(QPainter::Antialiasing); onto.drawEllipse(QRectF(3.5, 2.5, 50, 14)); };
+        auto paint = [&](qreal ratio, bool kept) {
+            QImage picture(QSize(60, 20) * ratio, QImage::Format_RGB32);
+            picture.setDevicePixelRatio(ratio);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            kept ? PaintCache::paint(painter, QRect(0, 0, 60, 20), "ring", ring, PaintCache::Ground::Opaque) : ring(painter);
+            return picture;
+        };
+        paint(1, true); // kept at the window's pixels first
+        QCOMPARE(paint(2, true), paint(2, false));
     }
 
     // A picture set while another is still coming replaces it, and so does none.
