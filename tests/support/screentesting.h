@@ -178,6 +178,9 @@ struct RecordingSpeaker : Speaker {
     QString saying;
     void say(const words::Phrase& phrase) override
     {
+        // Whatever a screen says was recorded when the program was built.
+        if (!QFile::exists(qEnvironmentVariable("SPROUT_BIN_DIR") + '/' + QString::fromStdString(words::voiceFileName(phrase))))
+            QTest::qFail(qPrintable("no recording of \"" + textOf(phrase) + '"'), __FILE__, __LINE__);
         said << textOf(phrase);
         voices << phrase.voice;
         saying = said.last();
