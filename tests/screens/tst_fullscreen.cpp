@@ -46,16 +46,6 @@ void clickOnStage(ScreenRegistry& registry, Screen& screen, const char* name)
     QFAIL(qPrintable(QString("%1 is covered where its design puts it").arg(name)));
 }
 
-// Counts the paints of the widgets it watches.
-struct PaintCounter : QObject {
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 // The largest difference in any colour between two pixels side by side: an edge drawn
 // at the size shown steps at once, one enlarged is spread over as many pixels.
 int sharpestStep(const QImage& picture)
@@ -236,25 +226,6 @@ private slots:
                 QVERIFY2(round > 0 || meanDifference(alone, stretched()) < within, qPrintable(file));
             }
         }
-    }
-
-    // The main menu's cover is drawn on another core while the menu is built, and shown
-    // from the menu's first paint: that drawing, painted once.
-    void aPictureDrawnAheadIsPaintedOnce()
-    {
-        FullScreen::setOn(true);
-        ScreenRegistry registry(createScreen);
-        QVERIFY(registry.load(ScreenId::SproutMain));
-        auto* cover = registry.reference(ScreenId::SproutMain).control<QLabel>("Image2");
-        QVERIFY(cover && cover->pixmap().isNull()); // not waited for while building
-        QCOMPARE(QAccessible::queryAccessibleInterface(cover)->role(), QAccessible::Graphic); // a picture all the same
-        PaintCounter counter;
-        cover->installEventFilter(&counter);
-        registry.show(ScreenId::SproutMain);
-        QVERIFY(QTest::qWaitForWindowExposed(registry.stage()));
-        QTRY_COMPARE(counter.paints, 1);
-        QTest::qWait(50);
-        QCOMPARE(counter.paints, 1);
     }
 
     // Coming back to a screen on the stage finds it as it was left: at the same scale,
