@@ -134,8 +134,8 @@ private slots:
         for (const words::Phrase& phrase : phrases) {
             if (phrase.voice == words::Voice::Teacher)
                 mrPim << textOf(phrase).section(' ', 0, 2);
-            const QString file = QString::fromStdString(words::voiceFileName(phrase));
-            const WavReading wav = readWavFile(qEnvironmentVariable("SPROUT_BIN_DIR").toStdString() + "/" + file.toStdString());
+            const QString file = recordingOf(phrase);
+            const WavReading wav = readWavFile(file.toStdString());
             const double seconds = wav.ok() ? double(wav.sound.samples.size()) / wav.sound.sampleRate : 0;
             const int wordCount = textOf(phrase).split(' ', Qt::SkipEmptyParts).size();
             QVERIFY2(seconds > 0.15 && seconds > 0.12 * wordCount && seconds < 1.0 + 0.7 * wordCount,

@@ -172,6 +172,12 @@ inline QString textOf(const words::Phrase& phrase)
 }
 
 // The phrase said last is being said until it is stopped, another comes, or the test ends it.
+// Where the build put a phrase's recording.
+inline QString recordingOf(const words::Phrase& phrase)
+{
+    return qEnvironmentVariable("SPROUT_BIN_DIR") + '/' + QString::fromStdString(words::voiceFileName(phrase));
+}
+
 struct RecordingSpeaker : Speaker {
     QStringList said;
     QList<words::Voice> voices;
@@ -179,7 +185,7 @@ struct RecordingSpeaker : Speaker {
     void say(const words::Phrase& phrase) override
     {
         // Whatever a screen says was recorded when the program was built.
-        if (!QFile::exists(qEnvironmentVariable("SPROUT_BIN_DIR") + '/' + QString::fromStdString(words::voiceFileName(phrase))))
+        if (!QFile::exists(recordingOf(phrase)))
             QTest::qFail(qPrintable("no recording of \"" + textOf(phrase) + '"'), __FILE__, __LINE__);
         said << textOf(phrase);
         voices << phrase.voice;
