@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <vector>
 
@@ -56,5 +57,9 @@ void setDrawingSize(QSize pixels);
 // A length in a picture's own pixels at the scale in force, rounded up (not for a
 // rounding error) so that a picture is never drawn smaller than asked for.
 int atDrawingScale(qreal length);
+// Text as QPainter::drawText lays it out. Drawn for a large screen, letters too large
+// for Qt to keep as pictures are filled one at a time, as the screens' own are: Qt
+// fills a whole line as one shape, several times slower.
+void drawText(QPainter& p, const QRectF& area, int flags, const QString& text);
 
 } // namespace sprout::art

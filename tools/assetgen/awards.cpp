@@ -78,7 +78,7 @@ void drawLine(QPainter& p, const QRectF& area, const QString& text, QFont f, QCo
         f.setPixelSize(f.pixelSize() - 1);
     p.setFont(f);
     p.setPen(colour);
-    p.drawText(area, Qt::AlignCenter, text);
+    drawText(p, area, Qt::AlignCenter, text);
 }
 
 QImage certificate(const QString& subjectLine)
@@ -129,8 +129,8 @@ QImage certificate(const QString& subjectLine)
 
     p.setFont(font("Cabin", 12, false));
     p.setPen(kSoftInk);
-    p.drawText(QRectF(0, 0, kWidth - 30, kHeight - 27), Qt::AlignRight | Qt::AlignBottom,
-               QStringLiteral("Tallowmere"));
+    drawText(p, QRectF(0, 0, kWidth - 30, kHeight - 27), Qt::AlignRight | Qt::AlignBottom,
+             QStringLiteral("Tallowmere"));
     return image;
 }
 

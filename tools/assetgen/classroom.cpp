@@ -1,6 +1,7 @@
 // The classroom: the board behind the menus, games and quizzes, the cover with
 // Mr. Pim greeting the child, the lesson backdrop and the program icon.
 #include "artwork.h"
+#include "largeletters.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -162,7 +163,7 @@ void drawSpeechBubble(QPainter& p, const QRectF& box, QPointF tail, const QStrin
     QFont font("Cabin", 20, QFont::Bold);
     p.setFont(font);
     p.setPen(QColor(40, 60, 140));
-    p.drawText(box, Qt::AlignCenter, text);
+    drawText(p, box, Qt::AlignCenter, text);
 }
 
 void drawCoverPicture(QPainter& p)
@@ -173,9 +174,9 @@ void drawCoverPicture(QPainter& p)
     QFont chalk("Cabin", 34, QFont::Bold);
     p.setFont(chalk);
     p.setPen(QColor(255, 255, 255, 210));
-    p.drawText(QRectF(40, 36, 220, 60), Qt::AlignLeft, "A b C");
+    drawText(p, QRectF(40, 36, 220, 60), Qt::AlignLeft, QStringLiteral("A b C"));
     p.setPen(QColor(255, 255, 140, 210));
-    p.drawText(QRectF(40, 100, 220, 60), Qt::AlignLeft, "1 2 3");
+    drawText(p, QRectF(40, 100, 220, 60), Qt::AlignLeft, QStringLiteral("1 2 3"));
     p.setPen(QPen(QColor(140, 255, 140, 210), 4));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(60, 176, 50, 50));
@@ -315,6 +316,11 @@ void setDrawingSize(QSize pixels)
 int atDrawingScale(qreal length)
 {
     return qCeil(length * scaleInForce - 1e-6);
+}
+
+void drawText(QPainter& p, const QRectF& area, int flags, const QString& text)
+{
+    LargeLetters::draw(p, [&](QPainter& onto) { onto.drawText(area, flags, text); });
 }
 
 QImage canvas(int width, int height, QColor fill)

@@ -269,8 +269,7 @@ Artwork ruler()
         p.setPen(ink);
         for (int cm = 0; cm <= 10; ++cm) {
             const qreal x = left + cm * 10 * millimetre;
-            p.drawText(QRectF(x - 30, 33, 60, 32), Qt::AlignHCenter | Qt::AlignTop,
-                       QString::number(cm));
+            drawText(p, QRectF(x - 30, 33, 60, 32), Qt::AlignHCenter | Qt::AlignTop, QString::number(cm));
         }
     }, false), QStringLiteral("jpg")};
 }

@@ -98,9 +98,10 @@ private:
 };
 
 // A letter's outline, read from its font once: a menu bar is drawn afresh each time.
+// Pictures are drawn on other threads as well, each with outlines of its own.
 const QPainterPath& outline(const QRawFont& font, quint32 glyph)
 {
-    static QCache<QString, QPainterPath> outlines(2000); // letters of a few sizes of a few fonts
+    thread_local QCache<QString, QPainterPath> outlines(2000); // letters of a few sizes of a few fonts
     const QString key = QStringLiteral("%1|%2|%3|%4|%5")
                             .arg(font.familyName(), font.styleName())
                             .arg(font.pixelSize())
