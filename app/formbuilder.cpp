@@ -119,6 +119,17 @@ bool coveredInDesign(std::span<const Control> design, const Control& control)
     return false;
 }
 
+// A picture shown larger than it is compiled in is drawn on another core, so that it
+// is drawn while the window and its other controls are made; the build or the
+// take-back takes it when it is first painted.
+void drawAhead(std::span<const Control> design, const Control& control, double scale)
+{
+    if (scale == 1 || control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
+        || coveredInDesign(design, control))
+        return;
+    drawBuiltInPictureAhead(QString::fromLatin1(control.text), shownSize(control, scale));
+}
+
 // The arrow keys move the focus between the members of a control array laid out as
 // a grid (the Tic-Tac-Toe squares): to the nearest one in the arrow's direction, and
 // nowhere at the edge.
@@ -460,9 +471,16 @@ void FormBuilder::letPicturesGo(std::span<const Control> design, const Controls&
 
 void FormBuilder::takePicturesBack(std::span<const Control> design, const Controls& controls)
 {
-    for (const Control& control : design) {
+    auto letGo = [&](const Control& control) {
         auto* image = qobject_cast<ClickLabel*>(controls.value(objectNameOf(control)));
-        if (!image || !image->property(kLetGoProperty).toBool())
+        return image && image->property(kLetGoProperty).toBool() ? image : nullptr;
+    };
+    for (const Control& control : design)
+        if (const ClickLabel* image = letGo(control))
+            drawAhead(design, control, scaleOf(image));
+    for (const Control& control : design) {
+        ClickLabel* image = letGo(control);
+        if (!image)
             continue;
         image->setProperty(kLetGoProperty, false);
         if (control.kind == Kind::Image)
@@ -470,18 +488,13 @@ void FormBuilder::takePicturesBack(std::span<const Control> design, const Contro
         else if (control.kind == Kind::PictureBox)
             place(image, control, scaleOf(image));
     }
+    forgetPicturesDrawnAhead();
 }
 
 void FormBuilder::drawPicturesAhead(std::span<const Control> design, double scale)
 {
-    if (scale == 1)
-        return;
-    for (const Control& control : design) {
-        if (control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
-            || coveredInDesign(design, control))
-            continue;
-        drawBuiltInPictureAhead(QString::fromLatin1(control.text), shownSize(control, scale));
-    }
+    for (const Control& control : design)
+        drawAhead(design, control, scale);
 }
 
 FormBuilder::Controls FormBuilder::build(QWidget* client, std::span<const Control> design,

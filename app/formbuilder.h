@@ -37,8 +37,9 @@ public:
     // Places the built controls again at another scale; they keep their state.
     static void rescale(QWidget* client, std::span<const Control> design, const Controls& controls,
                         double scale);
-    // A screen shown larger holds its pictures at its own scale: one left long ago
-    // lets its designed pictures go, and takes them back before it shows again.
+    // A screen shown larger holds its pictures at its own scale: one left long ago, or
+    // scaled afresh, lets its designed pictures go, and takes them back before it
+    // shows again (drawn on other cores while the rest are taken back).
     static void letPicturesGo(std::span<const Control> design, const Controls& controls);
     static void takePicturesBack(std::span<const Control> design, const Controls& controls);
     // The scale of the screen a widget lies on.

@@ -184,8 +184,12 @@ void Screen::setScale(double scale)
     m_scale = scale;
     if (!isLoaded())
         return;
+    // Drawn at the new scale when the screen shows: on F11 every screen loaded is
+    // scaled, and drawn now each would hold pictures as large as the screen.
+    letPicturesGo();
     FormBuilder::rescale(client(), design(), m_controls, scale);
-    takePicturesBack();
+    if (isVisible())
+        takePicturesBack();
     sizeWindow();
     if (auto* sign = client()->findChild<VoiceOffSign*>())
         sign->fitScreen(QSize(px(windowDesign().clientWidth, scale), px(windowDesign().clientHeight, scale)));

@@ -165,7 +165,6 @@ void ScreenRegistry::setFullScreen(bool on)
         shown << top; // raised last, so it stays in front
     if (on) {
         m_stage = std::make_unique<Stage>();
-        m_stage->fillScreen();
         for (auto& slot : m_slots)
             if (slot && slot->isLoaded())
                 m_stage->adopt(*slot);
@@ -174,6 +173,12 @@ void ScreenRegistry::setFullScreen(bool on)
             if (slot)
                 slot->becomeWindow();
     }
+    // Scaled afresh, the screens on show start drawing their pictures on other cores
+    // before the stage's window is made.
+    for (Screen* screen : std::as_const(shown))
+        screen->takePicturesBack();
+    if (on)
+        m_stage->fillScreen();
     for (Screen* screen : std::as_const(shown)) {
         screen->window()->show();
         screen->window()->raise();

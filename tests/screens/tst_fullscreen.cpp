@@ -301,6 +301,9 @@ private slots:
         QCOMPARE(testing::result(quiz), result);
         QCOMPARE(testing::score(quiz, kGuessColor), "2");
         QCOMPARE(shownQuestion(quiz, kGuessColor), question);
+        // Every screen loaded is scaled; the game, hidden, draws its board as large as the
+        // stage only when it shows again.
+        QVERIFY(game.control<QLabel>("Image1")->pixmap().isNull());
         auto visit = [&](ScreenId from, const char* link, ScreenId to) {
             clickOnStage(registry, onShow(registry, from), link);
             QMainWindow* window = onShow(registry, to).window();
