@@ -226,7 +226,7 @@ void drawBuiltInPictureAhead(const QString& name, QSize shown)
 {
     const QSize pixels = pixelsOf(shown);
     const QString key = drawingKey(name, pixels);
-    if (makingOf(name, pixels) != Making::Drawn || drawnAhead().count(key))
+    if (drawnAhead().count(key))
         return;
     auto drawing = std::make_shared<std::promise<QImage>>();
     drawnAhead().emplace(key, drawing->get_future());

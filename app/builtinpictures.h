@@ -18,9 +18,8 @@ QPixmap builtInPicture(const QString& name);
 // screen is hidden long enough, and shares it with no other screen.
 QPixmap builtInPictureNotKept(const QString& name, QSize shown);
 
-// Starts drawing on another core a picture that will be shown at `shown` and is made
-// by drawing it afresh, the slowest of its ways. Pictures read from the program are
-// not started.
+// Starts making on another core a picture that will be shown at `shown`: drawn
+// afresh, or unpacked from the program and made smaller.
 void drawBuiltInPictureAhead(const QString& name, QSize shown);
 // The drawing started ahead for `shown`, as a call that returns it, waiting for it if
 // need be; empty when none was started. The call owns the drawing from then on.

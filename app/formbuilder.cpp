@@ -119,13 +119,19 @@ bool coveredInDesign(std::span<const Control> design, const Control& control)
     return false;
 }
 
-// A picture shown larger than it is compiled in is drawn on another core, so that it
-// is drawn while the window and its other controls are made; the build or the
-// take-back takes it when it is first painted.
+// A picture stretched or shown larger than it is compiled in is made on another core,
+// so that it is made while the window and its other controls are; the build or the
+// take-back takes it when it is first painted. At the designed size the others are
+// shared by the screens that show them, unpacked once.
+bool madeAhead(const Control& control, double scale)
+{
+    return scale != 1 || (control.look.flags & Stretch);
+}
+
 void drawAhead(std::span<const Control> design, const Control& control, double scale)
 {
-    if (scale == 1 || control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
-        || coveredInDesign(design, control))
+    if (!madeAhead(control, scale) || control.kind != Kind::Image || !control.text
+        || (control.look.flags & Hidden) || coveredInDesign(design, control))
         return;
     drawBuiltInPictureAhead(QString::fromLatin1(control.text), shownSize(control, scale));
 }
@@ -291,7 +297,7 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     const QSize shown = shownSize(control, scale);
     // A drawing started ahead is taken when the picture is first painted: the screen
     // is built meanwhile. Drawings are opaque.
-    if (auto drawing = scale != 1 ? takeBuiltInPictureDrawnAhead(name, shown) : nullptr) {
+    if (auto drawing = madeAhead(control, scale) ? takeBuiltInPictureDrawnAhead(name, shown) : nullptr) {
         image->showComingPicture(std::move(drawing));
         image->resize(shown);
         markOpaqueIfCovered(image, shown, true);
