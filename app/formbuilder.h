@@ -26,9 +26,9 @@ public:
     static Controls build(QWidget* client, std::span<const Control> design,
                           const QSet<QString>& clickable = {}, double scale = 1.0);
 
-    // Starts drawing on another core the pictures that the build will draw afresh at
-    // the scale, so that they are drawn while the window and its controls are made.
-    // Call forgetPicturesDrawnAhead() once built.
+    // Starts making on other cores the pictures that the build will make at the scale
+    // (stretched, or shown larger), so that they are made while the window and its
+    // controls are. Call forgetPicturesDrawnAhead() once built.
     static void drawPicturesAhead(std::span<const Control> design, double scale);
 
     // The property holding each control's place in the reading order, which the
