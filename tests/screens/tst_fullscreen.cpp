@@ -301,8 +301,10 @@ private slots:
         QCOMPARE(testing::result(quiz), result);
         QCOMPARE(testing::score(quiz, kGuessColor), "2");
         QCOMPARE(shownQuestion(quiz, kGuessColor), question);
-        // Every screen loaded is scaled; the game, hidden, draws its board as large as the
-        // stage only when it shows again.
+        // Every screen loaded is scaled: the quiz on show draws its board as large as the
+        // stage at once, the game, hidden, only when it shows again.
+        quiz.control<QLabel>("Image1")->grab();
+        QVERIFY(!quiz.control<QLabel>("Image1")->pixmap().isNull());
         QVERIFY(game.control<QLabel>("Image1")->pixmap().isNull());
         auto visit = [&](ScreenId from, const char* link, ScreenId to) {
             clickOnStage(registry, onShow(registry, from), link);
@@ -360,6 +362,7 @@ private slots:
         QVERIFY(quiz.window()->isWindow());
         QVERIFY(quiz.isVisible());
         QCOMPARE(quiz.window()->size(), designedSize);
+        QVERIFY(!quiz.control<QLabel>("Image1")->pixmap().isNull());
         QCOMPARE(testing::score(quiz, kGuessColor), "10");
         QVERIFY(game.window()->isWindow());
         QVERIFY(!game.isVisible());
