@@ -306,6 +306,15 @@ private slots:
         quiz.control<QLabel>("Image1")->grab();
         QVERIFY(!quiz.control<QLabel>("Image1")->pixmap().isNull());
         QVERIFY(game.control<QLabel>("Image1")->pixmap().isNull());
+        // Scaled afresh on show, as when the screen's size changes, the quiz draws it again.
+        const QSize full = stage->size();
+        for (QSize size : {QSize(1600, 900), full}) {
+            stage->resize(size);
+            QCoreApplication::processEvents();
+            QLabel* board = quiz.control<QLabel>("Image1");
+            board->grab();
+            QCOMPARE(board->pixmap().deviceIndependentSize().toSize(), builtInPictureSize("board", quiz.scale()));
+        }
         auto visit = [&](ScreenId from, const char* link, ScreenId to) {
             clickOnStage(registry, onShow(registry, from), link);
             QMainWindow* window = onShow(registry, to).window();
