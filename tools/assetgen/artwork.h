@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QImage>
-#include <QPainter>
 #include <QString>
 #include <vector>
+
+class QPainter;
+class QRectF;
 
 namespace sprout::art {
 
