@@ -200,21 +200,48 @@ QString drawingKey(const QString& name, QSize pixels)
     return QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
 }
 
+// The shared pictures' key: on a screen that magnifies, the twice-size drawing.
+QString sharedKey(const QString& name)
+{
+    return screenScale() > 1 ? name + QStringLiteral("@2x") : name;
+}
+
+// Shared pictures being unpacked on another core, by key, until taken.
+std::map<QString, std::future<QImage>>& unpackedAhead()
+{
+    static std::map<QString, std::future<QImage>> pictures;
+    return pictures;
+}
+
 } // namespace
 
 QPixmap builtInPicture(const QString& name)
 {
     const bool magnified = screenScale() > 1;
-    const QString key = magnified ? name + QStringLiteral("@2x") : name;
+    const QString key = sharedKey(name);
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
     const QString file = resourceOf(name, magnified ? 2 : 1);
-    QPixmap picture = QPixmap::fromImage(read(file, {}));
+    auto ahead = unpackedAhead().extract(key);
+    QPixmap picture = QPixmap::fromImage(ahead ? ahead.mapped().get() : read(file, {}));
     // The twice-size drawing keeps the size of the picture it stands in for.
     if (file.contains(QLatin1String("@2x.")))
         picture.setDevicePixelRatio(2);
     decoded().insert(key, picture);
     return picture;
+}
+
+void unpackBuiltInPictureAhead(const QString& name)
+{
+    const QString key = sharedKey(name);
+    if (decoded().contains(key) || unpackedAhead().count(key))
+        return;
+    const QString file = resourceOf(name, screenScale() > 1 ? 2 : 1);
+    if (file.isEmpty())
+        return;
+    auto unpacking = std::make_shared<std::promise<QImage>>();
+    unpackedAhead().emplace(key, unpacking->get_future());
+    drawingPool().start([unpacking, file] { unpacking->set_value(read(file, {})); });
 }
 
 QPixmap builtInPictureNotKept(const QString& name, QSize shown)

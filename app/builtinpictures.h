@@ -12,6 +12,9 @@ namespace sprout {
 // magnifies it is the copy drawn at twice the size, at a device pixel ratio of 2, so
 // that it keeps its size on the screen and stays sharp.
 QPixmap builtInPicture(const QString& name);
+// Starts unpacking that picture on another core, for builtInPicture to take (waiting
+// for it if need be): a screen is built meanwhile.
+void unpackBuiltInPictureAhead(const QString& name);
 
 // The same picture stretched to `shown` (device-independent pixels), made afresh and
 // not kept: a stretched picture belongs to its screen, which lets it go while the

@@ -119,10 +119,10 @@ bool coveredInDesign(std::span<const Control> design, const Control& control)
     return false;
 }
 
-// A picture stretched or shown larger than it is compiled in is made on another core,
-// so that it is made while the window and its other controls are; the build or the
-// take-back takes it when it is first painted. At the designed size the others are
-// shared by the screens that show them, unpacked once.
+// Pictures are made on another core while the window and its other controls are
+// built; a picture is taken when it is first painted. A picture stretched or shown
+// larger than it is compiled in is made for its screen alone; at the designed size
+// it is shared by the screens that show it, unpacked once.
 bool madeAhead(const Control& control, double scale)
 {
     return scale != 1 || (control.look.flags & Stretch);
@@ -130,10 +130,14 @@ bool madeAhead(const Control& control, double scale)
 
 void drawAhead(std::span<const Control> design, const Control& control, double scale)
 {
-    if (!madeAhead(control, scale) || control.kind != Kind::Image || !control.text
-        || (control.look.flags & Hidden) || coveredInDesign(design, control))
+    if (control.kind != Kind::Image || !control.text || (control.look.flags & Hidden)
+        || coveredInDesign(design, control))
         return;
-    drawBuiltInPictureAhead(QString::fromLatin1(control.text), shownSize(control, scale));
+    const QString name = QString::fromLatin1(control.text);
+    if (madeAhead(control, scale))
+        drawBuiltInPictureAhead(name, shownSize(control, scale));
+    else
+        unpackBuiltInPictureAhead(name);
 }
 
 // The arrow keys move the focus between the members of a control array laid out as
@@ -295,9 +299,12 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     }
     const bool stretch = control.look.flags & Stretch;
     const QSize shown = shownSize(control, scale);
-    // A drawing started ahead is taken when the picture is first painted: the screen
-    // is built meanwhile. Drawings are opaque.
-    if (auto drawing = madeAhead(control, scale) ? takeBuiltInPictureDrawnAhead(name, shown) : nullptr) {
+    // A picture started ahead is taken when it is first painted: the screen is built
+    // meanwhile. The pictures compiled in are opaque.
+    const std::function<QPixmap()> drawing = madeAhead(control, scale)
+        ? takeBuiltInPictureDrawnAhead(name, shown)
+        : std::function<QPixmap()>([name] { return builtInPicture(name); });
+    if (drawing && !shown.isEmpty()) {
         image->showComingPicture(std::move(drawing));
         image->resize(shown);
         markOpaqueIfCovered(image, shown, true);

@@ -62,6 +62,14 @@ private slots:
         QCOMPARE(cell->pixmap().deviceIndependentSize(), QSizeF(32, 32));
         QCOMPARE(backdrop->pixmap().devicePixelRatio(), 2.0);
         QCOMPARE(backdrop->pixmap().size(), backdrop->size() * 2);
+        // Unpacked while its screen is built, the board is still one picture for all the
+        // screens that show it.
+        auto board = [&registry](ScreenId id) {
+            auto* image = shown(registry, id).control<QLabel>("Image1");
+            image->grab();
+            return image->pixmap().cacheKey();
+        };
+        QCOMPARE(board(ScreenId::Games), board(ScreenId::Form1));
     }
 };
 

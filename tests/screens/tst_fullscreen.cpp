@@ -371,6 +371,7 @@ private slots:
         QVERIFY(quiz.window()->isWindow());
         QVERIFY(quiz.isVisible());
         QCOMPARE(quiz.window()->size(), designedSize);
+        quiz.control<QLabel>("Image1")->grab();
         QVERIFY(!quiz.control<QLabel>("Image1")->pixmap().isNull());
         QCOMPARE(testing::score(quiz, kGuessColor), "10");
         QVERIFY(game.window()->isWindow());
