@@ -301,7 +301,7 @@ void FormBuilder::showPicture(ClickLabel* image, const Control& control)
     const QSize shown = shownSize(control, scale);
     // A picture started ahead is taken when it is first painted: the screen is built
     // meanwhile. The pictures compiled in are opaque.
-    const std::function<QPixmap()> drawing = madeAhead(control, scale)
+    std::function<QPixmap()> drawing = madeAhead(control, scale)
         ? takeBuiltInPictureDrawnAhead(name, shown)
         : std::function<QPixmap()>([name] { return builtInPicture(name); });
     if (drawing && !shown.isEmpty()) {

@@ -15,7 +15,8 @@ namespace sprout {
 class PaintCache {
 public:
     // Paints `area` (in the painter's coordinates) through the cache: `draw` paints
-    // there as onto the control itself, once for each look. `look` must name all that
+    // there as onto the control itself, straight the first time a look is painted and
+    // onto the picture kept the second time. `look` must name all that
     // the drawing shows; the area and the device's pixel ratio are added to it. A
     // drawing that covers all its area with opaque colour is kept opaque, and laid
     // down by copying rather than blending.
