@@ -5,6 +5,7 @@
 #include "fontwarmup.h"
 #include "fullscreen.h"
 #include "stage.h"
+#include "windowpixels.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -77,6 +78,8 @@ bool ScreenRegistry::show(ScreenId id)
     window->raise();
     if (m_stage) // the desktop's task list names the screen on show
         m_stage->setWindowTitle(window->windowTitle());
+    else
+        mapWindowPixelsAhead(window);
     // Taking the keyboard waits for the first frame: activating first delays that
     // frame by a third of a millisecond, and the child sees the screen sooner. On the
     // stage the keyboard goes back to the control that had it when the screen was left.

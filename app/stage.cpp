@@ -3,6 +3,7 @@
 #include "design.h"
 #include "paintcache.h"
 #include "screen.h"
+#include "windowpixels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -64,7 +65,9 @@ void Stage::fillScreen()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();
+    mapWindowPixelsAhead(this);
 }
+
 
 QSize Stage::area() const
 {
