@@ -1,12 +1,12 @@
 #include "paintcache.h"
 
+#include "afterfirstframe.h"
+
 #include <QCache>
 #include <QCoreApplication>
 #include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPixmap>
-#include <QSet>
 
 namespace sprout {
 
@@ -21,35 +21,7 @@ QCache<QString, QPixmap>& kept()
     return cache;
 }
 
-// The looks painted once and not kept, by their keys' hashes. A look is kept from its
-// second paint: a first frame (a screen's first, full screen's first) costs no picture
-// to fill, copy and hold, which at full screen is several megabytes of fresh memory.
-QSet<size_t>& paintedOnce()
-{
-    static QSet<size_t> keys;
-    return keys;
-}
-
-// Whether a paint shows the whole of its area, not a part of it repainted (under a
-// neighbour that changed): keeping a picture for a part would draw the whole.
-bool paintsWhole(const QPainter& painter, QSize pixels)
-{
-    const QRect clip = painter.paintEngine() ? painter.paintEngine()->systemClip().boundingRect() : QRect();
-    return clip.isEmpty() || qint64(clip.width()) * clip.height() >= qint64(pixels.width()) * pixels.height() * 9 / 10;
-}
-
-// Whether a look is painted whole for the first time; it is then remembered for the next.
-bool firstPaint(const QString& key)
-{
-    constexpr qsizetype kRemembered = 4096;
-    const size_t hash = qHash(key);
-    if (paintedOnce().remove(hash))
-        return false;
-    if (paintedOnce().size() >= kRemembered)
-        paintedOnce().clear();
-    paintedOnce().insert(hash);
-    return true;
-}
+bool drawingStraight = false;
 
 } // namespace
 
@@ -61,7 +33,6 @@ QString PaintCache::placeOf(const QRect& area)
 void PaintCache::setScale(double scale)
 {
     kept().setMaxCost(qRound(kKilobytes * scale * scale));
-    paintedOnce().clear(); // the looks of another scale are not painted again soon
 }
 
 void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look,
@@ -76,9 +47,8 @@ void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look
     const QSize pixels = (QSizeF(area.size()) * scale).toSize();
     const int kilobytes = qMax(1, int(qint64(pixels.width()) * pixels.height() * 4 / 1024));
     // Larger than the whole cache (a frame of the full-screen classroom), it could never
-    // be kept: drawn straight, it costs no picture to fill and copy. So is a look's first
-    // paint, and a part of one repainted.
-    if (kilobytes > kept().maxCost() || !paintsWhole(painter, pixels) || firstPaint(key))
+    // be kept: drawn straight, it costs no picture to fill and copy.
+    if (kilobytes > kept().maxCost() || drawingStraight)
         return draw(painter);
     auto picture = std::make_unique<QPixmap>(pixels);
     picture->setDevicePixelRatio(scale);
@@ -89,6 +59,12 @@ void PaintCache::paint(QPainter& painter, const QRect& area, const QString& look
     onPicture.end();
     painter.drawPixmap(area.topLeft(), *picture);
     kept().insert(key, picture.release(), kilobytes);
+}
+
+void PaintCache::drawStraightUntilFrame(QWidget* window)
+{
+    drawingStraight = true;
+    AfterFirstFrame::run(window, [] { drawingStraight = false; });
 }
 
 } // namespace sprout

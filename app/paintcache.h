@@ -5,6 +5,7 @@
 
 class QPainter;
 class QRect;
+class QWidget;
 
 namespace sprout {
 
@@ -15,8 +16,7 @@ namespace sprout {
 class PaintCache {
 public:
     // Paints `area` (in the painter's coordinates) through the cache: `draw` paints
-    // there as onto the control itself, straight the first time a look is painted and
-    // onto the picture kept the second time. `look` must name all that
+    // there as onto the control itself, once for each look. `look` must name all that
     // the drawing shows; the area and the device's pixel ratio are added to it. A
     // drawing that covers all its area with opaque colour is kept opaque, and laid
     // down by copying rather than blending.
@@ -31,6 +31,11 @@ public:
     // pictures that much larger: the bound grows with their area, so that the same
     // captions and frames stay kept.
     static void setScale(double scale);
+
+    // Draws every look straight, keeping none, until `window`'s next frame is painted:
+    // the first frame of the full-screen classroom would fill and copy tens of megabytes
+    // of fresh pictures at 3840 x 2160, let go again on the way back to windows.
+    static void drawStraightUntilFrame(QWidget* window);
 
     // The bound at the designed size: about what the main menu and the screen a child
     // comes back to from it show in captions and frames.

@@ -4,6 +4,7 @@
 #include "doubleclickguard.h"
 #include "fontwarmup.h"
 #include "fullscreen.h"
+#include "paintcache.h"
 #include "stage.h"
 #include "windowpixels.h"
 
@@ -180,8 +181,10 @@ void ScreenRegistry::setFullScreen(bool on)
     // before the stage's window is made.
     for (Screen* screen : std::as_const(shown))
         screen->takePicturesBack();
-    if (on)
+    if (on) {
         m_stage->fillScreen();
+        PaintCache::drawStraightUntilFrame(m_stage.get());
+    }
     for (Screen* screen : std::as_const(shown)) {
         screen->window()->show();
         screen->window()->raise();

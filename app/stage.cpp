@@ -68,7 +68,6 @@ void Stage::fillScreen()
     mapWindowPixelsAhead(this);
 }
 
-
 QSize Stage::area() const
 {
     if (isVisible() && !size().isEmpty())

@@ -68,6 +68,7 @@ private slots:
         QFETCH(bool, fullScreen);
         FullScreen::setOn(fullScreen);
         ScreenRegistry registry(createScreen);
+        QTest::qWait(100); // the stage's first frame, drawn straight
         QStringList problems;
         for (int i = 0; i < kScreenCount; ++i) {
             Screen& screen = shown(registry, ScreenId(i));
