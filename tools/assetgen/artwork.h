@@ -48,6 +48,11 @@ QImage drawBuiltInPicture(const QString& name, QSize pixels, qreal scale);
 // device pixel ratio, so that painting in the picture's own coordinates fills the
 // larger canvas as well.
 QImage canvas(int width, int height, QColor fill);
+// Maps a picture's pixels in one call where the system can, before they are first
+// written: as large as a 3840 x 2160 screen they are tens of megabytes, and faulting
+// their pages in one at a time as they were first written took twice as long. Changes
+// no pixel.
+void mapPixels(const QImage& picture);
 qreal drawingScale();
 // The copies compiled into the program leave out pictures already large enough
 // (`copies`); a picture drawn for a screen is drawn at the scale asked for.

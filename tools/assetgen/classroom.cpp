@@ -328,6 +328,7 @@ QImage canvas(int width, int height, QColor fill)
     QImage image(sizeInForce.isEmpty() ? QSize(atDrawingScale(width), atDrawingScale(height)) : sizeInForce,
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(scaleInForce);
+    mapPixels(image);
     image.fill(fill);
     return image;
 }
