@@ -79,8 +79,6 @@ bool ScreenRegistry::show(ScreenId id)
     window->raise();
     if (m_stage) // the desktop's task list names the screen on show
         m_stage->setWindowTitle(window->windowTitle());
-    else
-        mapWindowPixelsAhead(window);
     // Taking the keyboard waits for the first frame: activating first delays that
     // frame by a third of a millisecond, and the child sees the screen sooner. On the
     // stage the keyboard goes back to the control that had it when the screen was left.
@@ -184,6 +182,11 @@ void ScreenRegistry::setFullScreen(bool on)
     if (on) {
         m_stage->fillScreen();
         PaintCache::drawStraightUntilFrame(m_stage.get());
+        // Switched from windows, the stage's first frame follows at once: its pixels are
+        // mapped first. At start-up, with the main menu still to build, mapping them
+        // this early made the first frame later in half the runs.
+        if (!shown.isEmpty())
+            mapWindowPixelsAhead(m_stage.get());
     }
     for (Screen* screen : std::as_const(shown)) {
         screen->window()->show();

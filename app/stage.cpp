@@ -3,7 +3,6 @@
 #include "design.h"
 #include "paintcache.h"
 #include "screen.h"
-#include "windowpixels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,7 +64,6 @@ void Stage::fillScreen()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();
-    mapWindowPixelsAhead(this);
 }
 
 QSize Stage::area() const
