@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QWidget>
 
 namespace sprout {
 
@@ -65,6 +66,8 @@ void PaintCache::drawStraightUntilFrame(QWidget* window)
 {
     drawingStraight = true;
     AfterFirstFrame::run(window, [] { drawingStraight = false; });
+    // Full screen switched off again before its first frame ends it too.
+    QObject::connect(window, &QObject::destroyed, [] { drawingStraight = false; });
 }
 
 } // namespace sprout

@@ -105,6 +105,28 @@ private slots:
         QCOMPARE(paint(2, true), paint(2, false));
     }
 
+    // Drawn straight while full screen's first frame is coming, and kept again once it came
+    // or its window went before it.
+    void keptAgainAfterTheFirstFullScreenFrame()
+    {
+        for (bool painted : {true, false}) {
+            int drawn = 0;
+            auto paint = [&] {
+                QImage picture(30, 10, QImage::Format_RGB32);
+                QPainter painter(&picture);
+                PaintCache::paint(painter, QRect(0, 0, 30, 10), QString("count %1").arg(painted), [&](QPainter&) { ++drawn; });
+            };
+            auto window = std::make_unique<QWidget>();
+            PaintCache::drawStraightUntilFrame(window.get());
+            paint();
+            painted ? (void)window->grab() : window.reset();
+            QCoreApplication::processEvents();
+            paint();
+            paint();
+            QCOMPARE(drawn, 2); // straight, then kept
+        }
+    }
+
     // A picture set while another is still coming replaces it, and so does none.
     void aPictureShownReplacesOneComing()
     {
