@@ -200,10 +200,23 @@ QString drawingKey(const QString& name, QSize pixels)
     return QStringLiteral("%1 %2x%3").arg(name).arg(pixels.width()).arg(pixels.height());
 }
 
-// The shared pictures' key: on a screen that magnifies, the twice-size drawing.
+// Makes a picture on the drawing pool.
+std::future<QImage> onPool(std::function<QImage()> make)
+{
+    auto made = std::make_shared<std::promise<QImage>>();
+    drawingPool().start([made, make = std::move(make)] { made->set_value(make()); });
+    return made->get_future();
+}
+
+// The shared pictures' key and file: on a screen that magnifies, the twice-size drawing.
 QString sharedKey(const QString& name)
 {
     return screenScale() > 1 ? name + QStringLiteral("@2x") : name;
+}
+
+QString sharedFile(const QString& name)
+{
+    return resourceOf(name, screenScale() > 1 ? 2 : 1);
 }
 
 // Shared pictures being unpacked on another core, by key, until taken.
@@ -217,11 +230,10 @@ std::map<QString, std::future<QImage>>& unpackedAhead()
 
 QPixmap builtInPicture(const QString& name)
 {
-    const bool magnified = screenScale() > 1;
     const QString key = sharedKey(name);
     if (auto found = decoded().constFind(key); found != decoded().constEnd())
         return *found;
-    const QString file = resourceOf(name, magnified ? 2 : 1);
+    const QString file = sharedFile(name);
     auto ahead = unpackedAhead().extract(key);
     QPixmap picture = QPixmap::fromImage(ahead ? ahead.mapped().get() : read(file, {}));
     // The twice-size drawing keeps the size of the picture it stands in for.
@@ -236,12 +248,8 @@ void unpackBuiltInPictureAhead(const QString& name)
     const QString key = sharedKey(name);
     if (decoded().contains(key) || unpackedAhead().count(key))
         return;
-    const QString file = resourceOf(name, screenScale() > 1 ? 2 : 1);
-    if (file.isEmpty())
-        return;
-    auto unpacking = std::make_shared<std::promise<QImage>>();
-    unpackedAhead().emplace(key, unpacking->get_future());
-    drawingPool().start([unpacking, file] { unpacking->set_value(read(file, {})); });
+    if (const QString file = sharedFile(name); !file.isEmpty())
+        unpackedAhead().emplace(key, onPool([file] { return read(file, {}); }));
 }
 
 QPixmap builtInPictureNotKept(const QString& name, QSize shown)
@@ -253,11 +261,8 @@ void drawBuiltInPictureAhead(const QString& name, QSize shown)
 {
     const QSize pixels = pixelsOf(shown);
     const QString key = drawingKey(name, pixels);
-    if (drawnAhead().count(key))
-        return;
-    auto drawing = std::make_shared<std::promise<QImage>>();
-    drawnAhead().emplace(key, drawing->get_future());
-    drawingPool().start([drawing, name, pixels] { drawing->set_value(pictureAt(name, pixels)); });
+    if (!drawnAhead().count(key))
+        drawnAhead().emplace(key, onPool([name, pixels] { return pictureAt(name, pixels); }));
 }
 
 std::function<QPixmap()> takeBuiltInPictureDrawnAhead(const QString& name, QSize shown)
